@@ -1,0 +1,176 @@
+#include "langlib/LanguageTable.h"
+
+#include <QPainter>
+#include <QRect>
+
+// Spanish, the language of users whose own language is Spanish.
+
+namespace {
+
+// Built on every request from its pieces, as the share command expects a
+// fresh text with the "?ID" placeholder still in it.
+QString ShareNoteText()
+{
+    return QStringLiteral("A este le llaman \"Calculadora de préstamos ")
+        + QStringLiteral("los banqueros no quieren que usted sepa esto\" puesto que le ahorrará mucho dinero ")
+        + QStringLiteral("y le ayudará a decidir cuál préstamo cotizado es el mejor. Consulte ")
+        + QStringLiteral("Zantic Loan™ en " LANGLIB_PRODUCT_PAGE "?ID y obtenga una versión gratis...")
+        + QStringLiteral("\r\n");
+}
+
+// Three equal vertical bands: green, white, red.
+void PaintTricolour(QPainter& painter, const QRect& area)
+{
+    const auto bandLeft = [&area](int band) { return area.left() + (band * area.width() + 1) / 3; };
+    const Qt::GlobalColor colours[] = { Qt::darkGreen, Qt::white, Qt::red };
+    for (int band = 0; band < 3; ++band)
+        painter.fillRect(bandLeft(band), area.top(), bandLeft(band + 1) - bandLeft(band), area.height(), colours[band]);
+}
+
+}
+
+qint32 LanguageTable::Id()
+{
+    return 1034;
+}
+
+QString LanguageTable::Name()
+{
+    return QStringLiteral("Español");
+}
+
+void LanguageTable::PaintFlag(QPainter& painter, const QRect& area)
+{
+    PaintTricolour(painter, area);
+}
+
+QString LanguageTable::Text(ResStringID ID)
+{
+    switch (ID) {
+    case rsActPayment: return QStringLiteral("Pago Actual");
+    case rsActualFrequency: return QStringLiteral("Frecuencia Actual:");
+    case rsActualLessThanCalculated: return QStringLiteral("El pago actual no puede ser menor que el calculado.");
+    case rsActualPayment: return QStringLiteral("Pago Actual:");
+    case rsActualPaymentToolTip: return QStringLiteral("Monto del pago actual");
+    case rsAmountLeftToPay: return QStringLiteral("Monto restante a pagar:");
+    case rsAnnualInsurance: return QStringLiteral("Seguro Anual:");
+    case rsAnnualTaxes: return QStringLiteral("Impuestos Anuales:");
+    case rsApply: return QStringLiteral("Aplicar");
+    case rsAutomobile: return QStringLiteral("Automóvil");
+    case rsBoat: return QStringLiteral("Yate");
+    case rsBrowse: return QStringLiteral("Navegar");
+    case rsCalculatedPayment: return QStringLiteral("Pago Calculado:");
+    case rsCalculatedPaymentToolTip: return QStringLiteral("Monto calculado del pago actual");
+    case rsCancel: return QStringLiteral("Cancelar");
+    case rsChkPointsToolTip: return QStringLiteral("Marcar si se financiarán Puntos");
+    case rsCmdInterestToolTip: return QStringLiteral("Presionar para ordenar de menor a mayor Interés");
+    case rsCmdPayoffDateToolTip: return QStringLiteral("Presionar para ordenar por la Fecha en que se liquidará más rápido");
+    case rsCollege: return QStringLiteral("Universidad");
+    case rsConfirmLoanDelete: return QStringLiteral("Confirmar el Borrado del Préstamo");
+    case rsCopyright: return QStringLiteral("&Derechos reservados");
+    case rsCopyrightNotice: return QStringLiteral("&Notificación de los derechos de autor:");
+    case rsCurActualPaymentToolTip: return QStringLiteral("Monto del pago actual");
+    case rsCurInterestRate: return QStringLiteral("Tasa de Interés:");
+    case rsCurInterestRateToolTip: return QStringLiteral("Tasa de interés del préstamo actual (%)");
+    case rsCurrent: return QStringLiteral("Actual");
+    case rsCurrentBalance: return QStringLiteral("Saldo Actual:");
+    case rsCurrentBalanceToolTip: return QStringLiteral("Saldo actual del préstamo");
+    case rsDebtConsolidation: return QStringLiteral("Consolidación de Deudas");
+    case rsDefaultTerm: return QStringLiteral("Plazo Normal (");
+    case rsDeleteLoan: return QStringLiteral("Borrar el préstamo ");
+    case rsErrOpeningWallpaperFile: return QStringLiteral(" abrir el tapiz de archivo.");
+    case rsErrOWF: return QStringLiteral("Error ");
+    case rsFileNotValidWP: return QStringLiteral(" no es válido como tapiz.");
+    case rsFileNV: return QStringLiteral("Archivo ");
+    case rsFPoints: return QStringLiteral("F? Puntos");
+    case rsFrequency: return QStringLiteral("Frecuencia");
+    case rsFrequencyToolTip: return QStringLiteral("Frecuencia del Pago");
+    case rsHomeImprovement: return QStringLiteral("Mejoras a la Casa");
+    case rsInterest: return QStringLiteral("Interés");
+    case rsInterestLeftToPay: return QStringLiteral("Interés restante a pagar:");
+    case rsInterestPct: return QStringLiteral("Int. %");
+    case rsInterestRateToolTip: return QStringLiteral("Tasa de interés (%)");
+    case rsInterestToolTip: return QStringLiteral("Interés Total por el plazo del préstamo");
+    case rsInvalidDeleteName: return QStringLiteral("Nombre inválido a borrar (espacio)");
+    case rsInvalidSaveName: return QStringLiteral("Nombre inválido a grabar (espacio)");
+    case rsLoanAmount: return QStringLiteral("Monto del préstamo:");
+    case rsLoanFiles: return QStringLiteral("Archivos gráficos|*.bmp;*.jpg;*.gif;*.dib;*.wmf;*.emf;*.jpeg");
+    case rsLoanName: return QStringLiteral("Nombre del Préstamo:");
+    case rsLoanType: return QStringLiteral("Tipo de Préstamo:");
+    case rsLTNewGT: return QStringLiteral("<nuevo>");
+    case rsMnuFile: return QStringLiteral("&Archivo");
+    case rsMnuFileClose: return QStringLiteral("&Cerrar");
+    case rsMnuFileDelete: return QStringLiteral("&Eliminar");
+    case rsMnuFileExit: return QStringLiteral("&Salir");
+    case rsMnuFileNew: return QStringLiteral("&Nuevo");
+    case rsMnuFilePrint: return QStringLiteral("&Imprimir...");
+    case rsMnuFilePrintPreview: return QStringLiteral("Mostrar antes de Imprimir");
+    case rsMnuFilePrintSetup: return QStringLiteral("Config&urar Impresión...");
+    case rsMnuFileProperties: return QStringLiteral("P&ropiedades");
+    case rsMnuFileSave: return QStringLiteral("Gra&bar");
+    case rsMnuHelp: return QStringLiteral("A&yuda");
+    case rsMnuHelpAbout: return QStringLiteral("S&obre Zantic Loan...");
+    case rsMnuHelpContents: return QStringLiteral("Cont&enido");
+    case rsMnuHelpSearch: return QStringLiteral("Re&lacionada a...");
+    case rsMnuTools: return QStringLiteral("&Herramienta");
+    case rsMnuToolsIssues: return QStringLiteral("Sugerencias y &Comentarios");
+    case rsMnuToolsLanguage: return QStringLiteral("I&dioma");
+    case rsMnuToolsLanguageEnglish: return QStringLiteral("English");
+    case rsMnuToolsLanguageSpanish: return QStringLiteral("Español");
+    case rsMnuToolsOptions: return QStringLiteral("O&pciones");
+    case rsMnuWindow: return QStringLiteral("Ve&ntana");
+    case rsMnuWindowArrangeIcons: return QStringLiteral("Arre&glo de Iconos");
+    case rsMnuWindowCascade: return QStringLiteral("Ca&scada");
+    case rsMnuWindowTileHorizontal: return QStringLiteral("Ventana Hori&zontal");
+    case rsMnuWindowTileVertical: return QStringLiteral("V&entana Vertical");
+    case rsMonthlyEscrow: return QStringLiteral("Reserva Mensual:");
+    case rsMonths: return QStringLiteral("Meses");
+    case rsMortgage: return QStringLiteral("Hipoteca");
+    case rsNew: return QStringLiteral("Nuevo");
+    case rsNextPayment: return QStringLiteral("Siguiente Pago:");
+    case rsNextPaymentToolTip: return QStringLiteral("¿Cuándo es la siguiente fecha de pago de su préstamo actual?");
+    case rsNotNumeric: return QStringLiteral("Favor de teclear un número en la forma");
+    case rsNumberOfLoans: return QStringLiteral("Los préstamos a mostrar pueden ser entre 2 y 15.");
+    case rsNumberOfLoansDisplayed: return QStringLiteral("Número de Préstamos a mostrar");
+    case rsOK: return QStringLiteral("Correcto");
+    case rsOptions: return QStringLiteral("Opciones");
+    case rsPandI: return QStringLiteral("C e I");
+    case rsPandIToolTip: return QStringLiteral("Capital e Interés");
+    case rsPayment: return QStringLiteral("Pago");
+    case rsPaymentFrequency: return QStringLiteral("Frecuencia del Pago:");
+    case rsPaymentToolTip: return QStringLiteral("Monto calculado del pago");
+    case rsPayoffDate: return QStringLiteral("Fecha Saldar");
+    case rsPayoffDateToolTip: return QStringLiteral("Fecha en que el préstamo se liquidará");
+    case rsPointsToolTip: return QStringLiteral("Puntos a pagar en el cierre");
+    case rsPrinting: return QStringLiteral("Imprimiendo...");
+    case rsPrintingLoan: return QStringLiteral("Imprimiendo préstamo ");
+    case rsQuestionMark: return QStringLiteral("?");
+    case rsSaveChanges: return QStringLiteral("¿Grabar cambios?");
+    case rsSaveChangesTo: return QStringLiteral("Grabar cambios a ");
+    case rsSelSrcWpFile: return QStringLiteral("Seleccionar un tapiz de archivo");
+    case rsShare: return QStringLiteral("Compartir");
+    case rsShareNoteText: return ShareNoteText();
+    case rsShareSubject: return QStringLiteral("Un Gran Préstamo");
+    case rsShareToolTip: return QStringLiteral("!Por favor comparta este programa con alguien más!");
+    case rsTerm: return QStringLiteral("Plazo");
+    case rsTermBimonthly: return QStringLiteral("Bimestral");
+    case rsTermBiweekly: return QStringLiteral("Bisemanal");
+    case rsTermIn: return QStringLiteral("Plazo especificado en: ");
+    case rsTermMonthly: return QStringLiteral("Mensual");
+    case rsTermQuadweekly: return QStringLiteral("Cuadsemanal");
+    case rsTermToolTip: return QStringLiteral("Plazo de este préstamo");
+    case rsVersion: return QStringLiteral("Versión");
+    case rsWallpaper: return QStringLiteral("Tapiz");
+    case rsWallpaperFile: return QStringLiteral("Archivo de tapiz ");
+    case rsWallpaperToolTip: return QStringLiteral("Ejemplo del archivo seleccionado actualmente");
+    case rsWFNotFound: return QStringLiteral(" no se encontró.");
+    case rsWhatsThisToolTip: return QStringLiteral("\"¿Qué es esto?\" ayuda");
+    case rsWho: return QStringLiteral("Quien");
+    // The double-click hint has no Spanish text of its own: the tooltip
+    // text of rsWhoToolTip carries it.
+    case rsWhoDoubleClick: return {};
+    case rsWhoToolTip: return QStringLiteral("Institución Financiera, para mayor información, presione dos veces para multilíneas...");
+    case rsYears: return QStringLiteral("Años");
+    }
+    return {};
+}

@@ -1,0 +1,182 @@
+#include "langlib/LanguageTable.h"
+
+#include <QPainter>
+#include <QRect>
+
+// English, the default language of the program.
+
+namespace {
+
+// Built on every request from its pieces, as the share command expects a
+// fresh text with the "?ID" placeholder still in it.
+QString ShareNoteText()
+{
+    return QStringLiteral("They call this \"The loan program ")
+        + QStringLiteral("the bankers don't want you to know about\" because it will save you a lot of money ")
+        + QStringLiteral("and help you figure out which loan you've been quoted is the best!  Check ")
+        + QStringLiteral("Zantic Loan™ out at " LANGLIB_PRODUCT_PAGE "?ID and you can even get a free trial...")
+        + QStringLiteral("\r\n");
+}
+
+// Thirteen stripes, red at top and bottom, with a blue canton over the top
+// seven whose stars are a staggered grid of white dots.
+void PaintUnitedStates(QPainter& painter, const QRect& area)
+{
+    const auto stripeTop = [&area](int stripe) { return area.top() + (stripe * area.height() + 6) / 13; };
+    painter.fillRect(area, Qt::white);
+    for (int stripe = 0; stripe < 13; stripe += 2)
+        painter.fillRect(area.left(), stripeTop(stripe), area.width(), stripeTop(stripe + 1) - stripeTop(stripe), Qt::red);
+    const QRect canton(area.left(), area.top(), (area.width() * 2 + 2) / 5, stripeTop(7) - area.top());
+    painter.fillRect(canton, Qt::darkBlue);
+    for (int y = canton.top() + 1; y < canton.bottom(); y += 2) {
+        const int stagger = (y - canton.top()) / 2 % 2;
+        for (int x = canton.left() + 1 + stagger; x < canton.right(); x += 2)
+            painter.fillRect(x, y, 1, 1, Qt::white);
+    }
+}
+
+}
+
+qint32 LanguageTable::Id()
+{
+    return 0;
+}
+
+QString LanguageTable::Name()
+{
+    return QStringLiteral("English");
+}
+
+void LanguageTable::PaintFlag(QPainter& painter, const QRect& area)
+{
+    PaintUnitedStates(painter, area);
+}
+
+QString LanguageTable::Text(ResStringID ID)
+{
+    switch (ID) {
+    case rsActPayment: return QStringLiteral("Act. Payment");
+    case rsActualFrequency: return QStringLiteral("Actual Frequency:");
+    case rsActualLessThanCalculated: return QStringLiteral("Actual payment cannot be less than calculated payment.");
+    case rsActualPayment: return QStringLiteral("Actual Payment:");
+    case rsActualPaymentToolTip: return QStringLiteral("Actual payment amount");
+    case rsAmountLeftToPay: return QStringLiteral("Amount left to pay:");
+    case rsAnnualInsurance: return QStringLiteral("Annual Insurance:");
+    case rsAnnualTaxes: return QStringLiteral("Annual Taxes:");
+    case rsApply: return QStringLiteral("Apply");
+    case rsAutomobile: return QStringLiteral("Automobile");
+    case rsBoat: return QStringLiteral("Boat");
+    case rsBrowse: return QStringLiteral("Browse");
+    case rsCalculatedPayment: return QStringLiteral("Calculated Payment:");
+    case rsCalculatedPaymentToolTip: return QStringLiteral("Current calculated payment amount");
+    case rsCancel: return QStringLiteral("Cancel");
+    case rsChkPointsToolTip: return QStringLiteral("Check if Points will be financed");
+    case rsCmdInterestToolTip: return QStringLiteral("Click to sort with least Interest first");
+    case rsCmdPayoffDateToolTip: return QStringLiteral("Click to sort with soonest Payoff Date first");
+    case rsCollege: return QStringLiteral("College");
+    case rsConfirmLoanDelete: return QStringLiteral("Confirm Loan Delete");
+    case rsCopyright: return QStringLiteral("&Copyright");
+    case rsCopyrightNotice: return QStringLiteral("Copyright &notice:");
+    case rsCurActualPaymentToolTip: return QStringLiteral("Current payment amount");
+    case rsCurInterestRate: return QStringLiteral("Interest Rate:");
+    case rsCurInterestRateToolTip: return QStringLiteral("Current loan interest rate (%)");
+    case rsCurrent: return QStringLiteral("Current");
+    case rsCurrentBalance: return QStringLiteral("Current Balance:");
+    case rsCurrentBalanceToolTip: return QStringLiteral("Current loan balance");
+    case rsDebtConsolidation: return QStringLiteral("Debt Consolidation");
+    case rsDefaultTerm: return QStringLiteral("Default Term (");
+    case rsDeleteLoan: return QStringLiteral("Delete loan ");
+    case rsErrOpeningWallpaperFile: return QStringLiteral(" opening wallpaper file.");
+    case rsErrOWF: return QStringLiteral("Error ");
+    case rsFileNotValidWP: return QStringLiteral(" is not valid as wallpaper.");
+    case rsFileNV: return QStringLiteral("File ");
+    case rsFPoints: return QStringLiteral("F? Points");
+    case rsFrequency: return QStringLiteral("Frequency");
+    case rsFrequencyToolTip: return QStringLiteral("Payment Frequency");
+    case rsHomeImprovement: return QStringLiteral("Home Improvement");
+    case rsInterest: return QStringLiteral("Interest");
+    case rsInterestLeftToPay: return QStringLiteral("Interest left to pay:");
+    case rsInterestPct: return QStringLiteral("Int. %");
+    case rsInterestRateToolTip: return QStringLiteral("Interest rate (%)");
+    case rsInterestToolTip: return QStringLiteral("Total Interest over the term of this loan");
+    case rsInvalidDeleteName: return QStringLiteral("Invalid delete name (blank)");
+    case rsInvalidSaveName: return QStringLiteral("Invalid save name (blank)");
+    case rsLoanAmount: return QStringLiteral("Loan Amount:");
+    case rsLoanFiles: return QStringLiteral("Image files|*.bmp;*.jpg;*.gif;*.dib;*.wmf;*.emf;*.jpeg");
+    case rsLoanName: return QStringLiteral("Loan Name:");
+    case rsLoanType: return QStringLiteral("Loan Type:");
+    case rsLTNewGT: return QStringLiteral("<new>");
+    case rsMnuFile: return QStringLiteral("&File");
+    case rsMnuFileClose: return QStringLiteral("&Close");
+    case rsMnuFileDelete: return QStringLiteral("&Delete");
+    case rsMnuFileExit: return QStringLiteral("E&xit");
+    case rsMnuFileNew: return QStringLiteral("&New");
+    case rsMnuFilePrint: return QStringLiteral("&Print...");
+    case rsMnuFilePrintPreview: return QStringLiteral("Print Pre&view");
+    case rsMnuFilePrintSetup: return QStringLiteral("Print Set&up...");
+    case rsMnuFileProperties: return QStringLiteral("Propert&ies");
+    case rsMnuFileSave: return QStringLiteral("&Save");
+    case rsMnuHelp: return QStringLiteral("&Help");
+    case rsMnuHelpAbout: return QStringLiteral("&About Zantic Loan...");
+    case rsMnuHelpContents: return QStringLiteral("&Contents");
+    case rsMnuHelpSearch: return QStringLiteral("&Search For Help On...");
+    case rsMnuTools: return QStringLiteral("&Tools");
+    case rsMnuToolsIssues: return QStringLiteral("&Issues");
+    case rsMnuToolsLanguage: return QStringLiteral("&Language");
+    case rsMnuToolsLanguageEnglish: return QStringLiteral("English");
+    case rsMnuToolsLanguageSpanish: return QStringLiteral("Español");
+    case rsMnuToolsOptions: return QStringLiteral("&Options");
+    case rsMnuWindow: return QStringLiteral("&Window");
+    case rsMnuWindowArrangeIcons: return QStringLiteral("&Arrange Icons");
+    case rsMnuWindowCascade: return QStringLiteral("&Cascade");
+    case rsMnuWindowTileHorizontal: return QStringLiteral("Tile &Horizontal");
+    case rsMnuWindowTileVertical: return QStringLiteral("Tile &Vertical");
+    case rsMonthlyEscrow: return QStringLiteral("Monthly Escrow:");
+    case rsMonths: return QStringLiteral("Months");
+    case rsMortgage: return QStringLiteral("Mortgage");
+    case rsNew: return QStringLiteral("New");
+    case rsNextPayment: return QStringLiteral("Next Payment:");
+    case rsNextPaymentToolTip: return QStringLiteral("When is the next payment due on your current loan?");
+    case rsNotNumeric: return QStringLiteral("Please enter a number in the form");
+    case rsNumberOfLoans: return QStringLiteral("Number of loans displayed can be between 2 and 15.");
+    case rsNumberOfLoansDisplayed: return QStringLiteral("Number of Loans to display");
+    case rsOK: return QStringLiteral("OK");
+    case rsOptions: return QStringLiteral("Options");
+    case rsPandI: return QStringLiteral("P && I");
+    case rsPandIToolTip: return QStringLiteral("Principle and Interest");
+    case rsPayment: return QStringLiteral("Payment");
+    case rsPaymentFrequency: return QStringLiteral("Payment Frequency:");
+    case rsPaymentToolTip: return QStringLiteral("Calculated payment amount");
+    case rsPayoffDate: return QStringLiteral("Payoff Date");
+    case rsPayoffDateToolTip: return QStringLiteral("The date this loan will be paid off");
+    case rsPointsToolTip: return QStringLiteral("Points to pay at closing");
+    case rsPrinting: return QStringLiteral("Printing...");
+    case rsPrintingLoan: return QStringLiteral("Printing loan ");
+    case rsQuestionMark: return QStringLiteral("?");
+    case rsSaveChanges: return QStringLiteral("Save changes?");
+    case rsSaveChangesTo: return QStringLiteral("Save changes to ");
+    case rsSelSrcWpFile: return QStringLiteral("Select a wallpaper file");
+    case rsShare: return QStringLiteral("Share");
+    case rsShareNoteText: return ShareNoteText();
+    case rsShareSubject: return QStringLiteral("Great Loan program");
+    case rsShareToolTip: return QStringLiteral("Please share this program with anyone!");
+    case rsTerm: return QStringLiteral("Term");
+    case rsTermBimonthly: return QStringLiteral("Bimonthly");
+    case rsTermBiweekly: return QStringLiteral("Biweekly");
+    case rsTermIn: return QStringLiteral("Term specified in: ");
+    case rsTermMonthly: return QStringLiteral("Monthly");
+    case rsTermQuadweekly: return QStringLiteral("Quadweekly");
+    case rsTermToolTip: return QStringLiteral("Term for this loan");
+    case rsVersion: return QStringLiteral("Version");
+    case rsWallpaper: return QStringLiteral("Wallpaper");
+    case rsWallpaperFile: return QStringLiteral("Wallpaper file ");
+    case rsWallpaperToolTip: return QStringLiteral("Sample of currently selected file");
+    case rsWFNotFound: return QStringLiteral(" not found.");
+    case rsWhatsThisToolTip: return QStringLiteral("Click this, then click a field for help");
+    case rsWho: return QStringLiteral("Who");
+    case rsWhoDoubleClick: return QStringLiteral("Financial Institution, contact info.  Double-click for multi-line...");
+    case rsWhoToolTip: return QStringLiteral("Financial Institution, contact info");
+    case rsYears: return QStringLiteral("Years");
+    }
+    return {};
+}

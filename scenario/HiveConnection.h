@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+struct sqlite3;
+
+// One open connection to the hive file. Opening it makes sure the file is a
+// hive of this program (starting the tables in a new, empty file) and sets the
+// rules every connection shares: write-ahead log, a full sync at each commit,
+// and a wait instead of an error while another process holds the write lock.
+class HiveConnection
+{
+public:
+    explicit HiveConnection(const QString& file);
+    ~HiveConnection();
+    HiveConnection(const HiveConnection&) = delete;
+    HiveConnection& operator=(const HiveConnection&) = delete;
+
+    sqlite3* handle() const;
+    void exec(const char* sql);
+    void exec(const QByteArray& sql);
+    // Ends the open transaction without changes; never throws, so it is safe
+    // on every way out of a failed operation.
+    void rollback() noexcept;
+
+    // Reads every page once; damage anywhere in the file is thrown as such.
+    void checkIntegrity();
+
+    // Whether the file exists and cannot serve as a hive (garbled, or someone
+    // else's database). A busy or unreadable file is not called damaged.
+    static bool isDamaged(const QString& file);
+
+private:
+    qint64 pragmaNumber(const char* sql);
+    bool hasTables();
+    void prepareTables();
+    void createTables();
+    void switchToWriteAheadLog();
+
+    sqlite3* db = nullptr;
+};

@@ -1,11 +1,103 @@
 #include "app/Main.h"
 
-#include <QMainWindow>
+#include "app/Language.h"
+#include "app/Loan.h"
+#include "app/MessageBox.h"
+#include "app/UserLanguage.h"
+#include "scenario/RegistryAPI.h"
+#include "scenario/Settings.h"
+
+#include <QApplication>
+
+namespace {
+
+struct LanguageFiles
+{
+    const char* className;
+    const char* helpFile;
+};
+
+const LanguageFiles EnglishLibrary = {"Tessaly.Resources", "tessaly.hlp"};
+const LanguageFiles SpanishLibrary = {"Morvane.Resources", "morvane.hlp"};
+
+constexpr quint16 SpanishLangID = 0x040A;
+constexpr quint16 SublanguageOne = 0x0400;
+
+// Only Spanish has a library chosen by id; English is what every other id
+// gets by default.
+bool BindForLangID(quint16 langId)
+{
+    return langId == SpanishLangID && Language::Bind(QLatin1String(SpanishLibrary.className));
+}
+
+// The user chose this language: when its library is missing, say which one
+// and go on in English instead of ending.
+bool BindChosen(const LanguageFiles& library)
+{
+    QString error;
+    if (!Language::Bind(QLatin1String(library.className), &error)) {
+        MessageBox::Ok(error + QStringLiteral("\n\nThe program goes on in English."));
+        return false;
+    }
+    Language::SetHelpFile(Language::ProgramFolder() + QLatin1Char('/') + QLatin1String(library.helpFile));
+    return true;
+}
+
+void ReadStartLanguage()
+{
+    try {
+        Language::SetNumber(static_cast<qint16>(Settings::ReadStartLanguage()));
+    } catch (const std::exception& error) {
+        MessageBox::Ok(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void ReportMovedAsideHive()
+{
+    const QString keptAs = RegistryAPI::TakeMovedAsideHive();
+    if (!keptAs.isEmpty())
+        MessageBox::Ok(QStringLiteral("The settings file could not be read. It was kept as %1 "
+                                      "and the program started a new one.")
+                           .arg(keptAs));
+}
+
+} // namespace
 
 void Main()
 {
-    auto* window = new QMainWindow;
+    ReadStartLanguage();
+    if (Language::Number() == 0)
+        SelectDefaultLanguage();
+
+    auto* window = new Loan;
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(QStringLiteral("Loan"));
     window->show();
+    ReportMovedAsideHive();
+}
+
+void SelectDefaultLanguage()
+{
+    const quint16 langId = UserLanguage::DefaultLangID();
+    const QString hex = QString::number(langId, 16).toUpper();
+    const qint16 language = hex.endsWith(QLatin1String("0A")) ? Language::Spanish : Language::English;
+    Language::SetNumber(static_cast<qint16>(-language));
+    // Only a Spanish choice looks for a library: an id too short to choose
+    // Spanish must not get Spanish texts under an English check mark.
+    if (language == Language::Spanish && !BindForLangID(langId))
+        BindForLangID(static_cast<quint16>(SublanguageOne + (langId & 0xFF)));
+}
+
+void LoadLanguage()
+{
+    if (Language::Number() == Language::English)
+        BindChosen(EnglishLibrary);
+    else if (Language::Number() == Language::Spanish && !BindChosen(SpanishLibrary))
+        Language::SetNumber(Language::English);
+
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* loan = qobject_cast<Loan*>(window); loan && loan->objectName() == QLatin1String("Loan")) {
+            loan->ApplyLanguageTexts();
+            loan->ShowLanguageChecks();
+        }
+    }
 }

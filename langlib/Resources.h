@@ -135,6 +135,7 @@ enum ResStringID : qint32 {
     rsWhoDoubleClick = 124,
     rsWhoToolTip = 125,
     rsYears = 126,
+    rsUnusableSaveName = 127,
 };
 
 enum ResPictureID : qint32 {

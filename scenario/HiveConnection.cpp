@@ -14,8 +14,8 @@ namespace {
 // found under the hive's name is recognised and kept aside, never reused.
 constexpr qint64 HiveApplicationId = 0x4C6E4876; // "LnHv"
 constexpr qint64 HiveLayoutVersion = 1;
-constexpr int BusyWaitMs = 5000;
 constexpr int BusyRetryMs = 5;
+int busyWaitMs = HiveConnection::DefaultBusyWaitMs;
 
 const char* const HiveTables = R"sql(
 CREATE TABLE keys(
@@ -49,7 +49,7 @@ HiveConnection::HiveConnection(const QString& file)
         throw failure;
     }
     sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, BusyWaitMs);
+    sqlite3_busy_timeout(db, busyWaitMs);
     try {
         exec("PRAGMA synchronous = FULL");
         prepareTables();
@@ -107,6 +107,11 @@ bool HiveConnection::isDamaged(const QString& file)
     }
 }
 
+void HiveConnection::setBusyWait(int milliseconds)
+{
+    busyWaitMs = milliseconds;
+}
+
 qint64 HiveConnection::pragmaNumber(const char* sql)
 {
     HiveStatement pragma(db, sql);
@@ -161,7 +166,7 @@ void HiveConnection::switchToWriteAheadLog()
     // The journal mode cannot change inside a transaction, and SQLite does not
     // wait for a lock here: when another copy is starting the hive at the same
     // moment it answers "busy" at once, so the wait is done by hand.
-    QDeadlineTimer deadline(BusyWaitMs);
+    QDeadlineTimer deadline(busyWaitMs);
     for (;;) {
         const int result = sqlite3_exec(db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
         if (result == SQLITE_OK)

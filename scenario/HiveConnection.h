@@ -31,6 +31,11 @@ public:
     // else's database). A busy or unreadable file is not called damaged.
     static bool isDamaged(const QString& file);
 
+    static constexpr int DefaultBusyWaitMs = 5000;
+    // How long connections opened from now on wait for another process's
+    // lock before they give up; tests shorten it to meet a locked hive fast.
+    static void setBusyWait(int milliseconds);
+
 private:
     qint64 pragmaNumber(const char* sql);
     bool hasTables();

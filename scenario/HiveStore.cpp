@@ -246,27 +246,36 @@ std::optional<QStringList> HiveStore::listSubKeys(const QString& path)
            }).value_or(std::nullopt);
 }
 
-void HiveStore::beginTransaction()
+bool HiveStore::beginTransaction()
 {
-    if (transactionDepth++ > 0)
-        return;
+    if (transactionDepth > 0) {
+        ++transactionDepth;
+        return true;
+    }
     transactionDoomed = false;
     startTransaction();
+    if (!transaction)
+        return false;
+    transactionDepth = 1;
+    return true;
 }
 
-void HiveStore::endTransaction(bool commit)
+bool HiveStore::endTransaction(bool commit)
 {
     transactionDoomed = transactionDoomed || !commit;
     if (--transactionDepth > 0)
-        return;
-    if (transaction && !transactionDoomed) {
-        try {
-            transaction->exec("COMMIT");
-        } catch (const HiveFailure&) {
-            transaction->rollback();
-        }
+        return true;
+    // The file is closed, and its lock given up, whatever the outcome.
+    const std::unique_ptr<HiveConnection> connection = std::move(transaction);
+    if (!connection || transactionDoomed)
+        return false;
+    try {
+        connection->exec("COMMIT");
+        return true;
+    } catch (const HiveFailure&) {
+        connection->rollback();
+        return false;
     }
-    transaction.reset();
 }
 
 QString HiveStore::takeMovedAsidePath()

@@ -15,7 +15,7 @@ class HiveConnection;
 // configuration folder. Each operation opens the file, does its work in one
 // transaction and closes it again, so no other copy of the program is kept
 // waiting between calls; inside a transaction scope the file stays open and
-// write-locked until the scope ends. Key and value names compare without
+// write-locked until the unit ends. Key and value names compare without
 // regard to case and keep the case they were created with.
 //
 // Used from the user-interface thread only, like the registry it stands for.
@@ -42,8 +42,14 @@ public:
     // key cannot be opened.
     std::optional<QStringList> listSubKeys(const QString& path);
 
-    void beginTransaction();
-    void endTransaction(bool commit);
+    // Enters a transaction scope. False when the outermost scope cannot open
+    // and write-lock the hive (another process held it past the wait); the
+    // scope is then not entered.
+    bool beginTransaction();
+    // Leaves a scope. The outermost one ends the unit: stored when commit is
+    // asked for and no scope of it failed, rolled back otherwise. False when
+    // the unit ended without being stored.
+    bool endTransaction(bool commit);
 
     // Where a damaged hive file was last moved to; cleared by reading it.
     QString takeMovedAsidePath();

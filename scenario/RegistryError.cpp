@@ -17,6 +17,17 @@ Error Error::unsupportedValueType()
     return Error(QStringLiteral("Unsupported value type"));
 }
 
+Error Error::unableToBeginTransaction()
+{
+    return Error(QStringLiteral(
+        "Unable to open the registry; another copy of the program may be using it"));
+}
+
+Error Error::unableToCommitTransaction()
+{
+    return Error(QStringLiteral("Unable to complete the registry transaction; nothing was stored"));
+}
+
 int Error::number() const noexcept
 {
     return ErrorNumber;

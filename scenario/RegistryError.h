@@ -7,8 +7,9 @@
 
 namespace RegistryAPI {
 
-// The one error the registry layer raises: a key that cannot be created, or a
-// value read with a type the layer does not know.
+// The one error the registry layer raises: a key that cannot be created, a
+// value read with a type the layer does not know, or a transaction that could
+// not start or whose work was not stored.
 class Error : public std::exception
 {
 public:
@@ -16,6 +17,8 @@ public:
 
     static Error unableToCreateKey();
     static Error unsupportedValueType();
+    static Error unableToBeginTransaction();
+    static Error unableToCommitTransaction();
 
     int number() const noexcept;
     QString description() const;

@@ -68,10 +68,11 @@ qint32 Settings::ReadStartLanguage()
 void Settings::SaveSettings() const
 {
     // One unit, so the settings of a run are stored together or not at all.
-    const RegistryAPI::Transaction transaction;
+    RegistryAPI::Transaction transaction;
     writeNumber(LoansDisplayedName, DisplayedUpperIndex + 1);
     writeNumber(CurrentLanguageName, CurrentLanguage);
     writeNumber(TermInMonthsName, TermInMonths);
     writeTextOrDelete(WallpaperName, Wallpaper);
     writeTextOrDelete(WallpaperDirectoryName, WallpaperDirectory);
+    transaction.Commit();
 }

@@ -159,6 +159,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsTermMonthly: return QStringLiteral("Mensual");
     case rsTermQuadweekly: return QStringLiteral("Cuadsemanal");
     case rsTermToolTip: return QStringLiteral("Plazo de este préstamo");
+    case rsUnusableSaveName: return QStringLiteral("El nombre de un préstamo no puede contener una barra inversa, un tabulador ni un salto de línea, empezar ni terminar con un espacio, ni tener más de 255 caracteres: ");
     case rsVersion: return QStringLiteral("Versión");
     case rsWallpaper: return QStringLiteral("Tapiz");
     case rsWallpaperFile: return QStringLiteral("Archivo de tapiz ");

@@ -167,6 +167,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsTermMonthly: return QStringLiteral("Monthly");
     case rsTermQuadweekly: return QStringLiteral("Quadweekly");
     case rsTermToolTip: return QStringLiteral("Term for this loan");
+    case rsUnusableSaveName: return QStringLiteral("A loan name cannot contain a backslash, a tab or a line break, begin or end with a blank, or be longer than 255 characters: ");
     case rsVersion: return QStringLiteral("Version");
     case rsWallpaper: return QStringLiteral("Wallpaper");
     case rsWallpaperFile: return QStringLiteral("Wallpaper file ");

@@ -1,9 +1,12 @@
 // The hive's promises to the user's work: a killed writer, two writers at
-// once, a damaged file and the transaction scope.
+// once, a damaged file and the transaction scope, which reports a unit that
+// cannot start or is not stored.
 
 #include "scenario/HiveStore.h"
 #include "scenario/RegistryAPI.h"
 #include "tests/scenario/BurstText.h"
+#include "tests/scenario/FullDisk.h"
+#include "tests/scenario/HiveLock.h"
 
 #include <QFile>
 #include <QProcess>
@@ -104,9 +107,13 @@ private slots:
     void damageFoundInsideScopeEndsTheUnit();
     void transactionCommitsAtScopeEnd();
     void transactionRollsBackOnException();
+    void nestedScopeFailureRollsBackTheUnit_data();
     void nestedScopeFailureRollsBackTheUnit();
     void transactionDuringUnwindingCommits();
     void transactionHidesWorkFromOtherProcess();
+    void lockedHiveRefusesTheScope();
+    void failedCommitRaisesAndKeepsOldValues();
+    void commitEndsTheScopeOnce();
 
 private:
     QString runReader(const QString& name);
@@ -312,11 +319,19 @@ void TestHiveStore::transactionRollsBackOnException()
     QCOMPARE(runReader(QStringLiteral("Kept")), QStringLiteral("newer"));
 }
 
+void TestHiveStore::nestedScopeFailureRollsBackTheUnit_data()
+{
+    QTest::addColumn<bool>("committed");
+    QTest::newRow("scope ends") << false;
+    QTest::newRow("Commit") << true;
+}
+
 void TestHiveStore::nestedScopeFailureRollsBackTheUnit()
 {
+    QFETCH(bool, committed);
     RegistryAPI::CreateKey(Root::CurrentUser, TestKey);
     {
-        const RegistryAPI::Transaction outer;
+        RegistryAPI::Transaction outer;
         writeText(TestKey, QStringLiteral("Outer"), QStringLiteral("written"));
         try {
             const RegistryAPI::Transaction inner;
@@ -324,6 +339,9 @@ void TestHiveStore::nestedScopeFailureRollsBackTheUnit()
             throw std::runtime_error("inner step failed");
         } catch (const std::runtime_error&) {
         }
+        // The caller who asks learns that the unit was lost.
+        if (committed)
+            QVERIFY_THROWS_EXCEPTION(RegistryAPI::Error, outer.Commit());
     }
     QCOMPARE(readText(TestKey, QStringLiteral("Outer")), QVariant());
     QCOMPARE(readText(TestKey, QStringLiteral("Inner")), QVariant());
@@ -352,6 +370,84 @@ void TestHiveStore::transactionHidesWorkFromOtherProcess()
         QCOMPARE(runReader(QStringLiteral("Shared")), QStringLiteral("before"));
     }
     QCOMPARE(runReader(QStringLiteral("Shared")), QStringLiteral("during"));
+}
+
+void TestHiveStore::lockedHiveRefusesTheScope()
+{
+    RegistryAPI::CreateKey(Root::CurrentUser, TestKey);
+    writeText(TestKey, QStringLiteral("Shared"), QStringLiteral("before"));
+    {
+        const HiveLock otherCopy;
+        QVERIFY(otherCopy.isHeld());
+        try {
+            const RegistryAPI::Transaction transaction;
+            QFAIL("a scope began on a hive that another copy holds");
+        } catch (const RegistryAPI::Error& error) {
+            QCOMPARE(error.number(), RegistryAPI::Error::ErrorNumber);
+        }
+        // Outside a scope a write still fails in silence, as it always did.
+        writeText(TestKey, QStringLiteral("Shared"), QStringLiteral("lost"));
+        QCOMPARE(readText(TestKey, QStringLiteral("Shared")).toString(), QStringLiteral("before"));
+    }
+    // The refused scope left no unit open: the next write is stored at once.
+    writeText(TestKey, QStringLiteral("Shared"), QStringLiteral("after"));
+    QCOMPARE(runReader(QStringLiteral("Shared")), QStringLiteral("after"));
+}
+
+void TestHiveStore::failedCommitRaisesAndKeepsOldValues()
+{
+    const QString added = TestKey + QStringLiteral("\\Added");
+    RegistryAPI::CreateKey(Root::CurrentUser, TestKey);
+    writeText(TestKey, QStringLiteral("Shared"), QStringLiteral("before"));
+    {
+        RegistryAPI::Transaction transaction;
+        writeText(TestKey, QStringLiteral("Shared"), QStringLiteral("during"));
+        RegistryAPI::CreateKey(Root::CurrentUser, added);
+        const FullDisk full;
+        QVERIFY_THROWS_EXCEPTION(RegistryAPI::Error, transaction.Commit());
+    }
+    QCOMPARE(readText(TestKey, QStringLiteral("Shared")).toString(), QStringLiteral("before"));
+    QVERIFY(!RegistryAPI::KeyExists(Root::CurrentUser, added));
+    QCOMPARE(integrityOf(HiveStore::filePath()), QStringLiteral("ok"));
+
+    // The failed unit let go of the hive.
+    {
+        RegistryAPI::Transaction transaction;
+        writeText(TestKey, QStringLiteral("Shared"), QStringLiteral("after"));
+        transaction.Commit();
+    }
+    QCOMPARE(runReader(QStringLiteral("Shared")), QStringLiteral("after"));
+}
+
+void TestHiveStore::commitEndsTheScopeOnce()
+{
+    RegistryAPI::CreateKey(Root::CurrentUser, TestKey);
+    writeText(TestKey, QStringLiteral("Shared"), QStringLiteral("before"));
+    {
+        RegistryAPI::Transaction outer;
+        writeText(TestKey, QStringLiteral("Shared"), QStringLiteral("outer"));
+        {
+            RegistryAPI::Transaction inner;
+            writeText(TestKey, QStringLiteral("Inner"), QStringLiteral("inner"));
+            inner.Commit();
+        }
+        // Neither the nested Commit nor the end of its scope stored the unit.
+        QCOMPARE(runReader(QStringLiteral("Shared")), QStringLiteral("before"));
+        QCOMPARE(runReader(QStringLiteral("Inner")), QStringLiteral("<none>"));
+        outer.Commit();
+        QCOMPARE(runReader(QStringLiteral("Inner")), QStringLiteral("inner"));
+        outer.Commit();
+    }
+    QCOMPARE(runReader(QStringLiteral("Shared")), QStringLiteral("outer"));
+
+    // The next unit is a unit of its own again.
+    try {
+        const RegistryAPI::Transaction transaction;
+        writeText(TestKey, QStringLiteral("Shared"), QStringLiteral("dropped"));
+        throw std::runtime_error("save interrupted");
+    } catch (const std::runtime_error&) {
+    }
+    QCOMPARE(runReader(QStringLiteral("Shared")), QStringLiteral("outer"));
 }
 
 QString TestHiveStore::runReader(const QString& name)

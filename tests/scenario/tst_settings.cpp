@@ -1,8 +1,9 @@
 // The five stored settings: first start, reading at window load, and the one
-// writer.
+// writer, which reports settings it could not store.
 
 #include "scenario/RegistryAPI.h"
 #include "scenario/Settings.h"
+#include "tests/scenario/FullDisk.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -41,6 +42,7 @@ private slots:
     void monthsFlagAtLoad();
     void saveWritesEverySetting();
     void emptyWallpaperTextsAreDeleted();
+    void unstoredSaveRaisesAndKeepsOldSettings();
 
 private:
     std::unique_ptr<QTemporaryDir> config;
@@ -168,6 +170,25 @@ void TestSettings::emptyWallpaperTextsAreDeleted()
     settings.SaveSettings();
     QCOMPARE(stored(QStringLiteral("WallpaperDirectory"), RegistryAPI::REG_SZ),
              QVariant(QStringLiteral("absent")));
+}
+
+void TestSettings::unstoredSaveRaisesAndKeepsOldSettings()
+{
+    RegistryAPI::CreateKey(Root::CurrentUser, Settings::ProgramKey);
+    Settings settings;
+    settings.DisplayedUpperIndex = 9;
+    settings.Wallpaper = QStringLiteral("/pictures/sea.jpg");
+    settings.SaveSettings();
+
+    settings.DisplayedUpperIndex = 3;
+    settings.Wallpaper.clear();
+    {
+        const FullDisk full;
+        QVERIFY_THROWS_EXCEPTION(RegistryAPI::Error, settings.SaveSettings());
+    }
+    QCOMPARE(stored(QStringLiteral("LoansDisplayed"), RegistryAPI::REG_DWORD), QVariant(10));
+    QCOMPARE(stored(QStringLiteral("Wallpaper"), RegistryAPI::REG_SZ),
+             QVariant(QStringLiteral("/pictures/sea.jpg")));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

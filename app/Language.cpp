@@ -1,0 +1,95 @@
+#include "app/Language.h"
+
+#include "app/LanguageLibrary.h"
+#include "app/MessageBox.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+const QString DefaultClass = QStringLiteral("Tessaly.Resources");
+const QString DefaultHelpFile = QStringLiteral("Tessaly.hlp");
+
+struct State
+{
+    qint16 number = 0;
+    ResourcesInterface* bound = nullptr;
+    // Set once the default library has failed, so the user hears of it once.
+    bool defaultMissing = false;
+    QString helpFile = DefaultHelpFile;
+    Language::Factory factory = CreateLanguageObject;
+};
+
+State& Current()
+{
+    static State state;
+    return state;
+}
+
+// Without its default library the program has no texts; say so in the only
+// language there is then, and go on with empty texts.
+void BindDefault()
+{
+    if (Current().defaultMissing)
+        return;
+    QString error;
+    if (!Language::Bind(DefaultClass, &error))
+        MessageBox::Ok(error);
+}
+
+} // namespace
+
+qint16 Language::Number()
+{
+    return Current().number;
+}
+
+void Language::SetNumber(qint16 number)
+{
+    Current().number = number;
+}
+
+QString Language::LoadResString(int id)
+{
+    if (!Current().bound)
+        BindDefault();
+    ResourcesInterface* bound = Current().bound;
+    return bound ? bound->LoadResString(static_cast<ResStringID>(id)) : QString();
+}
+
+bool Language::Bind(const QString& className, QString* error)
+{
+    ResourcesInterface* created = Current().factory(className, error);
+    if (!created) {
+        if (className == DefaultClass)
+            Current().defaultMissing = true;
+        return false;
+    }
+    Current().bound = created;
+    return true;
+}
+
+QString Language::HelpFile()
+{
+    return Current().helpFile;
+}
+
+void Language::SetHelpFile(const QString& path)
+{
+    Current().helpFile = path;
+}
+
+QString Language::ProgramFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+void Language::SetFactory(Factory factory)
+{
+    Current().factory = std::move(factory);
+}
+
+void Language::Reset()
+{
+    Current() = State();
+}

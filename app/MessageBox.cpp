@@ -1,0 +1,83 @@
+#include "app/MessageBox.h"
+
+#include <QApplication>
+
+namespace {
+
+struct Interception
+{
+    bool active = false;
+    QList<QMessageBox::StandardButton> answers;
+    QList<MessageBox::Shown> recorded;
+};
+
+Interception& Hook()
+{
+    static Interception hook;
+    return hook;
+}
+
+// The answer a box gets when the user dismisses it without choosing.
+QMessageBox::StandardButton EscapeAnswer(QMessageBox::StandardButtons buttons)
+{
+    if (buttons & QMessageBox::Cancel)
+        return QMessageBox::Cancel;
+    if (buttons & QMessageBox::No)
+        return QMessageBox::No;
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+QString MessageBox::ProgramTitle()
+{
+    return QStringLiteral("Loan");
+}
+
+void MessageBox::Ok(const QString& text)
+{
+    Show({text, ProgramTitle(), QMessageBox::Ok, QMessageBox::NoIcon});
+}
+
+QMessageBox::StandardButton MessageBox::Question(const QString& text, const QString& title,
+                                                 QMessageBox::StandardButtons buttons)
+{
+    return Show({text, title, buttons, QMessageBox::Question});
+}
+
+void MessageBox::Intercept(const QList<QMessageBox::StandardButton>& answers)
+{
+    Hook().active = true;
+    Hook().answers = answers;
+}
+
+QList<MessageBox::Shown> MessageBox::Recorded()
+{
+    return Hook().recorded;
+}
+
+QStringList MessageBox::RecordedTexts()
+{
+    QStringList texts;
+    for (const Shown& box : Hook().recorded)
+        texts << box.text;
+    return texts;
+}
+
+void MessageBox::ClearRecorded()
+{
+    Hook().recorded.clear();
+}
+
+QMessageBox::StandardButton MessageBox::Show(const Shown& box)
+{
+    Interception& hook = Hook();
+    if (hook.active) {
+        hook.recorded << box;
+        if (box.buttons == QMessageBox::Ok)
+            return QMessageBox::Ok;
+        return hook.answers.isEmpty() ? EscapeAnswer(box.buttons) : hook.answers.takeFirst();
+    }
+    QMessageBox dialog(box.icon, box.title, box.text, box.buttons, QApplication::activeWindow());
+    return static_cast<QMessageBox::StandardButton>(dialog.exec());
+}

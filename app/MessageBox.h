@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+
+// Every message box of the program goes through here, so all of them carry
+// the program's title and tests can answer them without a modal dialog ever
+// waiting on screen.
+class MessageBox
+{
+public:
+    // What one box showed, as a test sees it.
+    struct Shown
+    {
+        QString text;
+        QString title;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+    };
+
+    static QString ProgramTitle();
+
+    // A notice with an OK button only, no icon and the program's title.
+    static void Ok(const QString& text);
+    // A question with the question icon; returns the button the user chose.
+    static QMessageBox::StandardButton Question(const QString& text, const QString& title,
+                                                QMessageBox::StandardButtons buttons);
+
+    // Test hook: from the first call on, no box is shown any more; each box
+    // is recorded. A notice is answered OK; a question takes the next preset
+    // answer, or its escape button when none is left.
+    static void Intercept(const QList<QMessageBox::StandardButton>& answers = {});
+    static QList<Shown> Recorded();
+    static QStringList RecordedTexts();
+    static void ClearRecorded();
+
+private:
+    static QMessageBox::StandardButton Show(const Shown& box);
+};

@@ -1,0 +1,222 @@
+#include "scenario/NumberField.h"
+
+#include "app/Language.h"
+#include "app/MessageBox.h"
+#include "engine/MoneyOverflow.h"
+#include "scenario/FieldFormat.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+struct Rule
+{
+    int allowedDecimals;
+    const char* pattern;
+    bool separatorKey;
+};
+
+Rule RuleOf(NumberField::Kind kind)
+{
+    switch (kind) {
+    case NumberField::Kind::Money:
+        return {2, " nnnn.nn", true};
+    case NumberField::Kind::Rate:
+    case NumberField::Kind::Points:
+        return {3, " nnnn.nnn", true};
+    case NumberField::Kind::Term:
+        break;
+    }
+    return {0, " nnn", false};
+}
+
+// A whole number of months from the text's number: halves go to the even
+// number; nothing when it leaves the 32-bit range.
+std::optional<qint32> Months(double number, bool termInMonths)
+{
+    const double whole = std::nearbyint(number) * (termInMonths ? 1 : 12);
+    if (whole < std::numeric_limits<qint32>::min() || whole > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return static_cast<qint32>(whole);
+}
+
+bool IsLeavingTheWindow(const QFocusEvent* event)
+{
+    return event->reason() == Qt::ActiveWindowFocusReason
+           || event->reason() == Qt::PopupFocusReason;
+}
+
+} // namespace
+
+NumberField::NumberField(Kind kind, QWidget* parent)
+    : QLineEdit(parent)
+    , m_kind(kind)
+{
+    const Rule rule = RuleOf(kind);
+    SetRule(rule.allowedDecimals, QString::fromLatin1(rule.pattern), rule.separatorKey);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void NumberField::SetRule(int allowedDecimals, const QString& pattern, bool separatorKey)
+{
+    m_allowedDecimals = allowedDecimals;
+    m_pattern = pattern;
+    m_separatorKey = separatorKey;
+}
+
+void NumberField::BindMoney(std::function<Money()> get, std::function<void(Money)> set)
+{
+    m_text = [get](bool editForm) {
+        const Money value = get();
+        return editForm ? FieldFormat::GeneralNumber(value.ToDouble()) : FieldFormat::Currency(value);
+    };
+    m_store = [set](double number) {
+        Money value;
+        try {
+            value = Money::FromDouble(number);
+        } catch (const MoneyOverflow&) {
+            return false;
+        }
+        set(value);
+        return true;
+    };
+}
+
+void NumberField::BindNumber(std::function<double()> get, std::function<void(double)> set)
+{
+    // A rate is held as a fraction and typed as a percentage.
+    const double typedPerHeld = m_kind == Kind::Rate ? 100 : 1;
+    const bool percent = m_kind == Kind::Rate;
+    m_text = [get, typedPerHeld, percent](bool editForm) {
+        const double value = get();
+        if (editForm)
+            return FieldFormat::GeneralNumber(value * typedPerHeld);
+        return percent ? FieldFormat::Percent(value) : FieldFormat::Points(value);
+    };
+    m_store = [set, typedPerHeld](double number) {
+        set(number / typedPerHeld);
+        return true;
+    };
+}
+
+void NumberField::BindTerm(std::function<qint32()> get, std::function<void(qint32)> set,
+                           std::function<bool()> termInMonths)
+{
+    m_text = [get, termInMonths](bool) {
+        const qint32 months = get();
+        return FieldFormat::GeneralNumber(termInMonths() ? months : months / 12.0);
+    };
+    m_store = [set, termInMonths](double number) {
+        const std::optional<qint32> months = Months(number, termInMonths());
+        if (!months)
+            return false;
+        set(*months);
+        return true;
+    };
+}
+
+void NumberField::ShowValue()
+{
+    if (m_text)
+        setText(m_text(m_editing));
+}
+
+void NumberField::EnterEdit()
+{
+    m_editing = true;
+    ShowValue();
+    selectAll();
+}
+
+bool NumberField::CommitEdit()
+{
+    if (Store())
+        return true;
+    Refuse();
+    return false;
+}
+
+void NumberField::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (m_editing)
+        return;
+    EnterEdit();
+    m_selectOnRelease = event->reason() == Qt::MouseFocusReason;
+}
+
+// Qt cannot cancel a focus move, but it gives the focus-in to the new widget
+// only if the focus is still there after this handler: taking the focus back
+// here keeps it in the field as if the move had never happened.
+void NumberField::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (!m_editing || m_refusing || IsLeavingTheWindow(event))
+        return;
+    if (!FieldFormat::IsValidNumber(text(), m_allowedDecimals)) {
+        Refuse();
+        return;
+    }
+    m_editing = false;
+    if (!Store()) {
+        m_editing = true;
+        Refuse();
+    }
+}
+
+void NumberField::keyPressEvent(QKeyEvent* event)
+{
+    if (AcceptsKey(event))
+        QLineEdit::keyPressEvent(event);
+    else
+        event->accept();
+}
+
+// The click that brought the focus would otherwise undo the selection.
+void NumberField::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (m_selectOnRelease && !hasSelectedText())
+        selectAll();
+    m_selectOnRelease = false;
+}
+
+bool NumberField::Store()
+{
+    if (!m_store)
+        return true;
+    const QString typed = text();
+    if (typed.isEmpty())
+        return m_store(0);
+    const std::optional<double> number = FieldFormat::ToNumber(typed);
+    return number && m_store(*number);
+}
+
+bool NumberField::AcceptsKey(const QKeyEvent* event) const
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return true;
+    const QString typed = event->text();
+    if (typed.isEmpty())
+        return true;
+    const QChar c = typed.at(0);
+    if (c.unicode() < 32 || c.unicode() == 127)
+        return true;
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        return true;
+    return m_separatorKey && c == FieldFormat::DecimalSeparator();
+}
+
+void NumberField::Refuse()
+{
+    m_refusing = true;
+    setFocus(Qt::OtherFocusReason);
+    MessageBox::Ok(Language::LoadResString(rsNotNumeric) + m_pattern);
+    selectAll();
+    m_refusing = false;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "engine/Money.h"
+
+#include <QLineEdit>
+#include <QString>
+
+#include <functional>
+
+// A numeric text field of the main window. It never holds the value: the
+// window's property does, and the field is a view of it with two forms. With
+// the focus it shows the plain number, selected whole, and takes digits and
+// the decimal separator only; leaving it checks the text against the field's
+// number rule (refusing with a message and keeping the focus), converts it
+// and stores it through the property's setter, which shows the display form.
+class NumberField : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    enum class Kind { Money, Rate, Points, Term };
+
+    explicit NumberField(Kind kind, QWidget* parent = nullptr);
+
+    Kind FieldKind() const { return m_kind; }
+
+    // Each kind comes with its rule; a field may have a rule of its own.
+    void SetRule(int allowedDecimals, const QString& pattern, bool separatorKey);
+    int AllowedDecimals() const { return m_allowedDecimals; }
+    QString Pattern() const { return m_pattern; }
+
+    // The property behind the field; the kind decides which one fits.
+    void BindMoney(std::function<Money()> get, std::function<void(Money)> set);
+    void BindNumber(std::function<double()> get, std::function<void(double)> set);
+    void BindTerm(std::function<qint32()> get, std::function<void(qint32)> set,
+                  std::function<bool()> termInMonths);
+
+    // Rewrites the text from the property: the edit form while the user is
+    // editing the field, the display form otherwise.
+    void ShowValue();
+    // The got-focus step: edit form, whole text selected.
+    void EnterEdit();
+    // The lost-focus step without leaving the field, for commands that must
+    // see a pending edit. A text that is no number within the property's range
+    // is refused with the validation message and the stored value stays.
+    bool CommitEdit();
+    bool IsEditing() const { return m_editing; }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool Store();
+    bool AcceptsKey(const QKeyEvent* event) const;
+    void Refuse();
+
+    Kind m_kind;
+    int m_allowedDecimals = 0;
+    QString m_pattern;
+    bool m_separatorKey = false;
+
+    // The property's value as text, in the edit form or the display form.
+    std::function<QString(bool editForm)> m_text;
+    // Stores a typed number in the property; false, storing nothing, when
+    // the property cannot hold it.
+    std::function<bool(double number)> m_store;
+
+    bool m_editing = false;
+    bool m_refusing = false;
+    bool m_selectOnRelease = false;
+};

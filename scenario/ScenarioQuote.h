@@ -1,0 +1,29 @@
+#pragma once
+
+#include "engine/Money.h"
+
+#include <QString>
+
+// The stored part of one quote. The closing costs are not kept with a
+// scenario.
+struct ScenarioQuote
+{
+    bool FinancePoints = false;
+    // Percent of the loan amount.
+    double Points = 0;
+    // Months.
+    qint32 Term = 0;
+    // Annual fraction: 0.065 is 6.5 %.
+    double InterestRate = 0;
+    QString FrequencyCode;
+    Money ActualPayment;
+    QString Who;
+
+    // A quote is worth saving once the user has entered something in it; a
+    // ticked finance-points box alone is not enough.
+    bool HoldsData() const
+    {
+        return !Who.isEmpty() || ActualPayment.Raw() != 0 || Term != 0 || InterestRate != 0
+               || Points != 0;
+    }
+};

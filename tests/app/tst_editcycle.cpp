@@ -1,0 +1,422 @@
+// The edit cycle of the window's numeric fields, driven as a user does:
+// click into a field, type or paste, press Tab.
+
+#include "FreshStart.h"
+
+#include "app/Language.h"
+#include "app/Loan.h"
+#include "app/MessageBox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+const QString MoneyMessage = QStringLiteral("Please enter a number in the form nnnn.nn");
+
+std::unique_ptr<Loan> OpenWindow()
+{
+    Language::SetNumber(Language::English);
+    auto window = std::make_unique<Loan>();
+    window->show();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    return window;
+}
+
+void Enter(QWidget* field)
+{
+    QTest::mouseClick(field, Qt::LeftButton);
+}
+
+void Paste(QWidget* field, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+void Leave(QWidget* field)
+{
+    QTest::keyClick(field, Qt::Key_Tab);
+}
+
+} // namespace
+
+class TestEditCycle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void moneyShowsCurrencyAndEditsPlain();
+    void rateShowsPercentAndStoresFraction_data();
+    void rateShowsPercentAndStoresFraction();
+    void termInMonthsOrYears_data();
+    void termInMonthsOrYears();
+    void keysOutsideTheFilterAreDropped_data();
+    void keysOutsideTheFilterAreDropped();
+    void invalidTextKeepsTheFocus_data();
+    void invalidTextKeepsTheFocus();
+    void numbersBeyondTheRangeAreRefused_data();
+    void numbersBeyondTheRangeAreRefused();
+    void acceptedEdgeTexts_data();
+    void acceptedEdgeTexts();
+    void zeroShowsEmpty();
+    void commitWithoutLeavingRefusesNoNumber();
+    void commaIsTheSeparatorUnderGermanOrSpanish_data();
+    void commaIsTheSeparatorUnderGermanOrSpanish();
+    void quoteRowFieldsFollowTheCycle();
+
+private:
+    std::optional<FreshStart> fresh;
+    std::unique_ptr<Loan> window;
+};
+
+void TestEditCycle::init()
+{
+    fresh.emplace();
+    window = OpenWindow();
+    QVERIFY(window);
+}
+
+void TestEditCycle::cleanup()
+{
+    window.reset();
+    fresh.reset();
+}
+
+void TestEditCycle::moneyShowsCurrencyAndEditsPlain()
+{
+    NumberField* amount = window->txtLoanAmount;
+    Enter(amount);
+    QTest::keyClicks(amount, QStringLiteral("150000.5"));
+    Leave(amount);
+
+    QCOMPARE(window->LoanAmount().Raw(), Q_INT64_C(1500005000));
+    QCOMPARE(amount->text(), QStringLiteral("$150,000.50"));
+    QCOMPARE(QApplication::focusWidget(), window->txtLoanTerm);
+    QVERIFY(window->ScenarioChanged());
+
+    Enter(amount);
+    QCOMPARE(amount->text(), QStringLiteral("150000.5"));
+    QCOMPARE(amount->selectedText(), amount->text());
+    QVERIFY(MessageBox::Recorded().isEmpty());
+}
+
+void TestEditCycle::rateShowsPercentAndStoresFraction_data()
+{
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("edited");
+
+    QTest::newRow("6.25 %") << 0.0625 << "6.250%" << "6.25";
+    QTest::newRow("below one percent") << 0.005 << ".500%" << "0.5";
+    QTest::newRow("12 %") << 0.12 << "12.000%" << "12";
+}
+
+void TestEditCycle::rateShowsPercentAndStoresFraction()
+{
+    QFETCH(double, stored);
+    QFETCH(QString, shown);
+    QFETCH(QString, edited);
+    NumberField* rate = window->txtCurInterestRate;
+
+    window->SetCurrentInterestRate(stored);
+    QCOMPARE(rate->text(), shown);
+    Enter(rate);
+    QCOMPARE(rate->text(), edited);
+
+    QTest::keyClicks(rate, QStringLiteral("6.5"));
+    Leave(rate);
+    QCOMPARE(window->CurrentInterestRate(), 0.065);
+    QCOMPARE(rate->text(), QStringLiteral("6.500%"));
+}
+
+void TestEditCycle::termInMonthsOrYears_data()
+{
+    QTest::addColumn<bool>("inMonths");
+    QTest::addColumn<QString>("edited360");
+    QTest::addColumn<int>("stored15");
+
+    QTest::newRow("years") << false << "30" << 180;
+    QTest::newRow("months") << true << "360" << 15;
+}
+
+void TestEditCycle::termInMonthsOrYears()
+{
+    QFETCH(bool, inMonths);
+    QFETCH(QString, edited360);
+    QFETCH(int, stored15);
+    window->ProgramSettings().TermInMonths = inMonths;
+    NumberField* term = window->txtLoanTerm;
+
+    window->SetLoanTerm(360);
+    QCOMPARE(term->text(), edited360);
+    Enter(term);
+    QCOMPARE(term->text(), edited360);
+    QCOMPARE(term->selectedText(), edited360);
+    QTest::keyClicks(term, QStringLiteral("15"));
+    Leave(term);
+    QCOMPARE(window->LoanTerm(), stored15);
+}
+
+void TestEditCycle::keysOutsideTheFilterAreDropped_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("money") << "txtLoanAmount" << "a1b,2-3.4$ 5" << "123.45";
+    QTest::newRow("rate") << "txtCurInterestRate" << "+6.5%" << "6.5";
+    QTest::newRow("term has no separator") << "txtCurLoanTerm" << "1.5y" << "15";
+    QTest::newRow("quote term has no separator") << "txtTerm_0" << "2.5" << "25";
+}
+
+void TestEditCycle::keysOutsideTheFilterAreDropped()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    NumberField* target = window->findChild<NumberField*>(field);
+
+    Enter(target);
+    QTest::keyClicks(target, typed);
+    QCOMPARE(target->text(), kept);
+    QTest::keyClick(target, Qt::Key_Backspace);
+    QCOMPARE(target->text(), kept.chopped(1));
+}
+
+void TestEditCycle::invalidTextKeepsTheFocus_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("message");
+
+    const QString rateMessage = QStringLiteral("Please enter a number in the form nnnn.nnn");
+    const QString termMessage = QStringLiteral("Please enter a number in the form nnn");
+    QTest::newRow("thousands separator") << "txtLoanAmount" << "1,000" << MoneyMessage;
+    QTest::newRow("leading blank") << "txtAnnualTaxes" << " 5" << MoneyMessage;
+    QTest::newRow("three decimals for money") << "txtCurrentBalance" << "1234.567" << MoneyMessage;
+    QTest::newRow("sign at the end") << "txtCurActualPayment" << "5-" << MoneyMessage;
+    QTest::newRow("sign inside") << "txtAnnualInsurance" << "1+2" << MoneyMessage;
+    QTest::newRow("two separators") << "txtCurLoanAmount" << "1.2.3" << MoneyMessage;
+    QTest::newRow("currency symbol") << "txtLoanAmount" << "$5" << MoneyMessage;
+    QTest::newRow("four decimals for a rate") << "txtCurInterestRate" << "6.5555" << rateMessage;
+    QTest::newRow("separator in a term") << "txtCurLoanTerm" << "12.0" << termMessage;
+    QTest::newRow("sign alone") << "txtLoanAmount" << "-" << MoneyMessage;
+}
+
+void TestEditCycle::invalidTextKeepsTheFocus()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, pasted);
+    QFETCH(QString, message);
+    NumberField* target = window->findChild<NumberField*>(field);
+    window->SetLoanAmount(Money::FromRaw(70000));
+    window->SetScenarioChanged(false);
+
+    Enter(target);
+    Paste(target, pasted);
+    QCOMPARE(target->text(), pasted);
+    Leave(target);
+
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList{message});
+    const MessageBox::Shown shown = MessageBox::Recorded().constFirst();
+    QCOMPARE(shown.title, QStringLiteral("Loan"));
+    QCOMPARE(shown.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(shown.icon, QMessageBox::NoIcon);
+    QCOMPARE(QApplication::focusWidget(), target);
+    QCOMPARE(target->text(), pasted);
+    QCOMPARE(target->selectedText(), pasted);
+    QCOMPARE(window->LoanAmount().Raw(), Q_INT64_C(70000));
+    QVERIFY(!window->ScenarioChanged());
+
+    // The user mends the text and the field lets go.
+    QTest::keyClicks(target, QStringLiteral("7"));
+    Leave(target);
+    QVERIFY(QApplication::focusWidget() != target);
+    QCOMPARE(MessageBox::Recorded().size(), 1);
+}
+
+void TestEditCycle::numbersBeyondTheRangeAreRefused_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("inMonths");
+    QTest::addColumn<QString>("typed");
+
+    QTest::newRow("money beyond its range") << "txtLoanAmount" << false << "99999999999999999999";
+    QTest::newRow("months beyond 32 bits") << "txtCurLoanTerm" << true << "3000000000";
+    QTest::newRow("years times 12 beyond 32 bits") << "txtLoanTerm" << false << "200000000";
+    QTest::newRow("quote payment beyond money") << "txtActualPayment_0" << false << "1000000000000000";
+}
+
+void TestEditCycle::numbersBeyondTheRangeAreRefused()
+{
+    QFETCH(QString, field);
+    QFETCH(bool, inMonths);
+    QFETCH(QString, typed);
+    window->ProgramSettings().TermInMonths = inMonths;
+    NumberField* target = window->findChild<NumberField*>(field);
+    Enter(target);
+    QTest::keyClicks(target, QStringLiteral("12"));
+    Leave(target);
+
+    Enter(target);
+    QTest::keyClicks(target, typed);
+    Leave(target);
+
+    QCOMPARE(MessageBox::Recorded().size(), 1);
+    QCOMPARE(QApplication::focusWidget(), target);
+    QCOMPARE(target->selectedText(), typed);
+    // The stored value is still the one before.
+    target->EnterEdit();
+    QCOMPARE(target->text(), QStringLiteral("12"));
+}
+
+void TestEditCycle::acceptedEdgeTexts_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("raw");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("separator last") << "12." << Q_INT64_C(120000) << "$12.00";
+    QTest::newRow("minus first") << "-5" << Q_INT64_C(-50000) << "($5.00)";
+    QTest::newRow("plus first") << "+5" << Q_INT64_C(50000) << "$5.00";
+    QTest::newRow("long whole part") << "123456789" << Q_INT64_C(1234567890000) << "$123,456,789.00";
+    QTest::newRow("empty") << "" << Q_INT64_C(0) << "";
+}
+
+void TestEditCycle::acceptedEdgeTexts()
+{
+    QFETCH(QString, typed);
+    QFETCH(qint64, raw);
+    QFETCH(QString, shown);
+    NumberField* amount = window->txtLoanAmount;
+    window->SetLoanAmount(Money::FromRaw(10000));
+
+    Enter(amount);
+    Paste(amount, typed.isEmpty() ? QStringLiteral(" ") : typed);
+    if (typed.isEmpty())
+        QTest::keyClick(amount, Qt::Key_Backspace);
+    Leave(amount);
+
+    QVERIFY(MessageBox::Recorded().isEmpty());
+    QCOMPARE(window->LoanAmount().Raw(), raw);
+    QCOMPARE(amount->text(), shown);
+}
+
+void TestEditCycle::zeroShowsEmpty()
+{
+    window->SetLoanAmount(Money::FromRaw(5000000));
+    window->SetLoanAmount(Money());
+    QCOMPARE(window->txtLoanAmount->text(), QString());
+    Enter(window->txtLoanAmount);
+    QCOMPARE(window->txtLoanAmount->text(), QString());
+
+    window->SetCurrentTerm(0);
+    window->SetCurrentInterestRate(0);
+    QCOMPARE(window->txtCurLoanTerm->text(), QString());
+    QCOMPARE(window->txtCurInterestRate->text(), QString());
+}
+
+// A command that must see the value being typed commits it without the
+// focus leaving; a text that is no number is refused there as well.
+void TestEditCycle::commitWithoutLeavingRefusesNoNumber()
+{
+    NumberField* balance = window->txtCurrentBalance;
+    Enter(balance);
+    QTest::keyClicks(balance, QStringLiteral("2500"));
+    QVERIFY(balance->CommitEdit());
+    QCOMPARE(window->CurrentBalance().Raw(), Q_INT64_C(25000000));
+    QCOMPARE(QApplication::focusWidget(), balance);
+
+    balance->selectAll();
+    Paste(balance, QStringLiteral("two thousand"));
+    QVERIFY(!balance->CommitEdit());
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList{MoneyMessage});
+    QCOMPARE(window->CurrentBalance().Raw(), Q_INT64_C(25000000));
+    QCOMPARE(balance->selectedText(), QStringLiteral("two thousand"));
+}
+
+void TestEditCycle::commaIsTheSeparatorUnderGermanOrSpanish_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("amountShown");
+    QTest::addColumn<QString>("dateShown");
+
+    QTest::newRow("German") << "de_DE" << QString::fromUtf8("1.234,56\u00a0€") << "01.04.2026";
+    QTest::newRow("Spanish") << "es_ES" << QString::fromUtf8("1234,56\u00a0€") << "1/4/2026";
+}
+
+void TestEditCycle::commaIsTheSeparatorUnderGermanOrSpanish()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, amountShown);
+    QFETCH(QString, dateShown);
+    window.reset();
+    fresh.emplace(locale.toLatin1().constData());
+    window = OpenWindow();
+    QVERIFY(window);
+
+    NumberField* amount = window->txtLoanAmount;
+    Enter(amount);
+    QTest::keyClicks(amount, QStringLiteral("1.234,56"));
+    QCOMPARE(amount->text(), QStringLiteral("1234,56"));
+    Leave(amount);
+    QCOMPARE(window->LoanAmount().Raw(), Q_INT64_C(12345600));
+    QCOMPARE(amount->text(), amountShown);
+    Enter(amount);
+    QCOMPARE(amount->text(), QStringLiteral("1234,56"));
+
+    NumberField* rate = window->txtCurInterestRate;
+    Enter(rate);
+    QTest::keyClicks(rate, QStringLiteral("6,5"));
+    Leave(rate);
+    QCOMPARE(window->CurrentInterestRate(), 0.065);
+    QCOMPARE(rate->text(), QStringLiteral("6,500%"));
+
+    Enter(rate);
+    Paste(rate, QStringLiteral("6.5"));
+    Leave(rate);
+    QCOMPARE(MessageBox::RecordedTexts(),
+             QStringList{QStringLiteral("Please enter a number in the form nnnn.nnn")});
+
+    QCOMPARE(window->dtNextPayment->text(), dateShown);
+}
+
+void TestEditCycle::quoteRowFieldsFollowTheCycle()
+{
+    NumberField* rate = window->txtInterestRate[0];
+    Enter(rate);
+    QTest::keyClicks(rate, QStringLiteral("6.5"));
+    Leave(rate);
+    QCOMPARE(window->Quotes[0]->InterestRate(), 0.065);
+    QCOMPARE(rate->text(), QStringLiteral("6.500%"));
+
+    NumberField* points = window->txtPoints[0];
+    Enter(points);
+    QTest::keyClicks(points, QStringLiteral(".25"));
+    Leave(points);
+    QCOMPARE(window->Quotes[0]->Points(), 0.25);
+    QCOMPARE(points->text(), QStringLiteral(".250"));
+
+    // A term of 30 months shows as 2.5 years, which the quote's term rule
+    // lets the user leave unchanged.
+    window->Quotes[0]->SetTerm(30);
+    NumberField* term = window->txtTerm[0];
+    Enter(term);
+    QCOMPARE(term->text(), QStringLiteral("2.5"));
+    Leave(term);
+    QVERIFY(MessageBox::Recorded().isEmpty());
+    QCOMPARE(window->Quotes[0]->Term(), 24);
+}
+
+QTEST_MAIN(TestEditCycle)
+#include "tst_editcycle.moc"

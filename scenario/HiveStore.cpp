@@ -290,8 +290,12 @@ std::optional<Result> HiveStore::run(Access access, Body&& body)
         try {
             return runInTransaction<Result>(body);
         } catch (const HiveFailure& failure) {
+            // A unit missing one of its operations is not the unit the caller
+            // asked for: nothing of it is stored.
             if (failure.isDamage())
                 abandonTransaction();
+            else
+                transactionDoomed = true;
             return std::nullopt;
         }
     }

@@ -4,9 +4,17 @@
 #include "app/Language.h"
 #include "app/Main.h"
 #include "app/MessageBox.h"
+#include "app/QuoteGrid.h"
 #include "engine/DayCount.h"
+#include "engine/MoneyOverflow.h"
+#include "engine/PaymentFrequency.h"
 #include "langlib/Resources.h"
+#include "scenario/CurrentLoanSection.h"
 #include "scenario/FieldFormat.h"
+#include "sheet/QuoteRows.h"
+#include "scenario/LoanTypes.h"
+#include "scenario/NewLoanSection.h"
+#include "scenario/ScenarioCommands.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -23,9 +31,6 @@
 #include <QWhatsThis>
 
 namespace {
-
-// A scenario name the user must still type is shown on this colour.
-const QColor RequiredColour(255, 208, 215);
 
 QString Res(int id)
 {
@@ -64,6 +69,17 @@ bool IsBlankName(const QString& name)
     return name.isEmpty() || name == QLatin1String(" ");
 }
 
+// A twelfth of the yearly escrow in whole cents; none when the yearly sum
+// leaves the range of money.
+Money MonthlyEscrow(Money taxes, Money insurance)
+{
+    try {
+        return Money::FromDoubleToCents((taxes + insurance).ToDouble() / 12);
+    } catch (const MoneyOverflow&) {
+        return Money();
+    }
+}
+
 } // namespace
 
 Loan::Loan()
@@ -71,8 +87,11 @@ Loan::Loan()
     setObjectName(QStringLiteral("Loan"));
     setWindowTitle(MessageBox::ProgramTitle());
     SetupForm(this);
+    m_rows = std::make_unique<QuoteRows>(*this);
+    m_grid = std::make_unique<QuoteGrid>(*this, *m_rows);
     BindFields();
     ConnectCommands();
+    ConnectSections();
     Load();
 }
 
@@ -81,7 +100,6 @@ Loan::~Loan() = default;
 // The loading sequence of the window, in its order.
 void Loan::Load()
 {
-    m_largestRowIndex = LargestAllowedRowIndex;
     if (Language::Number() > 0) {
         LoadLanguage();
     } else {
@@ -91,12 +109,13 @@ void Loan::Load()
     FieldFormat::FixDecimalSeparator();
     m_paymentNoticeShown = false;
     m_settings.LoadWindowSettings();
-    m_laidOutUpperIndex = 0;
-    m_loadedUpperIndex = 0;
     ApplyLanguageTexts();
     for (int q = 0; q <= m_settings.DisplayedUpperIndex; ++q)
         Quotes.push_back(std::make_unique<CLoan>(*this));
-    ArrangeGrid();
+    Order().Grow(Quotes.size());
+    m_grid->Arrange();
+    LoadWallpaper();
+    RelayoutGrid();
     ShowDefaultNextPayment();
     m_scenarioChanged = false;
 }
@@ -106,47 +125,40 @@ void Loan::BindFields()
     auto termInMonths = [this] { return m_settings.TermInMonths; };
     txtLoanAmount->BindMoney([this] { return LoanAmount(); }, [this](Money v) { SetLoanAmount(v); });
     txtLoanTerm->BindTerm([this] { return LoanTerm(); }, [this](qint32 v) { SetLoanTerm(v); }, termInMonths);
-    txtAnnualTaxes->BindMoney([this] { return EscrowTaxes(); }, [this](Money v) { SetEscrowTaxes(v); });
-    txtAnnualInsurance->BindMoney([this] { return EscrowInsurance(); },
-                                  [this](Money v) { SetEscrowInsurance(v); });
-    txtCurLoanAmount->BindMoney([this] { return CurrentLoanAmount(); },
-                                [this](Money v) { SetCurrentLoanAmount(v); });
-    txtCurLoanTerm->BindTerm([this] { return CurrentTerm(); }, [this](qint32 v) { SetCurrentTerm(v); },
-                             termInMonths);
-    txtCurInterestRate->BindNumber([this] { return CurrentInterestRate(); },
-                                   [this](double v) { SetCurrentInterestRate(v); });
-    txtCurrentBalance->BindMoney([this] { return CurrentBalance(); },
-                                 [this](Money v) { SetCurrentBalance(v); });
-    txtCurActualPayment->BindMoney([this] { return CurrentActualPayment(); },
-                                   [this](Money v) { SetCurrentActualPayment(v); });
-    BindRowFields(0);
-    cboLoanName->installEventFilter(this);
-}
-
-// Row d edits the quote of the same index, and shows what the quote then
-// holds.
-void Loan::BindRowFields(std::size_t d)
-{
-    auto quote = [this, d]() -> CLoan& { return *Quotes[d]; };
-    txtPoints[d]->BindNumber([quote] { return quote().Points(); }, [this, quote, d](double v) {
-        quote().SetPoints(v);
-        txtPoints[d]->ShowValue();
+    // Leaving these fields recomputes the current loan's scheduled payment.
+    txtAnnualTaxes->BindMoney([this] { return EscrowTaxes(); }, [this](Money v) {
+        SetEscrowTaxes(v);
+        RecalcCurrentPayment();
     });
-    txtInterestRate[d]->BindNumber([quote] { return quote().InterestRate(); }, [this, quote, d](double v) {
-        quote().SetInterestRate(v);
-        txtInterestRate[d]->ShowValue();
+    txtAnnualInsurance->BindMoney([this] { return EscrowInsurance(); }, [this](Money v) {
+        SetEscrowInsurance(v);
+        RecalcCurrentPayment();
     });
-    txtTerm[d]->BindTerm(
-        [quote] { return quote().Term(); },
-        [this, quote, d](qint32 v) {
-            quote().SetTerm(v);
-            txtTerm[d]->ShowValue();
+    txtCurLoanAmount->BindMoney([this] { return CurrentLoanAmount(); }, [this](Money v) {
+        SetCurrentLoanAmount(v);
+        RecalcCurrentPayment();
+    });
+    txtCurLoanTerm->BindTerm(
+        [this] { return CurrentTerm(); },
+        [this](qint32 v) {
+            SetCurrentTerm(v);
+            RecalcCurrentPayment();
         },
-        [this] { return m_settings.TermInMonths; });
-    txtActualPayment[d]->BindMoney([quote] { return quote().ActualPayment(); }, [this, quote, d](Money v) {
-        quote().SetActualPayment(v);
-        txtActualPayment[d]->ShowValue();
+        termInMonths);
+    txtCurInterestRate->BindNumber([this] { return CurrentInterestRate(); }, [this](double v) {
+        SetCurrentInterestRate(v);
+        RecalcCurrentPayment();
     });
+    txtCurrentBalance->BindMoney([this] { return CurrentBalance(); }, [this](Money v) {
+        SetCurrentBalance(v);
+        RecalcCurrentPayment();
+    });
+    txtCurActualPayment->BindMoney([this] { return CurrentActualPayment(); }, [this](Money v) {
+        SetCurrentActualPayment(v);
+        RecalcCurrentPayment();
+    });
+    m_rows->SetUpRow(0);
+    cboLoanName->installEventFilter(this);
 }
 
 void Loan::ConnectCommands()
@@ -183,11 +195,16 @@ void Loan::SetLoanName(const QString& name)
     cboLoanName->setEditText(name);
 }
 
+// Every quote starts from the loan amount, also those that have no row yet.
 void Loan::SetLoanAmount(Money amount)
 {
     if (m_loanAmount != amount)
         MarkScenarioChanged();
     m_loanAmount = amount;
+    for (const auto& quote : Quotes)
+        quote->SetStartingAmount(amount);
+    for (int d = 0; d <= LoadedUpperIndex(); ++d)
+        RefreshQuoteRow(d);
     txtLoanAmount->ShowValue();
 }
 
@@ -207,6 +224,7 @@ void Loan::SetEscrowTaxes(Money taxes)
         MarkScenarioChanged();
     m_escrowTaxes = taxes;
     txtAnnualTaxes->ShowValue();
+    SetEscrowMonthly(MonthlyEscrow(m_escrowTaxes, m_escrowInsurance));
 }
 
 Money Loan::EscrowInsurance() const { return m_escrowInsurance; }
@@ -217,6 +235,7 @@ void Loan::SetEscrowInsurance(Money insurance)
         MarkScenarioChanged();
     m_escrowInsurance = insurance;
     txtAnnualInsurance->ShowValue();
+    SetEscrowMonthly(MonthlyEscrow(m_escrowTaxes, m_escrowInsurance));
 }
 
 // Derived from the yearly amounts, so it never counts as a change.
@@ -234,6 +253,8 @@ void Loan::SetCurrentLoanAmount(Money amount)
         MarkScenarioChanged();
     m_currentLoanAmount = amount;
     txtCurLoanAmount->ShowValue();
+    if (amount != Money())
+        RecalcCurrentPayoff();
 }
 
 qint32 Loan::CurrentTerm() const { return m_currentTerm; }
@@ -254,6 +275,8 @@ void Loan::SetCurrentInterestRate(double rate)
         MarkScenarioChanged();
     m_currentInterestRate = rate;
     txtCurInterestRate->ShowValue();
+    if (rate != 0)
+        RecalcCurrentPayoff();
 }
 
 Money Loan::CurrentBalance() const { return m_currentBalance; }
@@ -264,6 +287,8 @@ void Loan::SetCurrentBalance(Money balance)
         MarkScenarioChanged();
     m_currentBalance = balance;
     txtCurrentBalance->ShowValue();
+    if (balance != Money())
+        RecalcCurrentPayoff();
 }
 
 Money Loan::CurrentActualPayment() const { return m_currentActualPayment; }
@@ -274,6 +299,8 @@ void Loan::SetCurrentActualPayment(Money payment)
         MarkScenarioChanged();
     m_currentActualPayment = payment;
     txtCurActualPayment->ShowValue();
+    if (payment != Money())
+        RecalcCurrentPayoff();
 }
 
 double Loan::CurrentNextPayment() const { return m_currentNextPayment; }
@@ -283,8 +310,13 @@ void Loan::SetCurrentNextPayment(double date)
     if (m_currentNextPayment != date)
         MarkScenarioChanged();
     m_currentNextPayment = date;
-    const QSignalBlocker quiet(dtNextPayment);
-    dtNextPayment->setDate(DayCount::ToDate(date));
+    // Setting the date the picker already shows would move the user's cursor
+    // while the date is typed.
+    if (dtNextPayment->date() != DayCount::ToDate(date)) {
+        const QSignalBlocker quiet(dtNextPayment);
+        dtNextPayment->setDate(DayCount::ToDate(date));
+    }
+    RecalcCurrentPayoff();
 }
 
 Money Loan::CurrentPandI() const { return m_currentPandI; }
@@ -302,6 +334,12 @@ void Loan::SetCurrentPayment(Money payment)
         MarkScenarioChanged();
     m_currentPayment = payment;
     txtCurPayment->setText(FieldFormat::Currency(payment));
+    if (payment == Money())
+        return;
+    // The actual payment never stays below the scheduled one.
+    if (payment > m_currentActualPayment)
+        SetCurrentActualPayment(payment);
+    RecalcCurrentPayoff();
 }
 
 Money Loan::CurrentAmountLeft() const { return m_currentAmountLeft; }
@@ -361,6 +399,7 @@ void Loan::LanguageChosen(int index)
 {
     Language::SetNumber(static_cast<qint16>(index));
     LoadLanguage();
+    RefillLanguageLists();
 }
 
 void Loan::ShowLanguageChecks()
@@ -444,7 +483,7 @@ void Loan::ApplyLanguageTexts()
     SetTip(cmdInterest, rsCmdInterestToolTip);
     SetTip(lblWho, rsWhoToolTip);
 
-    for (int d = 0; d <= m_loadedUpperIndex; ++d)
+    for (int d = 0; d <= LoadedUpperIndex(); ++d)
         ApplyRowTexts(static_cast<std::size_t>(d));
 }
 
@@ -473,30 +512,11 @@ void Loan::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// Asks about unsaved changes; false keeps the window open.
+// Asks about unsaved changes, counting what is still being typed; false
+// keeps the window open.
 bool Loan::QueryUnload()
 {
-    if (!m_scenarioChanged)
-        return true;
-    const QString question = m_loanName.isEmpty()
-                                 ? Res(rsSaveChanges)
-                                 : Res(rsSaveChangesTo) + m_loanName + Res(rsQuestionMark);
-    switch (MessageBox::Question(question, Res(rsSaveChanges),
-                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-    case QMessageBox::Yes:
-        if (cboLoanName->currentText().isEmpty()) {
-            QPalette required = cboLoanName->palette();
-            required.setColor(QPalette::Base, RequiredColour);
-            cboLoanName->setPalette(required);
-            cboLoanName->setFocus();
-            return false;
-        }
-        return true;
-    case QMessageBox::No:
-        return true;
-    default:
-        return false;
-    }
+    return m_scenarioCommands->CommitPendingEdit() && m_scenarioCommands->ResolveUnsavedChanges();
 }
 
 void Loan::StoreSettings()
@@ -522,3 +542,135 @@ bool Loan::eventFilter(QObject* watched, QEvent* event)
     }
     return QMainWindow::eventFilter(watched, event);
 }
+
+// ---- New-loan and current-loan sections, saved scenarios ----
+
+void Loan::ConnectSections()
+{
+    m_newLoanSection = std::make_unique<NewLoanSection>(*this);
+    m_currentLoanSection = std::make_unique<CurrentLoanSection>(*this);
+    m_scenarioCommands = std::make_unique<ScenarioCommands>(*this);
+}
+
+QString Loan::LoanType()
+{
+    if (focusWidget() == cboLoanName)
+        SetLoanName(cboLoanName->currentText());
+    else if (focusWidget() == txtLoanAmount
+             && FieldFormat::IsValidNumber(txtLoanAmount->text(), txtLoanAmount->AllowedDecimals()))
+        txtLoanAmount->CommitEdit();
+    const int id = LoanTypes::NameId(m_loanTypeCode);
+    return id == 0 ? QString() : Res(id);
+}
+
+// Always counts as a change, even when the type stays the same.
+void Loan::SetLoanType(const QString& name)
+{
+    m_loanTypeCode = LoanTypes::CodeForName(name, Res);
+    MarkScenarioChanged();
+    RefreshLoanTypeText();
+}
+
+QString Loan::LoanTypeCode() const { return m_loanTypeCode; }
+void Loan::SetLoanTypeCode(const QString& code) { m_loanTypeCode = code; }
+void Loan::FillLoanTypeList() { m_newLoanSection->FillLoanTypeList(); }
+void Loan::RefreshLoanTypeText() { m_newLoanSection->RefreshLoanTypeText(); }
+
+QString Loan::CurrentFrequency() const
+{
+    const PaymentFrequency frequency(m_currentFrequencyCode);
+    return frequency.IsKnown() ? Res(frequency.NameId()) : QString();
+}
+
+void Loan::SetCurrentFrequency(const QString& name)
+{
+    const QString code = PaymentFrequency::CodeForName(name, Res);
+    if (code == m_currentFrequencyCode)
+        return;
+    m_currentFrequencyCode = code;
+    MarkScenarioChanged();
+    m_currentLoanSection->ShowFrequencyText(cboCurPaymentFrequency, code);
+    SetCurrentActualFrequency(CurrentFrequency());
+}
+
+QString Loan::CurrentActualFrequency() const
+{
+    const PaymentFrequency frequency(m_currentActualFrequencyCode);
+    return frequency.IsKnown() ? Res(frequency.NameId()) : QString();
+}
+
+void Loan::SetCurrentActualFrequency(const QString& name)
+{
+    const QString code = PaymentFrequency::CodeForName(name, Res);
+    if (code == m_currentActualFrequencyCode)
+        return;
+    m_currentActualFrequencyCode = code;
+    MarkScenarioChanged();
+    m_currentLoanSection->ShowFrequencyText(cboActPaymentFrequency, code);
+}
+
+QString Loan::CurrentFrequencyCode() const { return m_currentFrequencyCode; }
+QString Loan::CurrentActualFrequencyCode() const { return m_currentActualFrequencyCode; }
+
+void Loan::SetCurrentFrequencyCodes(const QString& scheduled, const QString& actual)
+{
+    m_currentFrequencyCode = scheduled;
+    m_currentActualFrequencyCode = actual;
+}
+
+void Loan::RecalcCurrentPayment() { m_currentLoanSection->RecalcCurrentPayment(); }
+void Loan::RecalcCurrentPayoff() { m_currentLoanSection->RecalcCurrentPayoff(); }
+void Loan::RefreshFrequencyTexts() { m_currentLoanSection->RefreshFrequencyTexts(); }
+
+bool Loan::SaveScenario() { return m_scenarioCommands->SaveScenario(); }
+void Loan::LoadScenario() { m_scenarioCommands->LoadScenario(); }
+bool Loan::DeleteScenario() { return m_scenarioCommands->DeleteScenario(); }
+void Loan::ClearScenario() { m_scenarioCommands->ClearScenario(); }
+void Loan::FillLoanNameList() { m_scenarioCommands->FillLoanNameList(); }
+
+// In the order the lists stand in the window; the quote rows come last. The
+// name list starts with the new-scenario entry, a language text too.
+void Loan::RefillLanguageLists()
+{
+    if (cboLoanName->count() > 0)
+        FillLoanNameList();
+    cboLoanType->clear();
+    FillLoanTypeList();
+    RefreshLoanTypeText();
+    for (QComboBox* list : {cboCurPaymentFrequency, cboActPaymentFrequency}) {
+        list->clear();
+        FillFrequencyList(list);
+    }
+    RefreshFrequencyTexts();
+    RefillRowFrequencyLists();
+}
+
+// ---- Quote rows, the grid and the sorts ----
+
+quint16 Loan::R(quint16 row) const { return m_rows->Order().R(row); }
+qint32 Loan::SortMode() const { return m_rows->Order().SortMode(); }
+QuoteOrder& Loan::Order() { return m_rows->Order(); }
+void Loan::ResetSortOrder() { m_rows->Order().ResetToNatural(); }
+
+void Loan::ShowFinancePoints(int d) { m_rows->ShowFinancePoints(d); }
+void Loan::ShowPoints(int d) { m_rows->ShowPoints(d); }
+void Loan::ShowInterestRate(int d) { m_rows->ShowInterestRate(d); }
+void Loan::ShowTerm(int d) { m_rows->ShowTerm(d); }
+void Loan::ShowFrequency(int d) { m_rows->ShowFrequency(d); }
+void Loan::ShowPandI(int d) { m_rows->ShowPandI(d); }
+void Loan::ShowPayment(int d) { m_rows->ShowPayment(d); }
+void Loan::ShowActualPayment(int d) { m_rows->ShowActualPayment(d); }
+void Loan::ShowPayoffDate(int d) { m_rows->ShowPayoffDate(d); }
+void Loan::ShowInterest(int d) { m_rows->ShowInterest(d); }
+void Loan::ShowWho(int d) { m_rows->ShowWho(d); }
+void Loan::RefreshQuoteRow(int d) { m_rows->RefreshQuoteRow(d); }
+void Loan::ClearQuoteRow(int d) { m_rows->ClearQuoteRow(d); }
+void Loan::CommitRowFieldEdit(QWidget* field) { m_rows->CommitFieldEdit(field); }
+void Loan::FillFrequencyList(QComboBox* list) { QuoteRows::FillFrequencyList(list); }
+void Loan::RefillRowFrequencyLists() { m_rows->RefillFrequencyLists(LoadedUpperIndex()); }
+
+int Loan::LoadedUpperIndex() const { return m_grid->LoadedUpperIndex(); }
+void Loan::LoadRowsUpTo(int upperIndex) { m_grid->LoadRowsUpTo(upperIndex); }
+void Loan::RelayoutGrid() { m_grid->Relayout(); }
+void Loan::LoadWallpaper() { m_grid->LoadWallpaper(); }
+// ---- end of the rows' block ----

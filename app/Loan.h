@@ -11,6 +11,14 @@
 #include <memory>
 #include <vector>
 
+class CurrentLoanSection;
+class NewLoanSection;
+class ScenarioCommands;
+class QComboBox;
+class QuoteGrid;
+class QuoteOrder;
+class QuoteRows;
+
 // The program's main window: the new loan, the grid of competing quotes and
 // the current loan. It owns the scenario: its properties hold the values and
 // the fields only show them; a setter stores its value, marks the scenario
@@ -87,6 +95,89 @@ public:
     // One quote per row, by quote index.
     std::vector<std::unique_ptr<CLoan>> Quotes;
 
+    // ---- New-loan and current-loan sections, saved scenarios ----
+    // The loan type by its name in the active language, held as its code.
+    // Reading it first takes over a name or loan amount still being typed.
+    QString LoanType();
+    void SetLoanType(const QString& name);
+    QString LoanTypeCode() const;
+    // A saved code as it is: nothing marked, nothing shown until
+    // RefreshLoanTypeText.
+    void SetLoanTypeCode(const QString& code);
+    void FillLoanTypeList();
+    void RefreshLoanTypeText();
+
+    // The two frequencies by their names, held as codes; a change of the
+    // scheduled one carries the actual one with it.
+    QString CurrentFrequency() const;
+    void SetCurrentFrequency(const QString& name);
+    QString CurrentActualFrequency() const;
+    void SetCurrentActualFrequency(const QString& name);
+    QString CurrentFrequencyCode() const;
+    QString CurrentActualFrequencyCode() const;
+    // Saved codes as they are: nothing marked, nothing shown until
+    // RefreshFrequencyTexts.
+    void SetCurrentFrequencyCodes(const QString& scheduled, const QString& actual);
+    void RecalcCurrentPayment();
+    void RecalcCurrentPayoff();
+    void RefreshFrequencyTexts();
+
+    // False when nothing was saved; the reason has been shown.
+    bool SaveScenario();
+    void LoadScenario();
+    bool DeleteScenario();
+    void ClearScenario();
+    void FillLoanNameList();
+    // ---- end of the sections' block ----
+
+    // ---- Quote rows, the grid and the sorts ----
+    // The quote index that row shows in the current sort mode.
+    quint16 R(quint16 row) const;
+    // 1 natural order, 2 least interest, 3 soonest payoff.
+    qint32 SortMode() const;
+    QuoteOrder& Order();
+    // Natural order again, as after a scenario is loaded.
+    void ResetSortOrder();
+
+    // Row d shows the quote R(d) holds; each writes its field from it.
+    void ShowFinancePoints(int d);
+    void ShowPoints(int d);
+    void ShowInterestRate(int d);
+    void ShowTerm(int d);
+    void ShowFrequency(int d);
+    void ShowPandI(int d);
+    void ShowPayment(int d);
+    void ShowActualPayment(int d);
+    void ShowPayoffDate(int d);
+    void ShowInterest(int d);
+    void ShowWho(int d);
+    // The four results, in the order the quote needs them read.
+    void RefreshQuoteRow(int d);
+    // Empties every field of row d; the quote keeps its values.
+    void ClearQuoteRow(int d);
+    // Commits a row field that has no edit cycle of its own (finance-points
+    // box, frequency list, lender text) without leaving it.
+    void CommitRowFieldEdit(QWidget* field);
+    // Adds the frequency names to an empty list; a list with entries is
+    // left alone.
+    void FillFrequencyList(QComboBox* list);
+    // After a language change: every row's list in the new language, showing
+    // its quote's frequency.
+    void RefillRowFrequencyLists();
+
+    // Highest row index whose fields exist.
+    int LoadedUpperIndex() const;
+    // Makes rows 0 to upperIndex (at most the grid's limit) with quotes
+    // behind them, and scrolls back to the top.
+    void LoadRowsUpTo(int upperIndex);
+    // Sizes the grid and the window anew when the number of rows shown at
+    // once has changed.
+    void RelayoutGrid();
+    // Loads and tiles the wallpaper of the settings, reporting a file that
+    // fails.
+    void LoadWallpaper();
+    // ---- end of the rows' block ----
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -94,7 +185,6 @@ protected:
 private:
     void Load();
     void BindFields();
-    void BindRowFields(std::size_t d);
     void ConnectCommands();
     void LanguageChosen(int index);
     void NextPaymentPicked();
@@ -128,7 +218,24 @@ private:
     bool m_scenarioChanged = false;
     bool m_paymentNoticeShown = false;
 
-    int m_largestRowIndex = LargestAllowedRowIndex;
-    int m_laidOutUpperIndex = 0;
-    int m_loadedUpperIndex = 0;
+    // ---- Quote rows, the grid and the sorts ----
+    std::unique_ptr<QuoteRows> m_rows;
+    std::unique_ptr<QuoteGrid> m_grid;
+    // ---- end of the rows' block ----
+
+    // ---- New-loan and current-loan sections, saved scenarios ----
+    void ConnectSections();
+    // The lists of language texts get the new language's names and show the
+    // stored codes again.
+    void RefillLanguageLists();
+
+    // Gone before the fields they watch, so no field's last focus-out during
+    // the window's destruction reaches them.
+    std::unique_ptr<NewLoanSection> m_newLoanSection;
+    std::unique_ptr<CurrentLoanSection> m_currentLoanSection;
+    std::unique_ptr<ScenarioCommands> m_scenarioCommands;
+    QString m_loanTypeCode;
+    QString m_currentFrequencyCode;
+    QString m_currentActualFrequencyCode;
+    // ---- end of the sections' block ----
 };

@@ -230,12 +230,14 @@ void TestStartup::loadingSetsNextPaymentAndCounts_data()
     QTest::addColumn<QDate>("today");
     QTest::addColumn<int>("loansDisplayed");
     QTest::addColumn<QDate>("nextPayment");
+    QTest::addColumn<int>("rows");
+    // The quote list grows past the rows in blocks of ten.
     QTest::addColumn<int>("quotes");
 
-    QTest::newRow("mid-month, no setting") << QDate(2026, 3, 15) << -1 << QDate(2026, 4, 1) << 6;
-    QTest::newRow("the first stays") << QDate(2026, 3, 1) << 0 << QDate(2026, 3, 1) << 6;
-    QTest::newRow("December rolls over") << QDate(2026, 12, 31) << 15 << QDate(2027, 1, 1) << 15;
-    QTest::newRow("three rows") << QDate(2026, 2, 2) << 3 << QDate(2026, 3, 1) << 3;
+    QTest::newRow("mid-month, no setting") << QDate(2026, 3, 15) << -1 << QDate(2026, 4, 1) << 6 << 11;
+    QTest::newRow("the first stays") << QDate(2026, 3, 1) << 0 << QDate(2026, 3, 1) << 6 << 11;
+    QTest::newRow("December rolls over") << QDate(2026, 12, 31) << 15 << QDate(2027, 1, 1) << 15 << 21;
+    QTest::newRow("three rows") << QDate(2026, 2, 2) << 3 << QDate(2026, 3, 1) << 3 << 11;
 }
 
 void TestStartup::loadingSetsNextPaymentAndCounts()
@@ -243,6 +245,7 @@ void TestStartup::loadingSetsNextPaymentAndCounts()
     QFETCH(QDate, today);
     QFETCH(int, loansDisplayed);
     QFETCH(QDate, nextPayment);
+    QFETCH(int, rows);
     QFETCH(int, quotes);
     Clock::Set(today);
     if (loansDisplayed >= 0)
@@ -255,6 +258,7 @@ void TestStartup::loadingSetsNextPaymentAndCounts()
     QCOMPARE(DayCount::ToDate(window->CurrentNextPayment()), nextPayment);
     QCOMPARE(window->dtNextPayment->date(), nextPayment);
     QVERIFY(window->dtNextPayment->text().endsWith(QString::number(nextPayment.year())));
+    QCOMPARE(window->LoadedUpperIndex() + 1, rows);
     QCOMPARE(static_cast<int>(window->Quotes.size()), quotes);
     QCOMPARE(FieldFormat::DecimalSeparator(), QLatin1Char('.'));
     QVERIFY(!window->ScenarioChanged());

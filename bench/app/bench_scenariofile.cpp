@@ -1,0 +1,98 @@
+// How long the window takes to save and to load a scenario with all sixteen
+// quotes filled, as the user waits for File Save and for picking a name:
+// gathering or applying every value, the registry work, and for the load the
+// refresh of every row (a payoff simulation per quote).
+
+#include "app/Clock.h"
+#include "app/Language.h"
+#include "app/Loan.h"
+#include "app/MessageBox.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr double TargetMilliseconds = 50;
+constexpr int Rounds = 25;
+
+void FillScenario(Loan& window)
+{
+    window.SetLoanName(QStringLiteral("Casa"));
+    window.SetLoanType(window.LoadResString(rsMortgage));
+    window.SetLoanTerm(360);
+    window.SetLoanAmount(Money::FromDouble(300000));
+    window.SetEscrowTaxes(Money::FromDouble(4200));
+    window.SetEscrowInsurance(Money::FromDouble(1350.5));
+    window.SetCurrentLoanAmount(Money::FromDouble(280000));
+    window.SetCurrentTerm(360);
+    window.SetCurrentInterestRate(0.0725);
+    window.SetCurrentBalance(Money::FromDouble(243567.89));
+    window.RecalcCurrentPayment();
+    window.LoadRowsUpTo(Loan::LargestAllowedRowIndex);
+    for (int d = 0; d <= window.LoadedUpperIndex(); ++d) {
+        CLoan& quote = *window.Quotes[window.R(static_cast<quint16>(d))];
+        quote.SetFrequencyCode(QStringLiteral("MBWQ").mid(d % 4, 1));
+        quote.SetPoints(0.5 + d * 0.125);
+        quote.SetInterestRate(0.05 + d * 0.0025);
+        quote.SetWho(QStringLiteral("First Savings Bank %1\nJane Roe, loan officer\n555-0100").arg(d));
+        window.RefreshQuoteRow(d);
+    }
+}
+
+struct Timing
+{
+    double median;
+    double worst;
+};
+
+Timing Measure(const std::function<void()>& operation)
+{
+    std::vector<double> times;
+    for (int round = 0; round < Rounds; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        operation();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times.back()};
+}
+
+void Report(const char* what, const Timing& timing)
+{
+    std::printf("bench_scenariofile: %s a scenario with 16 filled quotes through the window: %.2f ms median, "
+                "%.2f ms worst of %d (target under %.0f ms: %s)\n",
+                what, timing.median, timing.worst, Rounds, TargetMilliseconds,
+                timing.median < TargetMilliseconds ? "met" : "MISSED");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    Clock::Set(QDate(2026, 3, 31));
+    MessageBox::Intercept();
+    Language::SetNumber(Language::English);
+
+    Loan window;
+    window.show();
+    FillScenario(window);
+
+    Report("save", Measure([&] { window.SaveScenario(); }));
+    Report("load", Measure([&] { window.LoadScenario(); }));
+    window.SetScenarioChanged(false);
+    return MessageBox::Recorded().isEmpty() ? 0 : 1;
+}

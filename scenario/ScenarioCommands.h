@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+
+class Loan;
+class QWidget;
+
+// Saved scenarios as the window offers them: the name list, the File menu's
+// New, Save and Delete, picking a name, and the question about unsaved
+// changes that comes before anything would drop them.
+class ScenarioCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ScenarioCommands(Loan& window);
+
+    // False when nothing was saved: a blank or refused name, or a registry
+    // failure; each is shown to the user and the window keeps its data.
+    bool SaveScenario();
+    // Loads the scenario named by LoanName.
+    void LoadScenario();
+    // False when the registry failed to delete it (the error is shown).
+    bool DeleteScenario();
+    void ClearScenario();
+    // "<new>" and the saved names; the name being typed stays in the field.
+    void FillLoanNameList();
+
+    // Asks whether to save unsaved changes before they would be lost; true
+    // when the caller may go on (saved, or not wanted).
+    bool ResolveUnsavedChanges();
+    // Stores the value being typed into the focused field as if the user had
+    // left it; false when the typed text was refused.
+    bool CommitPendingEdit();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void NewCommand();
+    void SaveCommand();
+    void DeleteCommand();
+    void NameSelected(int index);
+    QMessageBox::StandardButton AskToSaveChanges();
+    void RequireName();
+
+    Loan& m_window;
+};

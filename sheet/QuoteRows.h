@@ -1,0 +1,95 @@
+#pragma once
+
+#include "sheet/QuoteOrder.h"
+
+#include <QEvent>
+#include <QObject>
+
+#include <vector>
+
+class CLoan;
+class Loan;
+class QComboBox;
+class QLineEdit;
+
+// The quote rows of the comparison sheet: what each field of a row shows,
+// what leaving a field does to the quote behind the row, the raised actual
+// payment's highlight, the arrow keys between rows and the two sorts. A row
+// holds nothing of its own; every row d shows and edits the quote that the
+// sort order gives for it.
+class QuoteRows : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit QuoteRows(Loan& loan);
+
+    QuoteOrder& Order() { return m_order; }
+    const QuoteOrder& Order() const { return m_order; }
+
+    // Gives the fields of row d their looks and handlers; once per row.
+    void SetUpRow(int d);
+    // The fields of row d the user types into, in the order Tab visits them.
+    std::vector<QWidget*> InputFields(int d) const;
+
+    void ShowFinancePoints(int d);
+    void ShowPoints(int d);
+    void ShowInterestRate(int d);
+    void ShowTerm(int d);
+    void ShowFrequency(int d);
+    void ShowPandI(int d);
+    void ShowPayment(int d);
+    void ShowActualPayment(int d);
+    void ShowPayoffDate(int d);
+    void ShowInterest(int d);
+    void ShowWho(int d);
+    void RefreshQuoteRow(int d);
+    // Every field of row d, after a sort or anything else that changes which
+    // quote the row shows.
+    void ShowQuoteRow(int d);
+    void ClearQuoteRow(int d);
+    // Takes what a finance-points box, frequency list or lender field shows
+    // into its quote, as leaving it does; other widgets are ignored.
+    void CommitFieldEdit(QWidget* field);
+
+    // The language changed: each row's list gets the new names and shows its
+    // quote's frequency again.
+    void RefillFrequencyLists(int lastRow);
+
+    // Adds the frequency names in the order lists offer them, unless the list
+    // already has entries; what the list shows stays as it was.
+    static void FillFrequencyList(QComboBox* list);
+
+    void SortByPayoff();
+    void SortByInterest();
+
+signals:
+    // An input field of row d got the focus.
+    void RowEntered(int d);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    CLoan& Quote(int d) const;
+    int LastRow() const;
+    void BindNumberFields(int d);
+    void ShowRows(int lastRow);
+
+    void PointsLeft(int d, double points);
+    void RateLeft(int d, double rate);
+    void TermLeft(int d, qint32 term);
+    void ActualPaymentLeft(int d, Money payment);
+    void FinancePointsLeft(int d);
+    void FinancePointsClicked(int d, bool ticked);
+    void FrequencyLeft(int d);
+    void WhoLeft(int d);
+
+    bool MovesBetweenRows(QObject* watched, QEvent::Type type, int d) const;
+    void MoveToRow(QObject* watched, int d, int target);
+    void HighlightRaised(QLineEdit* field);
+    void Timer1Fired();
+
+    Loan& m_loan;
+    QuoteOrder m_order;
+};

@@ -1,0 +1,277 @@
+// The grid of quote rows: rows made as the user reaches the last one, the
+// scroll bar that rests on whole rows, the window sized to the rows shown at
+// once, and the wallpaper behind it all.
+
+#include "FreshStart.h"
+#include "QuoteSheet.h"
+
+#include "app/MessageBox.h"
+#include "scenario/Settings.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFrame>
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <optional>
+
+using namespace QuoteSheet;
+
+class TestQuoteGrid : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void defaultStartShowsSixRows();
+    void rowsAreAddedOnFocusUpToSixteen();
+    void scrollRestsOnWholeRows_data();
+    void scrollRestsOnWholeRows();
+    void draggedThumbMovesThenSnaps();
+    void focusedRowComesIntoView();
+    void wheelOverTheRowsScrolls();
+    void windowFollowsTheRowsShownAtOnce();
+    void wallpaperThatFails_data();
+    void wallpaperThatFails();
+    void wallpaperIsTiledBehindTheWindow();
+
+private:
+    int RowHeight() const { return window->cboFrequency[0]->height(); }
+    int CanvasTop() const { return window->picCanvas->y(); }
+    void ReopenWithWallpaper(const QString& fileName);
+
+    std::optional<FreshStart> fresh;
+    std::unique_ptr<Loan> window;
+};
+
+void TestQuoteGrid::init()
+{
+    fresh.emplace();
+    window = OpenWindow();
+    QVERIFY(window);
+}
+
+void TestQuoteGrid::cleanup()
+{
+    window.reset();
+    fresh.reset();
+}
+
+void TestQuoteGrid::ReopenWithWallpaper(const QString& fileName)
+{
+    window.reset();
+    Settings stored;
+    stored.Wallpaper = fileName;
+    // As on a first start, which creates the program's key.
+    Settings::ReadStartLanguage();
+    stored.SaveSettings();
+    window = OpenWindow();
+}
+
+void TestQuoteGrid::defaultStartShowsSixRows()
+{
+    const int p = RowHeight();
+    QCOMPARE(window->LoadedUpperIndex(), 5);
+    QCOMPARE(window->chkPoints.size(), std::size_t(6));
+    QCOMPARE(window->picScroll->height(), 6 * p + 2);
+    QCOMPARE(window->txtWho[5]->y(), 5 * p);
+    QVERIFY(window->txtWho[5]->isVisible());
+    QCOMPARE(window->vsbLoans->maximum(), 0);
+    QVERIFY(!window->vsbLoans->isEnabled());
+    // The quote list grew in a block of ten beyond the first row.
+    QCOMPARE(window->Quotes.size(), std::size_t(11));
+    QCOMPARE(window->txtTerm[5]->toolTip(), window->txtTerm[0]->toolTip());
+    QCOMPARE(window->txtTerm[5]->toolTip(), QStringLiteral("Term for this loan"));
+}
+
+void TestQuoteGrid::rowsAreAddedOnFocusUpToSixteen()
+{
+    const int p = RowHeight();
+    Enter(window->txtPoints[5]);
+    QCOMPARE(window->LoadedUpperIndex(), 6);
+    QCOMPARE(window->txtPoints[6]->y(), 6 * p);
+    QCOMPARE(window->vsbLoans->maximum(), p);
+    QVERIFY(window->vsbLoans->isEnabled());
+    QCOMPARE(window->Quotes.size(), std::size_t(16));
+
+    // Any field the user types into does it.
+    const QStringList columns = {QStringLiteral("chkPoints"), QStringLiteral("txtInterestRate"),
+                                 QStringLiteral("txtTerm"), QStringLiteral("cboFrequency"),
+                                 QStringLiteral("txtActualPayment"), QStringLiteral("txtWho")};
+    while (window->LoadedUpperIndex() < Loan::LargestAllowedRowIndex) {
+        const int last = window->LoadedUpperIndex();
+        const QString name = columns.at(last % columns.size()) + QLatin1Char('_') + QString::number(last);
+        QWidget* field = window->findChild<QWidget*>(name);
+        if (qobject_cast<QCheckBox*>(field))
+            field->setFocus(Qt::TabFocusReason);
+        else
+            Enter(field);
+        QVERIFY2(window->LoadedUpperIndex() == last + 1, qPrintable(name));
+    }
+    Enter(window->txtActualPayment[15]);
+
+    QCOMPARE(window->LoadedUpperIndex(), 15);
+    QCOMPARE(window->chkPoints.size(), std::size_t(16));
+    QVERIFY(!window->findChild<QCheckBox*>(QStringLiteral("chkPoints_16")));
+    QCOMPARE(window->picCanvas->height(), 16 * p);
+    QCOMPARE(window->vsbLoans->maximum(), 10 * p);
+    QCOMPARE(window->vsbLoans->value(), 10 * p);
+    QCOMPARE(CanvasTop(), 1 - 10 * p);
+    QCOMPARE(window->Quotes.size(), std::size_t(26));
+}
+
+void TestQuoteGrid::scrollRestsOnWholeRows_data()
+{
+    QTest::addColumn<double>("rows");
+    QTest::addColumn<int>("restsOn");
+
+    QTest::newRow("a third of the way") << 1.3 << 1;
+    QTest::newRow("most of the way") << 1.7 << 2;
+    QTest::newRow("half, up to the even row") << 1.5 << 2;
+    QTest::newRow("half, down to the even row") << 2.5 << 2;
+}
+
+void TestQuoteGrid::scrollRestsOnWholeRows()
+{
+    QFETCH(double, rows);
+    QFETCH(int, restsOn);
+    const int p = RowHeight();
+    const bool half = rows * 2 == std::floor(rows * 2) && rows != std::floor(rows);
+    if (half && p % 2 != 0)
+        QSKIP("with an odd row height no value lies exactly between two rows");
+    window->LoadRowsUpTo(15);
+
+    window->vsbLoans->setValue(static_cast<int>(rows * p));
+
+    QCOMPARE(window->vsbLoans->value(), restsOn * p);
+    QCOMPARE(CanvasTop(), 1 - restsOn * p);
+}
+
+void TestQuoteGrid::draggedThumbMovesThenSnaps()
+{
+    const int p = RowHeight();
+    window->LoadRowsUpTo(15);
+    QScrollBar* bar = window->vsbLoans;
+
+    bar->setSliderDown(true);
+    bar->setSliderPosition(2 * p + p / 3);
+    QCOMPARE(CanvasTop(), 1 - (2 * p + p / 3));
+    QCOMPARE(bar->value(), 0);
+
+    bar->setSliderDown(false);
+    QCOMPARE(bar->value(), 2 * p);
+    QCOMPARE(CanvasTop(), 1 - 2 * p);
+}
+
+void TestQuoteGrid::focusedRowComesIntoView()
+{
+    const int p = RowHeight();
+    window->LoadRowsUpTo(15);
+
+    Enter(window->txtTerm[12]);
+    QCOMPARE(window->vsbLoans->value(), 7 * p);
+    Enter(window->txtTerm[3]);
+    QCOMPARE(window->vsbLoans->value(), 3 * p);
+    Enter(window->txtTerm[8]);
+    QCOMPARE(window->vsbLoans->value(), 3 * p);
+    QCOMPARE(CanvasTop(), 1 - 3 * p);
+}
+
+// A wheel turned over a field that does not take it reaches the viewport
+// (made-up events do not travel up, so the test sends it there).
+void TestQuoteGrid::wheelOverTheRowsScrolls()
+{
+    const int p = RowHeight();
+    window->LoadRowsUpTo(15);
+    QWidget* viewport = window->picScroll;
+    const QPoint at = viewport->rect().center();
+    QWheelEvent down(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+
+    QApplication::sendEvent(viewport, &down);
+
+    QVERIFY(window->vsbLoans->value() > 0);
+    QCOMPARE(window->vsbLoans->value() % p, 0);
+    QCOMPARE(CanvasTop(), 1 - window->vsbLoans->value());
+}
+
+void TestQuoteGrid::windowFollowsTheRowsShownAtOnce()
+{
+    const int p = RowHeight();
+    const int sixRowsHigh = window->height();
+
+    window->ProgramSettings().DisplayedUpperIndex = 2;
+    window->RelayoutGrid();
+    QTRY_COMPARE(window->height(), sixRowsHigh - 3 * p);
+    QCOMPARE(window->picScroll->height(), 3 * p + 2);
+    QCOMPARE(window->LoadedUpperIndex(), 5);
+    QCOMPARE(window->vsbLoans->maximum(), 3 * p);
+    QCOMPARE(window->vsbLoans->pageStep(), 3 * p);
+    QVERIFY(window->isVisible());
+
+    window->ProgramSettings().DisplayedUpperIndex = 8;
+    window->RelayoutGrid();
+    QTRY_COMPARE(window->height(), sixRowsHigh + 3 * p);
+    QCOMPARE(window->LoadedUpperIndex(), 8);
+    QCOMPARE(window->txtWho[8]->y(), 8 * p);
+    QCOMPARE(window->vsbLoans->maximum(), 0);
+    QVERIFY(!window->vsbLoans->isEnabled());
+}
+
+void TestQuoteGrid::wallpaperThatFails_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("missing") << QByteArray() << "Wallpaper file " << " not found.";
+    QTest::newRow("not a picture") << QByteArray("just some text") << "File " << " is not valid as wallpaper.";
+}
+
+void TestQuoteGrid::wallpaperThatFails()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath(QStringLiteral("paper.bmp"));
+    if (!content.isEmpty()) {
+        QFile file(fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    ReopenWithWallpaper(fileName);
+
+    QVERIFY(window);
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList{before + fileName + after});
+    QCOMPARE(MessageBox::Recorded().constFirst().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(window->ProgramSettings().Wallpaper.isEmpty());
+}
+
+void TestQuoteGrid::wallpaperIsTiledBehindTheWindow()
+{
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath(QStringLiteral("paper.png"));
+    QImage picture(7, 5, QImage::Format_RGB32);
+    picture.fill(QColor(10, 120, 30));
+    QVERIFY(picture.save(fileName));
+
+    ReopenWithWallpaper(fileName);
+
+    QVERIFY(window);
+    QVERIFY(MessageBox::Recorded().isEmpty());
+    const QImage shown = window->centralWidget()->grab().toImage();
+    QCOMPARE(QColor(shown.pixel(2, 2)), QColor(10, 120, 30));
+    QCOMPARE(QColor(shown.pixel(shown.width() - 3, shown.height() - 3)), QColor(10, 120, 30));
+}
+
+QTEST_MAIN(TestQuoteGrid)
+#include "tst_quotegrid.moc"

@@ -5,6 +5,7 @@
 #include "engine/MoneyOverflow.h"
 #include "scenario/FieldFormat.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -156,8 +157,34 @@ void NumberField::focusInEvent(QFocusEvent* event)
 void NumberField::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (!m_editing || m_refusing || IsLeavingTheWindow(event))
+    if (!m_editing || m_refusing)
         return;
+    if (IsLeavingTheWindow(event))
+        AwaitReturn();
+    else
+        Leave();
+}
+
+// The window lost the focus to a message box or another program. A click
+// that brings it back may put the focus straight into another field, and this
+// one then never hears that it was left: the first focus change inside this
+// window after the return is the leaving.
+void NumberField::AwaitReturn()
+{
+    if (m_awaitingReturn)
+        return;
+    m_awaitingReturn = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!now || now->window() != window())
+            return;
+        disconnect(m_awaitingReturn);
+        m_awaitingReturn = {};
+        if (now != this && m_editing && !m_refusing)
+            Leave();
+    });
+}
+
+void NumberField::Leave()
+{
     if (!FieldFormat::IsValidNumber(text(), m_allowedDecimals)) {
         Refuse();
         return;

@@ -53,6 +53,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void AwaitReturn();
+    void Leave();
     bool Store();
     bool AcceptsKey(const QKeyEvent* event) const;
     void Refuse();
@@ -71,4 +73,5 @@ private:
     bool m_editing = false;
     bool m_refusing = false;
     bool m_selectOnRelease = false;
+    QMetaObject::Connection m_awaitingReturn;
 };

@@ -69,6 +69,7 @@ private slots:
     void acceptedEdgeTexts_data();
     void acceptedEdgeTexts();
     void zeroShowsEmpty();
+    void fieldLeftWhileTheWindowWasAwayIsStored();
     void commitWithoutLeavingRefusesNoNumber();
     void commaIsTheSeparatorUnderGermanOrSpanish_data();
     void commaIsTheSeparatorUnderGermanOrSpanish();
@@ -324,6 +325,28 @@ void TestEditCycle::zeroShowsEmpty()
     window->SetCurrentInterestRate(0);
     QCOMPARE(window->txtCurLoanTerm->text(), QString());
     QCOMPARE(window->txtCurInterestRate->text(), QString());
+}
+
+// A message box takes the focus from the window; the click that brings the
+// window back lands in another field. The field typed into must still be
+// taken as left: stored, and shown in its display form.
+void TestEditCycle::fieldLeftWhileTheWindowWasAwayIsStored()
+{
+    Enter(window->txtLoanAmount);
+    QTest::keyClicks(window->txtLoanAmount, QStringLiteral("1500"));
+
+    QWidget box;
+    box.show();
+    QApplication::setActiveWindow(&box);
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    window->txtAnnualTaxes->setFocus(Qt::MouseFocusReason);
+    box.close();
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+
+    QCOMPARE(QApplication::focusWidget(), window->txtAnnualTaxes);
+    QCOMPARE(window->LoanAmount().Raw(), Q_INT64_C(15000000));
+    QCOMPARE(window->txtLoanAmount->text(), QStringLiteral("$1,500.00"));
 }
 
 // A command that must see the value being typed commits it without the

@@ -8,16 +8,12 @@
 #include "app/Loan.h"
 #include "app/MessageBox.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLocale>
-#include <QTemporaryDir>
+#include "bench/BenchSupport.h"
 
-#include <algorithm>
+#include <QApplication>
+#include <QLocale>
+
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 namespace {
 
@@ -48,31 +44,12 @@ void FillScenario(Loan& window)
     }
 }
 
-struct Timing
-{
-    double median;
-    double worst;
-};
-
-Timing Measure(const std::function<void()>& operation)
-{
-    std::vector<double> times;
-    for (int round = 0; round < Rounds; ++round) {
-        QElapsedTimer timer;
-        timer.start();
-        operation();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times.back()};
-}
-
-void Report(const char* what, const Timing& timing)
+void Report(const char* what, const Bench::Timing& timing)
 {
     std::printf("bench_scenariofile: %s a scenario with 16 filled quotes through the window: %.2f ms median, "
-                "%.2f ms worst of %d (target under %.0f ms: %s)\n",
-                what, timing.median, timing.worst, Rounds, TargetMilliseconds,
-                timing.median < TargetMilliseconds ? "met" : "MISSED");
+                "%.2f ms worst of %d ",
+                what, timing.median, timing.worst, Rounds);
+    Bench::PrintTarget(timing.median, TargetMilliseconds);
 }
 
 } // namespace
@@ -80,8 +57,7 @@ void Report(const char* what, const Timing& timing)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    const Bench::TemporaryConfig config;
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
     Clock::Set(QDate(2026, 3, 31));
     MessageBox::Intercept();
@@ -91,8 +67,8 @@ int main(int argc, char** argv)
     window.show();
     FillScenario(window);
 
-    Report("save", Measure([&] { window.SaveScenario(); }));
-    Report("load", Measure([&] { window.LoadScenario(); }));
+    Report("save", Bench::Measure(Rounds, [&] { window.SaveScenario(); }));
+    Report("load", Bench::Measure(Rounds, [&] { window.LoadScenario(); }));
     window.SetScenarioChanged(false);
     return MessageBox::Recorded().isEmpty() ? 0 : 1;
 }

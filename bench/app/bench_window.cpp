@@ -8,13 +8,11 @@
 #include "app/Loan.h"
 #include "app/MessageBox.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLocale>
-#include <QTemporaryDir>
+#include "bench/BenchSupport.h"
 
-#include <algorithm>
+#include <QApplication>
+#include <QLocale>
+
 #include <cstdio>
 
 namespace {
@@ -42,8 +40,7 @@ void FillGrid(Loan& window)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    const Bench::TemporaryConfig config;
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
     Clock::Set(QDate(2026, 3, 31));
     MessageBox::Intercept();
@@ -53,18 +50,15 @@ int main(int argc, char** argv)
     window.show();
     FillGrid(window);
 
-    double best = 1e300;
-    for (int round = 0; round < Rounds; ++round) {
-        QElapsedTimer timer;
-        timer.start();
+    const Bench::Timing rounds = Bench::Measure(Rounds, [&] {
         for (int change = 0; change < ChangesPerRound; ++change)
             window.SetLoanAmount(Money::FromDouble(change % 2 ? 300000 : 299000));
-        best = std::min(best, timer.nsecsElapsed() / 1e6 / ChangesPerRound);
-    }
+    });
+    const double best = rounds.best / ChangesPerRound;
 
     std::printf("bench_window: new loan amount with %d loaded rows of 30-year biweekly quotes, every row "
-                "refreshed: %.2f ms (target under %.0f ms: %s)\n",
-                window.LoadedUpperIndex() + 1, best, TargetMilliseconds,
-                best < TargetMilliseconds ? "met" : "MISSED");
+                "refreshed: %.2f ms ",
+                window.LoadedUpperIndex() + 1, best);
+    Bench::PrintTarget(best, TargetMilliseconds);
     return 0;
 }

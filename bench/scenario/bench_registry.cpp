@@ -2,15 +2,10 @@
 // scenario of 16 quotes (130 values in one transaction) and a single write.
 // Runs on a hive in a temporary configuration folder.
 
+#include "bench/BenchSupport.h"
 #include "scenario/RegistryAPI.h"
 
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 using RegistryAPI::Root;
 
@@ -21,17 +16,6 @@ constexpr int ScenarioValues = 18;
 constexpr int Quotes = 16;
 constexpr int QuoteValues = 7;
 constexpr double TargetMs = 20.0;
-
-double elapsedMs(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-double median(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
 
 void write(const QString& name, const QString& text)
 {
@@ -59,45 +43,27 @@ void saveScenario(int run)
 
 int main()
 {
-    QTemporaryDir config;
-    if (!config.isValid())
+    const Bench::TemporaryConfig config;
+    if (!config.IsValid())
         return 1;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     static_assert(ScenarioValues + Quotes * QuoteValues == 130, "one scenario of 16 quotes");
 
     saveScenario(0);
-    std::vector<double> saves;
-    for (int run = 1; run <= 40; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        saveScenario(run);
-        saves.push_back(elapsedMs(timer));
-    }
-
-    std::vector<double> singles;
-    for (int i = 0; i < 200; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        write(QStringLiteral("Single"), QString::number(i));
-        singles.push_back(elapsedMs(timer));
-    }
-
-    std::vector<double> reads;
-    for (int i = 0; i < 200; ++i) {
-        QElapsedTimer timer;
-        timer.start();
+    int run = 0;
+    const Bench::Timing saves = Bench::Measure(40, [&] { saveScenario(++run); });
+    int single = 0;
+    const Bench::Timing singles =
+        Bench::Measure(200, [&] { write(QStringLiteral("Single"), QString::number(single++)); });
+    const Bench::Timing reads = Bench::Measure(200, [] {
         RegistryAPI::ReadValue(Root::CurrentUser, Scenario, QStringLiteral("Loan9 Value3"),
                                RegistryAPI::REG_SZ, QString());
-        reads.push_back(elapsedMs(timer));
-    }
+    });
 
-    const double saveMedian = median(saves);
-    std::printf("bench_registry: 130 values in one transaction: median %.2f ms, worst %.2f ms "
-                "(target under %.0f ms: %s)\n",
-                saveMedian, *std::max_element(saves.begin(), saves.end()), TargetMs,
-                saveMedian < TargetMs ? "met" : "MISSED");
-    std::printf("bench_registry: single WriteValue: median %.2f ms, worst %.2f ms\n", median(singles),
-                *std::max_element(singles.begin(), singles.end()));
-    std::printf("bench_registry: single ReadValue: median %.3f ms\n", median(reads));
-    return saveMedian < TargetMs ? 0 : 1;
+    std::printf("bench_registry: 130 values in one transaction: median %.2f ms, worst %.2f ms ", saves.median,
+                saves.worst);
+    Bench::PrintTarget(saves.median, TargetMs);
+    std::printf("bench_registry: single WriteValue: median %.2f ms, worst %.2f ms\n", singles.median,
+                singles.worst);
+    std::printf("bench_registry: single ReadValue: median %.3f ms\n", reads.median);
+    return Bench::Met(saves.median, TargetMs) ? 0 : 1;
 }

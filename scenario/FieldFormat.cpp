@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -61,8 +62,11 @@ QString FieldFormat::GeneralNumber(double value)
     if (value == 0)
         return {};
     const QLocale locale = Regional();
+    // Fifteen significant digits however small the value: a cap on the
+    // decimals would show a tiny value as 0, and leaving the field would then
+    // store 0.
     const int wholeDigits = static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 1;
-    const int decimals = qBound(0, SignificantDigits - wholeDigits, SignificantDigits);
+    const int decimals = std::max(0, SignificantDigits - wholeDigits);
     QString text = locale.toString(value, 'f', decimals);
     const QString point = locale.decimalPoint();
     if (text.contains(point)) {

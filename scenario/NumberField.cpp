@@ -226,7 +226,11 @@ bool NumberField::Store()
 
 bool NumberField::AcceptsKey(const QKeyEvent* event) const
 {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+    // Shortcuts such as the clipboard keys pass; a combination with Alt is
+    // typing (AltGr arrives as Ctrl+Alt) and goes through the filter.
+    const Qt::KeyboardModifiers held =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (held && !(held & Qt::AltModifier))
         return true;
     const QString typed = event->text();
     if (typed.isEmpty())

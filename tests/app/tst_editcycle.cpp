@@ -10,11 +10,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -62,6 +64,7 @@ private slots:
     void termInMonthsOrYears();
     void keysOutsideTheFilterAreDropped_data();
     void keysOutsideTheFilterAreDropped();
+    void altGrCharactersAreDroppedShortcutsPass();
     void invalidTextKeepsTheFocus_data();
     void invalidTextKeepsTheFocus();
     void numbersBeyondTheRangeAreRefused_data();
@@ -192,6 +195,26 @@ void TestEditCycle::keysOutsideTheFilterAreDropped()
     QCOMPARE(target->text(), kept);
     QTest::keyClick(target, Qt::Key_Backspace);
     QCOMPARE(target->text(), kept.chopped(1));
+}
+
+// AltGr reaches the program as Ctrl+Alt on Windows keyboards, and types
+// characters like "€" and "@"; the clipboard keys must still work.
+void TestEditCycle::altGrCharactersAreDroppedShortcutsPass()
+{
+    NumberField* amount = window->txtLoanAmount;
+    Enter(amount);
+    QTest::keyClicks(amount, QStringLiteral("1"));
+    const Qt::KeyboardModifiers altGr = Qt::ControlModifier | Qt::AltModifier;
+    const std::pair<Qt::Key, QString> altGrKeys[] = {{Qt::Key_E, QStringLiteral("€")},
+                                                     {Qt::Key_Q, QStringLiteral("@")}};
+    for (const auto& [key, typed] : altGrKeys) {
+        QKeyEvent press(QEvent::KeyPress, key, altGr, typed);
+        QApplication::sendEvent(amount, &press);
+    }
+    QTest::keyClick(amount, Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(amount->text(), QStringLiteral("1"));
+    Paste(amount, QStringLiteral("5"));
+    QCOMPARE(amount->text(), QStringLiteral("15"));
 }
 
 void TestEditCycle::invalidTextKeepsTheFocus_data()

@@ -75,6 +75,8 @@ void TestFieldFormat::generalNumber_data()
     QTest::newRow("rate times 100") << "en_US" << 0.065 * 100 << "6.5";
     QTest::newRow("binary noise trimmed") << "en_US" << 0.0657 * 100 << "6.57";
     QTest::newRow("small") << "en_US" << 0.0001 << "0.0001";
+    QTest::newRow("tiny is not zero") << "en_US" << 2.5e-17 << "0.000000000000000025";
+    QTest::newRow("tiny negative") << "en_US" << -1e-16 << "-0.0000000000000001";
     QTest::newRow("negative") << "en_US" << -2.25 << "-2.25";
     QTest::newRow("years with a fraction") << "en_US" << 18 / 12.0 << "1.5";
     QTest::newRow("German") << "de_DE" << 1234.5 << "1234,5";

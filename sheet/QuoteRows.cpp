@@ -6,6 +6,7 @@
 #include "engine/PaymentFrequency.h"
 #include "scenario/FieldFormat.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -379,7 +380,9 @@ bool QuoteRows::eventFilter(QObject* watched, QEvent* event)
         emit RowEntered(d);
         break;
     case QEvent::FocusOut:
-        if (!IsLeavingTheWindow(static_cast<QFocusEvent*>(event)))
+        if (IsLeavingTheWindow(static_cast<QFocusEvent*>(event)))
+            AwaitReturn(static_cast<QWidget*>(watched));
+        else
             CommitFieldEdit(static_cast<QWidget*>(watched));
         break;
     case QEvent::MouseButtonPress:
@@ -400,6 +403,27 @@ bool QuoteRows::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+// The window lost the focus to a message box, another program or a pop-up.
+// The click that brings it back may put the focus straight into another
+// field, and the field typed into then never hears that it was left: the
+// first focus change inside the window after the return is the leaving.
+void QuoteRows::AwaitReturn(QWidget* field)
+{
+    m_leftWhileAway = field;
+    if (m_awaitingReturn)
+        return;
+    m_awaitingReturn = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!now || now->window() != &m_loan)
+            return;
+        disconnect(m_awaitingReturn);
+        m_awaitingReturn = {};
+        QWidget* const left = m_leftWhileAway;
+        m_leftWhileAway = nullptr;
+        if (left && left != now)
+            CommitFieldEdit(left);
+    });
 }
 
 // The points and lender fields move on pressing an arrow, the rate, term and

@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QObject>
+#include <QPointer>
 
 #include <vector>
 
@@ -84,6 +85,7 @@ private:
     void FinancePointsClicked(int d, bool ticked);
     void FrequencyLeft(int d);
     void WhoLeft(int d);
+    void AwaitReturn(QWidget* field);
 
     bool MovesBetweenRows(QObject* watched, QEvent::Type type, int d) const;
     void MoveToRow(QObject* watched, int d, int target);
@@ -92,4 +94,8 @@ private:
 
     Loan& m_loan;
     QuoteOrder m_order;
+    // The field that had the focus when the window lost it, until the focus
+    // is back in the window.
+    QPointer<QWidget> m_leftWhileAway;
+    QMetaObject::Connection m_awaitingReturn;
 };

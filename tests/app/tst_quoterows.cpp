@@ -50,12 +50,15 @@ private slots:
     void termInMonthsOrYears();
     void financePointsBoxRecomputesAtOnce();
     void raisedPaymentIsHighlightedAndExplainedOnce();
+    void clearedActualPaymentLeavesTheResultsShown();
     void arrowsMoveBetweenRows_data();
     void arrowsMoveBetweenRows();
     void resultsAreGreyReadOnlyAndSkippedByTab();
     void badInputShowsNoResult_data();
     void badInputShowsNoResult();
     void rowTermBeyond32BitsIsRefused();
+    void fieldLeftWhileTheWindowWasAwayIsStored_data();
+    void fieldLeftWhileTheWindowWasAwayIsStored();
 
     void payoffSortPutsQuotesWithoutDateLast();
     void tiesKeepTheirOrder_data();
@@ -188,6 +191,34 @@ void TestQuoteRows::raisedPaymentIsHighlightedAndExplainedOnce()
     QCOMPARE(window->txtActualPayment[0]->text(), QStringLiteral("$599.55"));
 }
 
+// Emptying the field takes the payment away without redisplaying anything;
+// the row's next refresh raises it to the payment again.
+void TestQuoteRows::clearedActualPaymentLeavesTheResultsShown()
+{
+    TypeLoanAmount(QStringLiteral("100000"));
+    TypeQuote(*window, 0, QStringLiteral("6"), QStringLiteral("30"), QStringLiteral("Monthly"));
+    Type(window->txtActualPayment[0], QStringLiteral("700"));
+    const QString payoffDate = window->txtPayoffDate[0]->text();
+    const QString interest = window->txtInterest[0]->text();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->Timer1->isActive(), 3000);
+
+    Enter(window->txtActualPayment[0]);
+    QTest::keyClick(window->txtActualPayment[0], Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(window->txtActualPayment[0], Qt::Key_Delete);
+    Leave();
+
+    QCOMPARE(window->Quotes[0]->ActualPayment(), Money());
+    QCOMPARE(window->txtActualPayment[0]->text(), QString());
+    QCOMPARE(window->txtPayoffDate[0]->text(), payoffDate);
+    QCOMPARE(window->txtInterest[0]->text(), interest);
+    QVERIFY(!window->Timer1->isActive());
+
+    window->RefreshQuoteRow(0);
+    QCOMPARE(window->txtActualPayment[0]->text(), QStringLiteral("$599.55"));
+    QVERIFY(IsRaised(window->txtActualPayment[0]));
+    QVERIFY(window->txtPayoffDate[0]->text() != payoffDate);
+}
+
 void TestQuoteRows::arrowsMoveBetweenRows_data()
 {
     QTest::addColumn<QString>("column");
@@ -292,6 +323,45 @@ void TestQuoteRows::rowTermBeyond32BitsIsRefused()
     QCOMPARE(MessageBox::RecordedTexts(), QStringList{termMessage});
     QCOMPARE(QApplication::focusWidget(), window->txtTerm[1]);
     QCOMPARE(window->Quotes[1]->Term(), 0);
+}
+
+void TestQuoteRows::fieldLeftWhileTheWindowWasAwayIsStored_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("lender") << "txtWho" << "First Bank" << "First Bank";
+    // A name the list has is taken by the list itself as the focus goes; a
+    // text that names no frequency is only taken by leaving the field.
+    QTest::newRow("frequency named nowhere") << "cboFrequency" << "Yearly" << "";
+}
+
+// A message box or another program takes the focus while a row field is
+// being typed into, and the click that brings the window back lands in
+// another field: the field typed into has still been left.
+void TestQuoteRows::fieldLeftWhileTheWindowWasAwayIsStored()
+{
+    QFETCH(QString, column);
+    QFETCH(QString, text);
+    QFETCH(QString, stored);
+    QWidget* field = window->findChild<QWidget*>(column + QStringLiteral("_1"));
+    Enter(field);
+    QTest::keyClicks(QApplication::focusWidget(), text);
+
+    QWidget box;
+    box.show();
+    QApplication::setActiveWindow(&box);
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    window->txtPoints[2]->setFocus(Qt::MouseFocusReason);
+    box.close();
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+
+    QCOMPARE(QApplication::focusWidget(), window->txtPoints[2]);
+    const CLoan& quote = *window->Quotes[1];
+    QCOMPARE(column == QLatin1String("txtWho") ? quote.Who() : quote.Frequency(), stored);
+    QVERIFY(window->ScenarioChanged());
 }
 
 // Quote 0 is paid off in 2056, quote 1 has a term but no rate and so no

@@ -535,11 +535,8 @@ bool Loan::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == cboLoanName && event->type() == QEvent::FocusIn)
         cboLoanName->lineEdit()->selectAll();
-    if (watched == cboLoanName && event->type() == QEvent::FocusOut) {
-        SetLoanName(cboLoanName->currentText());
-        if (!IsBlankName(m_loanName))
-            cboLoanName->setPalette(QPalette());
-    }
+    if (watched == cboLoanName && event->type() == QEvent::FocusOut)
+        CommitLoanNameEdit();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -555,7 +552,7 @@ void Loan::ConnectSections()
 QString Loan::LoanType()
 {
     if (focusWidget() == cboLoanName)
-        SetLoanName(cboLoanName->currentText());
+        CommitLoanNameEdit();
     else if (focusWidget() == txtLoanAmount
              && FieldFormat::IsValidNumber(txtLoanAmount->text(), txtLoanAmount->AllowedDecimals()))
         txtLoanAmount->CommitEdit();
@@ -569,6 +566,13 @@ void Loan::SetLoanType(const QString& name)
     m_loanTypeCode = LoanTypes::CodeForName(name, Res);
     MarkScenarioChanged();
     RefreshLoanTypeText();
+}
+
+void Loan::CommitLoanNameEdit()
+{
+    SetLoanName(cboLoanName->currentText());
+    if (!IsBlankName(m_loanName))
+        cboLoanName->setPalette(QPalette());
 }
 
 QString Loan::LoanTypeCode() const { return m_loanTypeCode; }
@@ -621,6 +625,7 @@ void Loan::SetCurrentFrequencyCodes(const QString& scheduled, const QString& act
 void Loan::RecalcCurrentPayment() { m_currentLoanSection->RecalcCurrentPayment(); }
 void Loan::RecalcCurrentPayoff() { m_currentLoanSection->RecalcCurrentPayoff(); }
 void Loan::RefreshFrequencyTexts() { m_currentLoanSection->RefreshFrequencyTexts(); }
+void Loan::ShowMissingCurrentInputs() { m_currentLoanSection->ShowMissingInputs(); }
 
 bool Loan::SaveScenario() { return m_scenarioCommands->SaveScenario(); }
 void Loan::LoadScenario() { m_scenarioCommands->LoadScenario(); }

@@ -96,6 +96,9 @@ public:
     std::vector<std::unique_ptr<CLoan>> Quotes;
 
     // ---- New-loan and current-loan sections, saved scenarios ----
+    // What leaving the name box does: its text becomes the name, and a
+    // usable name clears the colour of a refused one.
+    void CommitLoanNameEdit();
     // The loan type by its name in the active language, held as its code.
     // Reading it first takes over a name or loan amount still being typed.
     QString LoanType();
@@ -121,6 +124,9 @@ public:
     void RecalcCurrentPayment();
     void RecalcCurrentPayoff();
     void RefreshFrequencyTexts();
+    // The highlight of missing scheduled-payment inputs, for values set
+    // without recomputing the payment (a loaded scenario).
+    void ShowMissingCurrentInputs();
 
     // False when nothing was saved; the reason has been shown.
     bool SaveScenario();

@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QEvent>
 
-#include <initializer_list>
 #include <stdexcept>
 
 CurrentLoanSection::CurrentLoanSection(Loan& window)
@@ -29,9 +28,7 @@ void CurrentLoanSection::RecalcCurrentPayment()
 {
     Loan& w = m_window;
     if (w.CurrentLoanAmount() == Money() && w.CurrentTerm() == 0 && w.CurrentInterestRate() == 0) {
-        for (QWidget* input : std::initializer_list<QWidget*>{w.txtCurLoanAmount, w.txtCurLoanTerm,
-                                                              w.txtCurInterestRate})
-            FieldColour::Clear(input);
+        ShowMissingInputs();
         return;
     }
     FillFrequencyLists();
@@ -55,17 +52,22 @@ void CurrentLoanSection::RecalcCurrentPayment()
     }
 }
 
+// A current loan with none of the three entered lacks nothing.
 void CurrentLoanSection::ShowMissingInputs()
 {
-    auto show = [](QWidget* input, bool missing) {
-        if (missing)
+    const bool noAmount = m_window.CurrentLoanAmount() == Money();
+    const bool noTerm = m_window.CurrentTerm() == 0;
+    const bool noRate = m_window.CurrentInterestRate() == 0;
+    const bool noLoan = noAmount && noTerm && noRate;
+    auto show = [noLoan](QWidget* input, bool missing) {
+        if (missing && !noLoan)
             FieldColour::Mark(input, FieldColour::Required);
         else
             FieldColour::Clear(input);
     };
-    show(m_window.txtCurLoanAmount, m_window.CurrentLoanAmount() == Money());
-    show(m_window.txtCurLoanTerm, m_window.CurrentTerm() == 0);
-    show(m_window.txtCurInterestRate, m_window.CurrentInterestRate() == 0);
+    show(m_window.txtCurLoanAmount, noAmount);
+    show(m_window.txtCurLoanTerm, noTerm);
+    show(m_window.txtCurInterestRate, noRate);
 }
 
 // The quotes' payoff simulation, run from the current balance at the actual

@@ -24,6 +24,9 @@ public:
     // balance off, or figures beyond the range of money, leave the three
     // fields empty.
     void RecalcCurrentPayoff();
+    // Highlights amount, term and rate where missing, as the scheduled
+    // payment's computation does, without computing it.
+    void ShowMissingInputs();
     // Both lists show the names of their stored codes.
     void RefreshFrequencyTexts();
     // Fills both lists when empty, the scheduled one first.
@@ -37,7 +40,6 @@ protected:
 private:
     void ScheduledFrequencyChosen();
     void ActualFrequencyChosen();
-    void ShowMissingInputs();
     void ShowNoPayoff();
 
     Loan& m_window;

@@ -42,6 +42,9 @@ ScenarioCommands::ScenarioCommands(Loan& window)
     connect(window.mnuFileDelete, &QAction::triggered, this, &ScenarioCommands::DeleteCommand);
     connect(window.cboLoanName, &QComboBox::activated, this, &ScenarioCommands::NameSelected);
     window.cboLoanName->installEventFilter(this);
+    // Completing a typed name to a saved one that begins alike would save
+    // the new scenario over that one.
+    window.cboLoanName->setCompleter(nullptr);
 }
 
 bool ScenarioCommands::SaveScenario()
@@ -197,7 +200,7 @@ bool ScenarioCommands::CommitPendingEdit()
     if (auto* field = qobject_cast<NumberField*>(focus))
         return field->CommitEdit();
     if (focus == w.cboLoanName)
-        w.SetLoanName(w.cboLoanName->currentText());
+        w.CommitLoanNameEdit();
     else if (focus == w.dtNextPayment)
         w.dtNextPayment->interpretText();
     else if (focus == w.cboCurPaymentFrequency)

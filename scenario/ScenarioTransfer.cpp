@@ -48,6 +48,7 @@ void ScenarioTransfer::Apply(const LoadedScenario& loaded)
     ApplyQuotes();
     w.RefreshLoanTypeText();
     w.RefreshFrequencyTexts();
+    w.ShowMissingCurrentInputs();
     w.SetScenarioChanged(false);
     m_loaded = nullptr;
 }

@@ -72,12 +72,15 @@ private slots:
     void cleanup();
     void saveNumbersTheFilledQuotes();
     void loadFillsRowsFromTheTop();
+    void loadMarksTheCurrentInputsItLacks();
     void resavingLeavesNoStaleQuote();
     void savingTakesWhatIsBeingTyped();
+    void savingUnderATypedNameClearsTheColour();
     void pickingAnotherNameAsksFirst_data();
     void pickingAnotherNameAsksFirst();
     void closingWithYesSaves();
     void newStartsAnEmptyScenario();
+    void typedNameIsNotCompletedToASavedOne();
     void deleteAsksAndForgets_data();
     void deleteAsksAndForgets();
     void deleteOfAnUnnamedChangeOnlyClears();
@@ -193,6 +196,35 @@ void TestScenarioFile::loadFillsRowsFromTheTop()
     QVERIFY(!window->ScenarioChanged());
 }
 
+// The pink of a missing current-loan input belongs to the scenario shown,
+// not to the one shown before it.
+void TestScenarioFile::loadMarksTheCurrentInputsItLacks()
+{
+    TypeName(*window, QStringLiteral("Casa"));
+    TypeInto(window->txtCurLoanAmount, QStringLiteral("100000"));
+    TypeInto(window->txtCurLoanTerm, QStringLiteral("30"));
+    TypeInto(window->txtCurInterestRate, QStringLiteral("6"));
+    Save();
+    TypeName(*window, QStringLiteral("Solo"));
+    TypeInto(window->txtCurLoanTerm, QString());
+    Save();
+    window.reset();
+    OpenWindow();
+    TypeInto(window->txtCurLoanAmount, QStringLiteral("5000"));
+    QCOMPARE(window->txtCurInterestRate->palette().color(QPalette::Base), Pink);
+    MessageBox::Intercept({QMessageBox::No});
+
+    QVERIFY(PickFrom(window->cboLoanName, QStringLiteral("Casa")));
+
+    for (QWidget* input : {window->txtCurLoanAmount, window->txtCurLoanTerm, window->txtCurInterestRate})
+        QVERIFY(input->palette().color(QPalette::Base) != Pink);
+
+    QVERIFY(PickFrom(window->cboLoanName, QStringLiteral("Solo")));
+
+    QCOMPARE(window->txtCurLoanTerm->palette().color(QPalette::Base), Pink);
+    QVERIFY(window->txtCurInterestRate->palette().color(QPalette::Base) != Pink);
+}
+
 void TestScenarioFile::resavingLeavesNoStaleQuote()
 {
     TypeName(*window, QStringLiteral("Casa"));
@@ -231,6 +263,21 @@ void TestScenarioFile::savingTakesWhatIsBeingTyped()
     QTest::keyClicks(window->txtWho[0], QStringLiteral(" & Trust"));
     Save();
     QCOMPARE(Stored("Otra", "Loan 1 Who"), QStringLiteral("Bank & Trust"));
+}
+
+// The name asked for is typed and saved at once, the focus still in the box.
+void TestScenarioFile::savingUnderATypedNameClearsTheColour()
+{
+    TypeInto(window->txtLoanAmount, QStringLiteral("100000"));
+    Save();
+    QCOMPARE(window->cboLoanName->palette().color(QPalette::Base), Pink);
+    QCOMPARE(QApplication::focusWidget(), window->cboLoanName);
+
+    TypeText(window->cboLoanName, QStringLiteral("Casa"));
+    Save();
+
+    QVERIFY(ScenarioStore::Exists(QStringLiteral("Casa")));
+    QVERIFY(window->cboLoanName->palette().color(QPalette::Base) != Pink);
 }
 
 void TestScenarioFile::pickingAnotherNameAsksFirst_data()
@@ -326,6 +373,20 @@ void TestScenarioFile::newStartsAnEmptyScenario()
     QCOMPARE(window->CurrentNextPayment(), DayCount::FromDate(QDate(2026, 4, 1)));
     QVERIFY(!window->ScenarioChanged());
     QCOMPARE(Stored("Casa", "Loan 1 Who"), QStringLiteral("Bank"));
+}
+
+// A saved name that begins like the typed one must not take its place: the
+// next save would overwrite that scenario.
+void TestScenarioFile::typedNameIsNotCompletedToASavedOne()
+{
+    TypeName(*window, QStringLiteral("Casa Grande"));
+    Save();
+    window->mnuFileNew->trigger();
+
+    TypeName(*window, QStringLiteral("Casa"));
+
+    QCOMPARE(window->LoanName(), QStringLiteral("Casa"));
+    QCOMPARE(window->cboLoanName->currentText(), QStringLiteral("Casa"));
 }
 
 void TestScenarioFile::deleteAsksAndForgets_data()

@@ -68,6 +68,8 @@ public:
     void SetCurrentActualPayment(Money payment);
     double CurrentNextPayment() const;
     void SetCurrentNextPayment(double date);
+    // The first day of the coming month, or today when today is the first.
+    void ShowDefaultNextPayment();
     Money CurrentPandI() const;
     void SetCurrentPandI(Money pandI);
     Money CurrentPayment() const;
@@ -194,7 +196,6 @@ private:
     void ConnectCommands();
     void LanguageChosen(int index);
     void NextPaymentPicked();
-    void ShowDefaultNextPayment();
     bool QueryUnload();
     void StoreSettings();
     void ApplyRowTexts(std::size_t d);

@@ -1,11 +1,11 @@
 #include "scenario/NumberField.h"
 
+#include "app/FocusReturn.h"
 #include "app/Language.h"
 #include "app/MessageBox.h"
 #include "engine/MoneyOverflow.h"
 #include "scenario/FieldFormat.h"
 
-#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -44,12 +44,6 @@ std::optional<qint32> Months(double number, bool termInMonths)
     if (whole < std::numeric_limits<qint32>::min() || whole > std::numeric_limits<qint32>::max())
         return std::nullopt;
     return static_cast<qint32>(whole);
-}
-
-bool IsLeavingTheWindow(const QFocusEvent* event)
-{
-    return event->reason() == Qt::ActiveWindowFocusReason
-           || event->reason() == Qt::PopupFocusReason;
 }
 
 } // namespace
@@ -159,28 +153,13 @@ void NumberField::focusOutEvent(QFocusEvent* event)
     QLineEdit::focusOutEvent(event);
     if (!m_editing || m_refusing)
         return;
-    if (IsLeavingTheWindow(event))
-        AwaitReturn();
+    if (FocusReturn::IsLeavingTheWindow(event))
+        m_focusReturn.Await(this, [this] {
+            if (m_editing && !m_refusing)
+                Leave();
+        });
     else
         Leave();
-}
-
-// The window lost the focus to a message box or another program. A click
-// that brings it back may put the focus straight into another field, and this
-// one then never hears that it was left: the first focus change inside this
-// window after the return is the leaving.
-void NumberField::AwaitReturn()
-{
-    if (m_awaitingReturn)
-        return;
-    m_awaitingReturn = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (!now || now->window() != window())
-            return;
-        disconnect(m_awaitingReturn);
-        m_awaitingReturn = {};
-        if (now != this && m_editing && !m_refusing)
-            Leave();
-    });
 }
 
 void NumberField::Leave()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FocusReturn.h"
 #include "engine/Money.h"
 
 #include <QLineEdit>
@@ -53,7 +54,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void AwaitReturn();
     void Leave();
     bool Store();
     bool AcceptsKey(const QKeyEvent* event) const;
@@ -73,5 +73,5 @@ private:
     bool m_editing = false;
     bool m_refusing = false;
     bool m_selectOnRelease = false;
-    QMetaObject::Connection m_awaitingReturn;
+    FocusReturn m_focusReturn;
 };

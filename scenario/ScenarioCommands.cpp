@@ -3,7 +3,6 @@
 #include "app/CMouse.h"
 #include "app/Loan.h"
 #include "app/MessageBox.h"
-#include "engine/DayCount.h"
 #include "langlib/Resources.h"
 #include "scenario/FieldColour.h"
 #include "scenario/RegistryAPI.h"
@@ -131,12 +130,7 @@ void ScenarioCommands::ClearScenario()
     w.SetCurrentActualPayment(Money());
     w.RecalcCurrentPayment();
 
-    // The first day of the coming month, or today when today is the first;
-    // the picker's own notification stores it.
-    w.SetCurrentNextPayment(w.Today());
-    const QDate today = DayCount::ToDate(w.Today());
-    if (today.day() > 1)
-        w.dtNextPayment->setDate(QDate(today.year(), today.month(), 1).addMonths(1));
+    w.ShowDefaultNextPayment();
 
     w.SetCurrentPayoffDate(0);
     w.SetCurrentAmountLeft(Money());

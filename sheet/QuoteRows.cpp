@@ -6,7 +6,6 @@
 #include "engine/PaymentFrequency.h"
 #include "scenario/FieldFormat.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -52,11 +51,6 @@ void SetLightBackground(QWidget* field, const QColor& colour)
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Text, TextOnLightColour);
     field->setPalette(palette);
-}
-
-bool IsLeavingTheWindow(const QFocusEvent* event)
-{
-    return event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
 }
 
 bool IsUpOrDown(const QEvent* event)
@@ -380,10 +374,12 @@ bool QuoteRows::eventFilter(QObject* watched, QEvent* event)
         emit RowEntered(d);
         break;
     case QEvent::FocusOut:
-        if (IsLeavingTheWindow(static_cast<QFocusEvent*>(event)))
-            AwaitReturn(static_cast<QWidget*>(watched));
-        else
+        if (FocusReturn::IsLeavingTheWindow(static_cast<QFocusEvent*>(event))) {
+            auto* field = static_cast<QWidget*>(watched);
+            m_focusReturn.Await(field, [this, field] { CommitFieldEdit(field); });
+        } else {
             CommitFieldEdit(static_cast<QWidget*>(watched));
+        }
         break;
     case QEvent::MouseButtonPress:
         if (watched == m_loan.cboFrequency[d])
@@ -403,27 +399,6 @@ bool QuoteRows::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QObject::eventFilter(watched, event);
-}
-
-// The window lost the focus to a message box, another program or a pop-up.
-// The click that brings it back may put the focus straight into another
-// field, and the field typed into then never hears that it was left: the
-// first focus change inside the window after the return is the leaving.
-void QuoteRows::AwaitReturn(QWidget* field)
-{
-    m_leftWhileAway = field;
-    if (m_awaitingReturn)
-        return;
-    m_awaitingReturn = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (!now || now->window() != &m_loan)
-            return;
-        disconnect(m_awaitingReturn);
-        m_awaitingReturn = {};
-        QWidget* const left = m_leftWhileAway;
-        m_leftWhileAway = nullptr;
-        if (left && left != now)
-            CommitFieldEdit(left);
-    });
 }
 
 // The points and lender fields move on pressing an arrow, the rate, term and

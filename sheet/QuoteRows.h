@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/FocusReturn.h"
 #include "sheet/QuoteOrder.h"
 
 #include <QEvent>
 #include <QObject>
-#include <QPointer>
 
 #include <vector>
 
@@ -85,7 +85,6 @@ private:
     void FinancePointsClicked(int d, bool ticked);
     void FrequencyLeft(int d);
     void WhoLeft(int d);
-    void AwaitReturn(QWidget* field);
 
     bool MovesBetweenRows(QObject* watched, QEvent::Type type, int d) const;
     void MoveToRow(QObject* watched, int d, int target);
@@ -96,6 +95,5 @@ private:
     QuoteOrder m_order;
     // The field that had the focus when the window lost it, until the focus
     // is back in the window.
-    QPointer<QWidget> m_leftWhileAway;
-    QMetaObject::Connection m_awaitingReturn;
+    FocusReturn m_focusReturn;
 };

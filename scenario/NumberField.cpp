@@ -125,6 +125,7 @@ void NumberField::EnterEdit()
 {
     m_editing = true;
     ShowValue();
+    m_shownOnEntry = text();
     selectAll();
 }
 
@@ -162,9 +163,13 @@ void NumberField::focusOutEvent(QFocusEvent* event)
         Leave();
 }
 
+// The number rule checks what the user typed. A value the program itself
+// showed may carry more decimals than the rule allows (a term of 31 months
+// is 2.58333333333333 years, a loaded rate may have five decimals); refusing
+// it would hold the user in a field they never changed.
 void NumberField::Leave()
 {
-    if (!FieldFormat::IsValidNumber(text(), m_allowedDecimals)) {
+    if (text() != m_shownOnEntry && !FieldFormat::IsValidNumber(text(), m_allowedDecimals)) {
         Refuse();
         return;
     }

@@ -73,5 +73,7 @@ private:
     bool m_editing = false;
     bool m_refusing = false;
     bool m_selectOnRelease = false;
+    // The edit form as the field showed it when the user entered it.
+    QString m_shownOnEntry;
     FocusReturn m_focusReturn;
 };

@@ -72,6 +72,7 @@ private slots:
     void acceptedEdgeTexts_data();
     void acceptedEdgeTexts();
     void zeroShowsEmpty();
+    void shownValueWithMoreDecimalsLeavesUnchanged();
     void fieldLeftWhileTheWindowWasAwayIsStored();
     void commitWithoutLeavingRefusesNoNumber();
     void commaIsTheSeparatorUnderGermanOrSpanish_data();
@@ -348,6 +349,29 @@ void TestEditCycle::zeroShowsEmpty()
     window->SetCurrentInterestRate(0);
     QCOMPARE(window->txtCurLoanTerm->text(), QString());
     QCOMPARE(window->txtCurInterestRate->text(), QString());
+}
+
+// 31 months in years is 2.58333333333333: the program showed it, so passing
+// through the field must not trap the user with the number-rule message. The
+// same text typed by the user is still refused.
+void TestEditCycle::shownValueWithMoreDecimalsLeavesUnchanged()
+{
+    window->ProgramSettings().TermInMonths = false;
+    NumberField* term = window->txtCurLoanTerm;
+    window->SetCurrentTerm(31);
+
+    Enter(term);
+    Leave(term);
+    QVERIFY(MessageBox::RecordedTexts().isEmpty());
+    QVERIFY(QApplication::focusWidget() != term);
+    QCOMPARE(window->CurrentTerm(), 36);
+
+    Enter(term);
+    QTest::keyClick(term, Qt::Key_Delete);
+    Paste(term, QStringLiteral("2.58333"));
+    Leave(term);
+    QCOMPARE(MessageBox::RecordedTexts().size(), 1);
+    QCOMPARE(QApplication::focusWidget(), term);
 }
 
 // A message box takes the focus from the window; the click that brings the

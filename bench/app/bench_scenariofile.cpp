@@ -3,15 +3,11 @@
 // gathering or applying every value, the registry work, and for the load the
 // refresh of every row (a payoff simulation per quote).
 
-#include "app/Clock.h"
-#include "app/Language.h"
 #include "app/Loan.h"
-#include "app/MessageBox.h"
 
-#include "bench/BenchSupport.h"
+#include "bench/app/BenchWindow.h"
 
 #include <QApplication>
-#include <QLocale>
 
 #include <cstdio>
 
@@ -57,11 +53,7 @@ void Report(const char* what, const Bench::Timing& timing)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const Bench::TemporaryConfig config;
-    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-    Clock::Set(QDate(2026, 3, 31));
-    MessageBox::Intercept();
-    Language::SetNumber(Language::English);
+    const Bench::PinnedWorld world;
 
     Loan window;
     window.show();

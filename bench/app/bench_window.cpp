@@ -3,15 +3,11 @@
 // (P&I, payment, a payoff simulation of 780 payments and the interest), as a
 // user sees it after leaving the amount field.
 
-#include "app/Clock.h"
-#include "app/Language.h"
 #include "app/Loan.h"
-#include "app/MessageBox.h"
 
-#include "bench/BenchSupport.h"
+#include "bench/app/BenchWindow.h"
 
 #include <QApplication>
-#include <QLocale>
 
 #include <cstdio>
 
@@ -40,11 +36,7 @@ void FillGrid(Loan& window)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const Bench::TemporaryConfig config;
-    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-    Clock::Set(QDate(2026, 3, 31));
-    MessageBox::Intercept();
-    Language::SetNumber(Language::English);
+    const Bench::PinnedWorld world;
 
     Loan window;
     window.show();

@@ -2,6 +2,7 @@
 // click into a field, type or paste, press Tab.
 
 #include "FreshStart.h"
+#include "QuoteSheet.h"
 
 #include "app/Language.h"
 #include "app/Loan.h"
@@ -21,16 +22,6 @@
 namespace {
 
 const QString MoneyMessage = QStringLiteral("Please enter a number in the form nnnn.nn");
-
-std::unique_ptr<Loan> OpenWindow()
-{
-    Language::SetNumber(Language::English);
-    auto window = std::make_unique<Loan>();
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get()))
-        return nullptr;
-    return window;
-}
 
 void Enter(QWidget* field)
 {
@@ -87,7 +78,7 @@ private:
 void TestEditCycle::init()
 {
     fresh.emplace();
-    window = OpenWindow();
+    window = QuoteSheet::OpenWindow();
     QVERIFY(window);
 }
 
@@ -432,7 +423,7 @@ void TestEditCycle::commaIsTheSeparatorUnderGermanOrSpanish()
     QFETCH(QString, dateShown);
     window.reset();
     fresh.emplace(locale.toLatin1().constData());
-    window = OpenWindow();
+    window = QuoteSheet::OpenWindow();
     QVERIFY(window);
 
     NumberField* amount = window->txtLoanAmount;

@@ -198,9 +198,7 @@ void Loan::SetLoanName(const QString& name)
 // Every quote starts from the loan amount, also those that have no row yet.
 void Loan::SetLoanAmount(Money amount)
 {
-    if (m_loanAmount != amount)
-        MarkScenarioChanged();
-    m_loanAmount = amount;
+    StoreValue(m_loanAmount, amount);
     for (const auto& quote : Quotes)
         quote->SetStartingAmount(amount);
     for (int d = 0; d <= LoadedUpperIndex(); ++d)
@@ -210,9 +208,7 @@ void Loan::SetLoanAmount(Money amount)
 
 void Loan::SetLoanTerm(qint32 term)
 {
-    if (m_loanTerm != term)
-        MarkScenarioChanged();
-    m_loanTerm = term;
+    StoreValue(m_loanTerm, term);
     txtLoanTerm->ShowValue();
 }
 
@@ -220,9 +216,7 @@ Money Loan::EscrowTaxes() const { return m_escrowTaxes; }
 
 void Loan::SetEscrowTaxes(Money taxes)
 {
-    if (m_escrowTaxes != taxes)
-        MarkScenarioChanged();
-    m_escrowTaxes = taxes;
+    StoreValue(m_escrowTaxes, taxes);
     txtAnnualTaxes->ShowValue();
     SetEscrowMonthly(MonthlyEscrow(m_escrowTaxes, m_escrowInsurance));
 }
@@ -231,9 +225,7 @@ Money Loan::EscrowInsurance() const { return m_escrowInsurance; }
 
 void Loan::SetEscrowInsurance(Money insurance)
 {
-    if (m_escrowInsurance != insurance)
-        MarkScenarioChanged();
-    m_escrowInsurance = insurance;
+    StoreValue(m_escrowInsurance, insurance);
     txtAnnualInsurance->ShowValue();
     SetEscrowMonthly(MonthlyEscrow(m_escrowTaxes, m_escrowInsurance));
 }
@@ -249,9 +241,7 @@ Money Loan::CurrentLoanAmount() const { return m_currentLoanAmount; }
 
 void Loan::SetCurrentLoanAmount(Money amount)
 {
-    if (m_currentLoanAmount != amount)
-        MarkScenarioChanged();
-    m_currentLoanAmount = amount;
+    StoreValue(m_currentLoanAmount, amount);
     txtCurLoanAmount->ShowValue();
     if (amount != Money())
         RecalcCurrentPayoff();
@@ -261,9 +251,7 @@ qint32 Loan::CurrentTerm() const { return m_currentTerm; }
 
 void Loan::SetCurrentTerm(qint32 term)
 {
-    if (m_currentTerm != term)
-        MarkScenarioChanged();
-    m_currentTerm = term;
+    StoreValue(m_currentTerm, term);
     txtCurLoanTerm->ShowValue();
 }
 
@@ -271,9 +259,7 @@ double Loan::CurrentInterestRate() const { return m_currentInterestRate; }
 
 void Loan::SetCurrentInterestRate(double rate)
 {
-    if (m_currentInterestRate != rate)
-        MarkScenarioChanged();
-    m_currentInterestRate = rate;
+    StoreValue(m_currentInterestRate, rate);
     txtCurInterestRate->ShowValue();
     if (rate != 0)
         RecalcCurrentPayoff();
@@ -283,9 +269,7 @@ Money Loan::CurrentBalance() const { return m_currentBalance; }
 
 void Loan::SetCurrentBalance(Money balance)
 {
-    if (m_currentBalance != balance)
-        MarkScenarioChanged();
-    m_currentBalance = balance;
+    StoreValue(m_currentBalance, balance);
     txtCurrentBalance->ShowValue();
     if (balance != Money())
         RecalcCurrentPayoff();
@@ -295,9 +279,7 @@ Money Loan::CurrentActualPayment() const { return m_currentActualPayment; }
 
 void Loan::SetCurrentActualPayment(Money payment)
 {
-    if (m_currentActualPayment != payment)
-        MarkScenarioChanged();
-    m_currentActualPayment = payment;
+    StoreValue(m_currentActualPayment, payment);
     txtCurActualPayment->ShowValue();
     if (payment != Money())
         RecalcCurrentPayoff();
@@ -307,9 +289,7 @@ double Loan::CurrentNextPayment() const { return m_currentNextPayment; }
 
 void Loan::SetCurrentNextPayment(double date)
 {
-    if (m_currentNextPayment != date)
-        MarkScenarioChanged();
-    m_currentNextPayment = date;
+    StoreValue(m_currentNextPayment, date);
     // Setting the date the picker already shows would move the user's cursor
     // while the date is typed.
     if (dtNextPayment->date() != DayCount::ToDate(date)) {
@@ -330,9 +310,7 @@ Money Loan::CurrentPayment() const { return m_currentPayment; }
 
 void Loan::SetCurrentPayment(Money payment)
 {
-    if (m_currentPayment != payment)
-        MarkScenarioChanged();
-    m_currentPayment = payment;
+    StoreValue(m_currentPayment, payment);
     txtCurPayment->setText(FieldFormat::Currency(payment));
     if (payment == Money())
         return;

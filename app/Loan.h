@@ -191,6 +191,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Stores a scenario value, marking the scenario changed when it differs.
+    template <typename T>
+    void StoreValue(T& field, const T& value)
+    {
+        if (field != value)
+            MarkScenarioChanged();
+        field = value;
+    }
+
     void Load();
     void BindFields();
     void ConnectCommands();

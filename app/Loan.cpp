@@ -192,7 +192,13 @@ QString Loan::LoanName() const { return m_loanName; }
 void Loan::SetLoanName(const QString& name)
 {
     m_loanName = name;
-    cboLoanName->setEditText(name);
+    ShowInNameBox(name);
+}
+
+void Loan::ShowInNameBox(const QString& text)
+{
+    cboLoanName->setCurrentIndex(cboLoanName->findText(text, Qt::MatchFixedString));
+    cboLoanName->setEditText(text);
 }
 
 // Every quote starts from the loan amount, also those that have no row yet.

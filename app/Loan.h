@@ -101,6 +101,9 @@ public:
     // What leaving the name box does: its text becomes the name, and a
     // usable name clears the colour of a refused one.
     void CommitLoanNameEdit();
+    // Shows the text in the name box with the list's entry of that name
+    // current, so that leaving the box does not pick that entry again.
+    void ShowInNameBox(const QString& text);
     // The loan type by its name in the active language, held as its code.
     // Reading it first takes over a name or loan amount still being typed.
     QString LoanType();

@@ -1,12 +1,15 @@
 #include "app/MessageBox.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QWidget>
 
 namespace {
 
 struct Interception
 {
     bool active = false;
+    MessageBox::Focus focus = MessageBox::Focus::Kept;
     QList<QMessageBox::StandardButton> answers;
     QList<MessageBox::Shown> recorded;
 };
@@ -27,6 +30,14 @@ QMessageBox::StandardButton EscapeAnswer(QMessageBox::StandardButtons buttons)
     return QMessageBox::Ok;
 }
 
+// Lets the window system deliver what activation brings, within a second.
+void AwaitActive(QWidget* window)
+{
+    const QDeadlineTimer deadline(1000);
+    while (window && !window->isActiveWindow() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
 } // namespace
 
 QString MessageBox::ProgramTitle()
@@ -45,10 +56,11 @@ QMessageBox::StandardButton MessageBox::Question(const QString& text, const QStr
     return Show({text, title, buttons, QMessageBox::Question});
 }
 
-void MessageBox::Intercept(const QList<QMessageBox::StandardButton>& answers)
+void MessageBox::Intercept(const QList<QMessageBox::StandardButton>& answers, Focus focus)
 {
     Hook().active = true;
     Hook().answers = answers;
+    Hook().focus = focus;
 }
 
 QList<MessageBox::Shown> MessageBox::Recorded()
@@ -74,10 +86,28 @@ QMessageBox::StandardButton MessageBox::Show(const Shown& box)
     Interception& hook = Hook();
     if (hook.active) {
         hook.recorded << box;
+        if (hook.focus == Focus::Taken)
+            TakeFocusWhileOpen(box);
         if (box.buttons == QMessageBox::Ok)
             return QMessageBox::Ok;
         return hook.answers.isEmpty() ? EscapeAnswer(box.buttons) : hook.answers.takeFirst();
     }
     QMessageBox dialog(box.icon, box.title, box.text, box.buttons, QApplication::activeWindow());
     return static_cast<QMessageBox::StandardButton>(dialog.exec());
+}
+
+void MessageBox::TakeFocusWhileOpen(const Shown& box)
+{
+    QWidget* owner = QApplication::activeWindow();
+    QWidget standIn;
+    standIn.setWindowTitle(box.title);
+    standIn.setFocusPolicy(Qt::StrongFocus);
+    standIn.show();
+    standIn.activateWindow();
+    AwaitActive(&standIn);
+    standIn.hide();
+    if (owner) {
+        owner->activateWindow();
+        AwaitActive(owner);
+    }
 }

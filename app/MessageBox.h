@@ -27,14 +27,20 @@ public:
     static QMessageBox::StandardButton Question(const QString& text, const QString& title,
                                                 QMessageBox::StandardButtons buttons);
 
+    // How an intercepted box treats the window's focus: left alone, or taken
+    // by a stand-in window while the box is open and given back when it
+    // closes, as a real box does.
+    enum class Focus { Kept, Taken };
+
     // Test hook: from the first call on, no box is shown any more; each box
     // is recorded. A notice is answered OK; a question takes the next preset
     // answer, or its escape button when none is left.
-    static void Intercept(const QList<QMessageBox::StandardButton>& answers = {});
+    static void Intercept(const QList<QMessageBox::StandardButton>& answers = {}, Focus focus = Focus::Kept);
     static QList<Shown> Recorded();
     static QStringList RecordedTexts();
     static void ClearRecorded();
 
 private:
     static QMessageBox::StandardButton Show(const Shown& box);
+    static void TakeFocusWhileOpen(const Shown& box);
 };

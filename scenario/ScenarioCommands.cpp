@@ -149,8 +149,7 @@ void ScenarioCommands::FillLoanNameList()
     list->clear();
     list->addItem(m_window.LoadResString(rsLTNewGT));
     list->addItems(ScenarioStore::Names());
-    list->setCurrentIndex(list->findText(typed, Qt::MatchFixedString));
-    list->setEditText(typed);
+    m_window.ShowInNameBox(typed);
 }
 
 bool ScenarioCommands::ResolveUnsavedChanges()
@@ -244,10 +243,14 @@ void ScenarioCommands::DeleteCommand()
 }
 
 // A save that fails keeps the changes, and with them the scenario shown.
+// By now the name box shows the entry picked; it shows the scenario's own
+// name again while the question is open, because the box commits its text
+// when the question takes the focus, and a Yes saves under that name.
 void ScenarioCommands::NameSelected(int index)
 {
     Loan& w = m_window;
     const QString selected = w.cboLoanName->itemText(index);
+    w.SetLoanName(w.LoanName());
     if (!ResolveUnsavedChanges()) {
         w.SetLoanName(w.LoanName());
         return;

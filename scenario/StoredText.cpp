@@ -68,7 +68,9 @@ QString StoredText::FromNumber(double value)
 
 QString StoredText::FromDate(double dayCount)
 {
-    return FieldFormat::ShortDate(dayCount);
+    if (dayCount == 0)
+        return QString();
+    return DayCount::ToDate(dayCount).toString(Qt::ISODate);
 }
 
 std::optional<double> StoredText::ToNumber(const QString& text)
@@ -90,7 +92,10 @@ std::optional<double> StoredText::ToDate(const QString& text)
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return 0.0;
-    QDate date = QLocale().toDate(trimmed, FieldFormat::ShortDateFormat());
+    static const QRegularExpression iso(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
+    QDate date = iso.match(trimmed).hasMatch() ? QDate::fromString(trimmed, Qt::ISODate) : QDate();
+    if (!date.isValid())
+        date = QLocale().toDate(trimmed, FieldFormat::ShortDateFormat());
     if (!date.isValid())
         date = NumericDate(trimmed).value_or(QDate());
     if (!date.isValid())

@@ -5,9 +5,9 @@
 
 #include <optional>
 
-// Numbers and dates as a scenario stores them: text in the user's regional
-// formats ("general number", the short date with a four-digit year), read back
-// on a machine that may have other regional settings.
+// Numbers and dates as a scenario stores them, read back on a machine that
+// may have other regional settings: numbers as regional "general number"
+// text, dates as ISO 8601 (yyyy-MM-dd), which reads the same in every region.
 //
 // Reading a number tries the regional conversion first, refusing thousands
 // separators, which "general number" never writes. When that fails the text
@@ -18,7 +18,8 @@
 // So 6,5 saved with a comma locale reads as 6.5 under a full-stop locale and
 // 1.234 saved with a full-stop locale stays 1.234 under a comma locale.
 //
-// Reading a date tries the regional short date first. Otherwise the text must
+// Reading a date tries ISO 8601 first, then the regional short date that
+// scenarios saved by earlier versions hold. Otherwise the text must
 // be three groups of digits (no letters), read as year, month and day when
 // the first group has three or more digits; as day, month and year when the
 // year comes last and full stops separate the groups (every locale writing
@@ -31,7 +32,7 @@ class StoredText
 public:
     // "general number"; 0 is written as the digit zero, never as empty text.
     static QString FromNumber(double value);
-    // The regional short date with four-digit year; empty for day 0.
+    // yyyy-MM-dd; empty for day 0.
     static QString FromDate(double dayCount);
 
     // Empty text is 0; nothing when the text is no number.

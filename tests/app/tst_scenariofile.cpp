@@ -79,12 +79,20 @@ private slots:
     void pickingAnotherNameAsksFirst_data();
     void pickingAnotherNameAsksFirst();
     void closingWithYesSaves();
+    void theQuestionIsAboutTheScenarioShown_data();
+    void theQuestionIsAboutTheScenarioShown();
+    void yesWithoutANameSavesNothing_data();
+    void yesWithoutANameSavesNothing();
     void newStartsAnEmptyScenario();
     void typedNameIsNotCompletedToASavedOne();
     void deleteAsksAndForgets_data();
     void deleteAsksAndForgets();
     void deleteOfAnUnnamedChangeOnlyClears();
     void failingValueIsReportedAndSkipped();
+    void nextPaymentReadsTheSameInEveryRegion_data();
+    void nextPaymentReadsTheSameInEveryRegion();
+    void nextPaymentSavedInTheRegionalFormStillLoads_data();
+    void nextPaymentSavedInTheRegionalFormStillLoads();
     void everyValueSurvivesARestart_data();
     void everyValueSurvivesARestart();
     void namesDifferingInCaseAreOneScenario();
@@ -344,6 +352,102 @@ void TestScenarioFile::closingWithYesSaves()
     QCOMPARE(Stored("Casa", "EscrowTaxes"), QStringLiteral("2400"));
 }
 
+void TestScenarioFile::theQuestionIsAboutTheScenarioShown_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");
+
+    for (const char* command : {"pick", "new", "close"}) {
+        QTest::newRow(qPrintable(QStringLiteral("%1, Yes").arg(command))) << command << int(QMessageBox::Yes);
+        QTest::newRow(qPrintable(QStringLiteral("%1, No").arg(command))) << command << int(QMessageBox::No);
+        QTest::newRow(qPrintable(QStringLiteral("%1, Cancel").arg(command))) << command << int(QMessageBox::Cancel);
+    }
+}
+
+// The box takes the focus from the name field as a real one does; by then
+// the field may show the entry picked, and neither that scenario nor one
+// named "<new>" may receive the edited window.
+void TestScenarioFile::theQuestionIsAboutTheScenarioShown()
+{
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    TypeName(*window, QStringLiteral("Beta"));
+    TypeInto(window->txtLoanAmount, QStringLiteral("200000"));
+    Save();
+    TypeName(*window, QStringLiteral("Alpha"));
+    TypeInto(window->txtLoanAmount, QStringLiteral("100000"));
+    Save();
+    TypeInto(window->txtLoanAmount, QStringLiteral("150000"));
+    QTest::mouseClick(window->cboLoanName->lineEdit(), Qt::LeftButton);
+    MessageBox::Intercept({static_cast<QMessageBox::StandardButton>(answer)}, MessageBox::Focus::Taken);
+
+    if (command == QLatin1String("pick"))
+        QVERIFY(PickFrom(window->cboLoanName, QStringLiteral("Beta")));
+    else if (command == QLatin1String("new"))
+        window->mnuFileNew->trigger();
+    else
+        window->mnuFileExit->trigger();
+
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList{QStringLiteral("Save changes to Alpha?")});
+    const bool cancelled = answer == QMessageBox::Cancel;
+    if (cancelled) {
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->LoanName(), QStringLiteral("Alpha"));
+        QCOMPARE(window->cboLoanName->currentText(), QStringLiteral("Alpha"));
+        QCOMPARE(window->LoanAmount().Raw(), Q_INT64_C(1500000000));
+        QVERIFY(window->ScenarioChanged());
+    } else if (command == QLatin1String("pick")) {
+        QCOMPARE(window->LoanName(), QStringLiteral("Beta"));
+        QCOMPARE(window->LoanAmount().Raw(), Q_INT64_C(2000000000));
+    } else if (command == QLatin1String("new")) {
+        QCOMPARE(window->LoanName(), QString());
+        QCOMPARE(window->txtLoanAmount->text(), QString());
+    }
+
+    MessageBox::Intercept({QMessageBox::No});
+    window.reset();
+    OpenWindow();
+    QCOMPARE(ScenarioStore::Names(), QStringList({"Alpha", "Beta"}));
+    QVERIFY(PickFrom(window->cboLoanName, QStringLiteral("Beta")));
+    QCOMPARE(window->LoanAmount().Raw(), Q_INT64_C(2000000000));
+    QVERIFY(PickFrom(window->cboLoanName, QStringLiteral("Alpha")));
+    QCOMPARE(window->LoanAmount().Raw(), answer == QMessageBox::Yes ? Q_INT64_C(1500000000) : Q_INT64_C(1000000000));
+}
+
+void TestScenarioFile::yesWithoutANameSavesNothing_data()
+{
+    QTest::addColumn<QString>("command");
+
+    QTest::newRow("pick") << "pick";
+    QTest::newRow("new") << "new";
+}
+
+void TestScenarioFile::yesWithoutANameSavesNothing()
+{
+    QFETCH(QString, command);
+    TypeName(*window, QStringLiteral("Beta"));
+    TypeInto(window->txtLoanAmount, QStringLiteral("200000"));
+    Save();
+    window->mnuFileNew->trigger();
+    TypeInto(window->txtLoanAmount, QStringLiteral("300000"));
+    QTest::mouseClick(window->cboLoanName->lineEdit(), Qt::LeftButton);
+    MessageBox::Intercept({QMessageBox::Yes}, MessageBox::Focus::Taken);
+
+    if (command == QLatin1String("pick"))
+        QVERIFY(PickFrom(window->cboLoanName, QStringLiteral("Beta")));
+    else
+        window->mnuFileNew->trigger();
+
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList{QStringLiteral("Save changes?")});
+    QCOMPARE(ScenarioStore::Names(), QStringList{QStringLiteral("Beta")});
+    QCOMPARE(Stored("Beta", "LoanAmount"), QStringLiteral("200000"));
+    QCOMPARE(window->LoanName(), QString());
+    QCOMPARE(window->cboLoanName->currentText(), QString());
+    QCOMPARE(window->LoanAmount().Raw(), Q_INT64_C(3000000000));
+    QCOMPARE(window->cboLoanName->palette().color(QPalette::Base), Pink);
+    QCOMPARE(QApplication::focusWidget(), window->cboLoanName);
+}
+
 void TestScenarioFile::newStartsAnEmptyScenario()
 {
     TypeName(*window, QStringLiteral("Casa"));
@@ -467,6 +571,65 @@ void TestScenarioFile::failingValueIsReportedAndSkipped()
     QCOMPARE(window->Quotes[0]->InterestRate(), 0.05);
     QCOMPARE(window->txtInterestRate[0]->text(), QStringLiteral("5.000%"));
     QVERIFY(!window->ScenarioChanged());
+}
+
+void TestScenarioFile::nextPaymentReadsTheSameInEveryRegion_data()
+{
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("loaded");
+
+    for (const char* loaded : {"es_ES", "en_US", "de_DE"})
+        QTest::newRow(qPrintable(QStringLiteral("es_ES to %1").arg(loaded))) << "es_ES" << loaded;
+    QTest::newRow("C to de_DE") << "C" << "de_DE";
+}
+
+void TestScenarioFile::nextPaymentReadsTheSameInEveryRegion()
+{
+    QFETCH(QString, saved);
+    QFETCH(QString, loaded);
+    const double march1 = DayCount::FromDate(QDate(2027, 3, 1));
+    QLocale::setDefault(QLocale(saved));
+    window.reset();
+    OpenWindow();
+    TypeName(*window, QStringLiteral("Casa"));
+    window->SetCurrentNextPayment(march1);
+    Save();
+    QCOMPARE(Stored("Casa", "CurrentNextPayment"), QStringLiteral("2027-03-01"));
+
+    QLocale::setDefault(QLocale(loaded));
+    window.reset();
+    OpenWindow();
+    QVERIFY(PickFrom(window->cboLoanName, QStringLiteral("Casa")));
+
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList());
+    QCOMPARE(window->CurrentNextPayment(), march1);
+}
+
+void TestScenarioFile::nextPaymentSavedInTheRegionalFormStillLoads_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("es_ES") << "es_ES" << "1/3/2027";
+    QTest::newRow("en_US") << "en_US" << "3/1/2027";
+    QTest::newRow("de_DE") << "de_DE" << "01.03.2027";
+}
+
+void TestScenarioFile::nextPaymentSavedInTheRegionalFormStillLoads()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QLocale::setDefault(QLocale(locale));
+    const QString key = ScenarioStore::KeyPath(QStringLiteral("Antiguo"));
+    RegistryAPI::CreateKey(Root::CurrentUser, key);
+    RegistryAPI::WriteValue(Root::CurrentUser, key, QStringLiteral("CurrentNextPayment"), RegistryAPI::REG_SZ, text);
+    window.reset();
+    OpenWindow();
+
+    QVERIFY(PickFrom(window->cboLoanName, QStringLiteral("Antiguo")));
+
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList());
+    QCOMPARE(window->CurrentNextPayment(), DayCount::FromDate(QDate(2027, 3, 1)));
 }
 
 void TestScenarioFile::everyValueSurvivesARestart_data()

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -83,6 +84,10 @@ QString FieldFormat::Currency(Money value)
 {
     if (value.Raw() == 0)
         return {};
+    // Less than half a cent either way shows as zero, never as a negative zero.
+    constexpr qint64 HalfCent = 50;
+    if (std::abs(value.Raw()) < HalfCent)
+        return QLocale().toCurrencyString(0.0);
     return QLocale().toCurrencyString(value.ToDouble());
 }
 

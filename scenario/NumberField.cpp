@@ -5,6 +5,7 @@
 #include "app/MessageBox.h"
 #include "engine/MoneyOverflow.h"
 #include "scenario/FieldFormat.h"
+#include "scenario/NumberFilter.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -46,12 +47,27 @@ std::optional<qint32> Months(double number, bool termInMonths)
     return static_cast<qint32>(whole);
 }
 
+// The printable character a key types; a null character for editing and
+// movement keys.
+QChar TypedChar(const QKeyEvent* event)
+{
+    const QString typed = event->text();
+    if (typed.isEmpty())
+        return {};
+    const QChar c = typed.at(0);
+    if (c.unicode() < 32 || c.unicode() == 127)
+        return {};
+    return c;
+}
+
 } // namespace
 
 NumberField::NumberField(Kind kind, QWidget* parent)
     : QLineEdit(parent)
     , m_kind(kind)
+    , m_filter(new NumberFilter(this))
 {
+    m_filter->OnRefused([this] { Refuse(); });
     const Rule rule = RuleOf(kind);
     SetRule(rule.allowedDecimals, QString::fromLatin1(rule.pattern), rule.separatorKey);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -61,7 +77,7 @@ void NumberField::SetRule(int allowedDecimals, const QString& pattern, bool sepa
 {
     m_allowedDecimals = allowedDecimals;
     m_pattern = pattern;
-    m_separatorKey = separatorKey;
+    m_filter->SetSeparatorAllowed(separatorKey);
 }
 
 void NumberField::BindMoney(std::function<Money()> get, std::function<void(Money)> set)
@@ -115,10 +131,22 @@ void NumberField::BindTerm(std::function<qint32()> get, std::function<void(qint3
     };
 }
 
+// What the program writes is not filtered; what it wrote stays editable.
 void NumberField::ShowValue()
 {
-    if (m_text)
-        setText(m_text(m_editing));
+    if (!m_text)
+        return;
+    Filter(false);
+    setText(m_text(m_editing));
+    m_filter->SetShownOnEntry(text());
+    Filter(m_editing);
+}
+
+// Only while the user edits the plain number: the display form holds
+// currency signs and group separators.
+void NumberField::Filter(bool on)
+{
+    setValidator(on ? m_filter : nullptr);
 }
 
 void NumberField::EnterEdit()
@@ -174,18 +202,29 @@ void NumberField::Leave()
         return;
     }
     m_editing = false;
+    Filter(false);
     if (!Store()) {
         m_editing = true;
+        Filter(true);
         Refuse();
     }
 }
 
 void NumberField::keyPressEvent(QKeyEvent* event)
 {
-    if (AcceptsKey(event))
-        QLineEdit::keyPressEvent(event);
-    else
+    if (!AcceptsKey(event)) {
         event->accept();
+        return;
+    }
+    const QChar typed = TypedChar(event);
+    const QChar taken = m_filter->Taken(typed, event->modifiers() & Qt::KeypadModifier);
+    if (typed.isNull() || taken == typed) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent separator(event->type(), event->key(), event->modifiers(), QString(taken));
+    QLineEdit::keyPressEvent(&separator);
+    event->accept();
 }
 
 // The click that brought the focus would otherwise undo the selection.
@@ -216,15 +255,8 @@ bool NumberField::AcceptsKey(const QKeyEvent* event) const
         event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (held && !(held & Qt::AltModifier))
         return true;
-    const QString typed = event->text();
-    if (typed.isEmpty())
-        return true;
-    const QChar c = typed.at(0);
-    if (c.unicode() < 32 || c.unicode() == 127)
-        return true;
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-        return true;
-    return m_separatorKey && c == FieldFormat::DecimalSeparator();
+    const QChar typed = TypedChar(event);
+    return typed.isNull() || !m_filter->Taken(typed, event->modifiers() & Qt::KeypadModifier).isNull();
 }
 
 void NumberField::Refuse()

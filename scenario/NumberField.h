@@ -8,10 +8,12 @@
 
 #include <functional>
 
+class NumberFilter;
+
 // A numeric text field of the main window. It never holds the value: the
 // window's property does, and the field is a view of it with two forms. With
 // the focus it shows the plain number, selected whole, and takes digits and
-// the decimal separator only; leaving it checks the text against the field's
+// the decimal separator only, typed or pasted; leaving it checks the text against the field's
 // number rule (refusing with a message and keeping the focus), converts it
 // and stores it through the property's setter, which shows the display form.
 class NumberField : public QLineEdit
@@ -57,12 +59,13 @@ private:
     void Leave();
     bool Store();
     bool AcceptsKey(const QKeyEvent* event) const;
+    void Filter(bool on);
     void Refuse();
 
     Kind m_kind;
     int m_allowedDecimals = 0;
     QString m_pattern;
-    bool m_separatorKey = false;
+    NumberFilter* m_filter;
 
     // The property's value as text, in the edit form or the display form.
     std::function<QString(bool editForm)> m_text;

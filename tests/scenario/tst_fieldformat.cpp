@@ -133,6 +133,10 @@ void TestFieldFormat::currencyFollowsTheLocale_data()
     QTest::newRow("US") << "en_US" << Q_INT64_C(1500000000) << "$150,000.00";
     QTest::newRow("US cents rounded") << "en_US" << Q_INT64_C(1219742) << "$121.97";
     QTest::newRow("US negative") << "en_US" << Q_INT64_C(-50000) << "($5.00)";
+    QTest::newRow("US less than half a cent below zero") << "en_US" << Q_INT64_C(-25) << "$0.00";
+    QTest::newRow("US half a cent below zero") << "en_US" << Q_INT64_C(-50) << "($0.01)";
+    QTest::newRow("German less than half a cent below zero") << "de_DE" << Q_INT64_C(-49)
+                                                           << QString::fromUtf8("0,00 €");
     QTest::newRow("German") << "de_DE" << Q_INT64_C(1500005000) << QString::fromUtf8("150.000,50\u00a0€");
 }
 

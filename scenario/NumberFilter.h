@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QValidator>
+
+#include <functional>
+
+// The characters a numeric field takes while it is being edited, for typed
+// keys and for pasted or dropped text alike: digits and, where the field has
+// decimals, the regional decimal separator. A full stop, and the keypad's
+// decimal key whatever it sends, is that separator: the edit form is a plain
+// number, so a decimal point never turns into digits run together.
+class NumberFilter : public QValidator
+{
+    Q_OBJECT
+
+public:
+    explicit NumberFilter(QObject* parent = nullptr);
+
+    void SetSeparatorAllowed(bool allowed);
+    // The text as the field showed it on entry: what the program wrote there
+    // (a loaded value may carry a sign) stays editable.
+    void SetShownOnEntry(const QString& text);
+    // Called, after the edit that was refused, when text is refused.
+    void OnRefused(std::function<void()> refused);
+
+    // A typed character as the field takes it; a null character when the
+    // field refuses it.
+    QChar Taken(QChar typed, bool keypad = false) const;
+
+    State validate(QString& input, int& pos) const override;
+
+private:
+    bool m_separatorAllowed = false;
+    QString m_kept;
+    std::function<void()> m_refused;
+};

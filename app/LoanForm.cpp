@@ -1,5 +1,6 @@
 #include "app/LoanForm.h"
 
+#include "app/FittedText.h"
 #include "app/Twips.h"
 #include "scenario/FieldFormat.h"
 
@@ -81,7 +82,9 @@ QMenu* NewMenu(const char* name, const char* text, QWidget* parent)
 
 NumberField* NewNumberField(NumberField::Kind kind, const QString& name, QWidget* parent)
 {
-    return Named(new NumberField(kind, parent), name);
+    auto* field = Named(new NumberField(kind, parent), name);
+    FittedText::Apply(field);
+    return field;
 }
 
 // A field only its property writes: read-only, greyed like the window, and
@@ -95,6 +98,7 @@ QLineEdit* NewResultField(const QString& name, QWidget* parent)
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     field->setPalette(palette);
+    FittedText::Apply(field);
     return field;
 }
 

@@ -5,6 +5,7 @@
 #include "QuoteSheet.h"
 
 #include "app/Language.h"
+#include "app/FittedText.h"
 #include "app/Loan.h"
 #include "app/MessageBox.h"
 
@@ -14,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 #include <optional>
@@ -74,6 +76,7 @@ private slots:
     void commaIsTheSeparatorUnderGermanOrSpanish_data();
     void commaIsTheSeparatorUnderGermanOrSpanish();
     void quoteRowFieldsFollowTheCycle();
+    void tooWideValuesAreNeverShownInPart();
 
 private:
     std::optional<FreshStart> fresh;
@@ -527,6 +530,36 @@ void TestEditCycle::quoteRowFieldsFollowTheCycle()
     Leave(term);
     QVERIFY(MessageBox::Recorded().isEmpty());
     QCOMPARE(window->Quotes[0]->Term(), 24);
+}
+
+// The field's text stays whole; only the way it is drawn gives way.
+void TestEditCycle::tooWideValuesAreNeverShownInPart()
+{
+    NumberField* amount = window->txtLoanAmount;
+    QLineEdit* pandI = window->txtPandI[0];
+    const QFont base = amount->font();
+    QuoteSheet::Type(amount, QStringLiteral("100000"));
+    QCOMPARE(amount->font(), base);
+
+    QuoteSheet::Type(amount, QStringLiteral("599550525152.75"));
+    QuoteSheet::TypeQuote(*window, 0, QStringLiteral("6"), QStringLiteral("30"), QStringLiteral("Monthly"));
+    QCOMPARE(amount->text(), QStringLiteral("$599,550,525,152.75"));
+    for (QLineEdit* field : {static_cast<QLineEdit*>(amount), pandI}) {
+        const int room = field->width() - 10;
+        const bool drawnWhole = QFontMetrics(field->font()).horizontalAdvance(field->text()) <= room;
+        QVERIFY2(drawnWhole || FittedText::IsOverflowing(field), qPrintable(field->objectName()));
+        QVERIFY(field->font().pointSizeF() < base.pointSizeF());
+        QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), field->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(field, &tip);
+        QVERIFY2(QToolTip::text().startsWith(field->text()), qPrintable(QToolTip::text()));
+        QToolTip::hideText();
+    }
+
+    // Editing shows the plain number in the field's own font.
+    QuoteSheet::Enter(amount);
+    QCOMPARE(amount->text(), QStringLiteral("599550525152.75"));
+    QCOMPARE(amount->font(), base);
+    QVERIFY(!FittedText::IsOverflowing(amount));
 }
 
 QTEST_MAIN(TestEditCycle)

@@ -14,6 +14,7 @@
 #include "sheet/QuoteRows.h"
 #include "scenario/LoanTypes.h"
 #include "scenario/NewLoanSection.h"
+#include "scenario/ResultReason.h"
 #include "scenario/ScenarioCommands.h"
 
 #include <QAbstractButton>
@@ -351,6 +352,7 @@ void Loan::SetCurrentPayoffDate(double date)
     m_currentPayoffDate = date;
     txtCurPayoffDate->setText(FieldFormat::ShortDate(date));
     txtCurPayoffDate->setToolTip(QString());
+    ResultReason::Show(txtCurPayoffDate, 0);
 }
 
 bool Loan::ScenarioChanged() const { return m_scenarioChanged; }
@@ -400,6 +402,7 @@ QString Loan::TermUnit() const
 void Loan::ApplyLanguageTexts()
 {
     ShowLanguageChecks();
+    ResultReason::Retranslate(this);
 
     SetCaption(mnuFile, rsMnuFile);
     SetCaption(mnuFileNew, rsMnuFileNew);

@@ -104,14 +104,18 @@ Money CLoan::Payment()
 double CLoan::PayoffDate()
 {
     m_lastInterest = Money();
-    const Money principal = StartingPrinciple();
-    if (principal == Money() || m_interestRate == 0 || m_frequencyCode.isEmpty()
-        || m_actualPayment == Money())
+    if (!HasPayoffInputs())
         return 0;
-    const PayoffSimulation payoff(principal, m_interestRate, PaymentFrequency(m_frequencyCode),
+    const PayoffSimulation payoff(StartingPrinciple(), m_interestRate, PaymentFrequency(m_frequencyCode),
                                   m_actualPayment, m_host.EscrowMonthly(), m_host.Today());
     m_lastInterest = payoff.Interest();
     return payoff.PayoffDate();
+}
+
+bool CLoan::HasPayoffInputs() const
+{
+    return StartingPrinciple() != Money() && m_interestRate != 0 && !m_frequencyCode.isEmpty()
+           && m_actualPayment != Money();
 }
 
 void CLoan::SetFrequencyCode(const QString& frequencyCode)

@@ -46,6 +46,9 @@ public:
     // Day count of the last payment when paying the actual payment from
     // today; 0 when there is no date. Also computes Interest.
     double PayoffDate();
+    // Whether the quote has everything PayoffDate needs: a principal, a rate,
+    // a known frequency and an actual payment.
+    bool HasPayoffInputs() const;
     // The total interest of the last PayoffDate read.
     Money Interest() const { return m_lastInterest; }
 

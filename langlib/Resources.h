@@ -136,6 +136,11 @@ enum ResStringID : qint32 {
     rsWhoToolTip = 125,
     rsYears = 126,
     rsUnusableSaveName = 127,
+    // Why a result field is empty, shown in grey inside it.
+    rsReasonUnknownFrequency = 160,
+    rsReasonNoTerm = 161,
+    rsReasonNoFrequency = 162,
+    rsReasonNeverPaidOff = 163,
 };
 
 enum ResPictureID : qint32 {

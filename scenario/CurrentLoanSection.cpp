@@ -7,6 +7,7 @@
 #include "langlib/Resources.h"
 #include "scenario/ChoiceList.h"
 #include "scenario/FieldColour.h"
+#include "scenario/ResultReason.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -76,30 +77,35 @@ void CurrentLoanSection::RecalcCurrentPayoff()
 {
     Loan& w = m_window;
     if (w.CurrentBalance() == Money() || w.CurrentActualPayment() == Money()) {
-        ShowNoPayoff();
+        ShowNoPayoff(0);
+        return;
+    }
+    const PaymentFrequency frequency(w.CurrentActualFrequencyCode());
+    if (!frequency.IsKnown()) {
+        ShowNoPayoff(rsReasonNoFrequency);
         return;
     }
     try {
-        const PayoffSimulation payoff(w.CurrentBalance(), w.CurrentInterestRate(),
-                                      PaymentFrequency(w.CurrentActualFrequencyCode()),
+        const PayoffSimulation payoff(w.CurrentBalance(), w.CurrentInterestRate(), frequency,
                                       w.CurrentActualPayment(), w.EscrowMonthly(), w.CurrentNextPayment());
         if (!payoff.PaysOff()) {
-            ShowNoPayoff();
+            ShowNoPayoff(rsReasonNeverPaidOff);
             return;
         }
         w.SetCurrentPayoffDate(payoff.PayoffDate());
         w.SetCurrentAmountLeft(payoff.AmountPaid());
         w.SetCurrentInterestLeft(payoff.Interest());
     } catch (const std::overflow_error&) {
-        ShowNoPayoff();
+        ShowNoPayoff(0);
     }
 }
 
-void CurrentLoanSection::ShowNoPayoff()
+void CurrentLoanSection::ShowNoPayoff(qint32 reason)
 {
     m_window.SetCurrentPayoffDate(0);
     m_window.SetCurrentAmountLeft(Money());
     m_window.SetCurrentInterestLeft(Money());
+    ResultReason::Show(m_window.txtCurPayoffDate, reason);
 }
 
 void CurrentLoanSection::RefreshFrequencyTexts()

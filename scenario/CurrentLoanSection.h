@@ -40,7 +40,7 @@ protected:
 private:
     void ScheduledFrequencyChosen();
     void ActualFrequencyChosen();
-    void ShowNoPayoff();
+    void ShowNoPayoff(qint32 reason);
 
     Loan& m_window;
 };

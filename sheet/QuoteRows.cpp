@@ -4,7 +4,9 @@
 #include "app/Loan.h"
 #include "engine/CLoan.h"
 #include "engine/PaymentFrequency.h"
+#include "langlib/Resources.h"
 #include "scenario/FieldFormat.h"
+#include "scenario/ResultReason.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +29,8 @@ const QColor ResultColour(224, 224, 224);
 // Both colours above are light whatever the user's theme, so the text on
 // them is always dark.
 const QColor TextOnLightColour(Qt::black);
+// A reason in an empty result field, readable on the light colours.
+const QColor ReasonColour(96, 96, 96);
 
 // After the first notice of a raised payment the highlight alone says it.
 constexpr int LaterTimer1Interval = 2000;
@@ -36,11 +40,13 @@ const char* const RowProperty = "quoteRow";
 // A figure beyond what the program can count shows as no result rather than
 // stopping the program.
 template <typename Read>
-auto OrNothing(Read read) -> decltype(read())
+auto OrNothing(Read read, bool* overflowed = nullptr) -> decltype(read())
 {
     try {
         return read();
     } catch (const std::overflow_error&) {
+        if (overflowed)
+            *overflowed = true;
         return decltype(read())();
     }
 }
@@ -50,6 +56,7 @@ void SetLightBackground(QWidget* field, const QColor& colour)
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Text, TextOnLightColour);
+    palette.setColor(QPalette::PlaceholderText, ReasonColour);
     field->setPalette(palette);
 }
 
@@ -154,7 +161,24 @@ void QuoteRows::ShowFrequency(int d)
 void QuoteRows::ShowPandI(int d)
 {
     CLoan& quote = Quote(d);
-    m_loan.txtPandI[d]->setText(FieldFormat::Currency(OrNothing([&quote] { return quote.PandI(); })));
+    QLineEdit* field = m_loan.txtPandI[d];
+    field->setText(FieldFormat::Currency(OrNothing([&quote] { return quote.PandI(); })));
+    ResultReason::Show(field, field->text().isEmpty() ? PandIReason(d) : 0);
+}
+
+// Why row d has no P&I, when the row says what it lacks: an unknown
+// frequency at once, a term or frequency only once a rate is there.
+qint32 QuoteRows::PandIReason(int d) const
+{
+    const CLoan& quote = Quote(d);
+    const bool frequencyKnown = PaymentFrequency(quote.FrequencyCode()).IsKnown();
+    if (!frequencyKnown && !m_loan.cboFrequency[d]->currentText().isEmpty())
+        return rsReasonUnknownFrequency;
+    if (quote.InterestRate() == 0)
+        return 0;
+    if (quote.Term() == 0)
+        return rsReasonNoTerm;
+    return frequencyKnown ? 0 : rsReasonNoFrequency;
 }
 
 void QuoteRows::ShowPayment(int d)
@@ -180,8 +204,11 @@ void QuoteRows::ShowPayoffDate(int d)
 {
     CLoan& quote = Quote(d);
     QLineEdit* field = m_loan.txtPayoffDate[d];
-    field->setText(FieldFormat::ShortDate(OrNothing([&quote] { return quote.PayoffDate(); })));
+    bool overflowed = false;
+    field->setText(FieldFormat::ShortDate(OrNothing([&quote] { return quote.PayoffDate(); }, &overflowed)));
     field->setToolTip(QString());
+    const bool never = field->text().isEmpty() && quote.HasPayoffInputs() && !overflowed;
+    ResultReason::Show(field, never ? rsReasonNeverPaidOff : 0);
 }
 
 void QuoteRows::ShowInterest(int d)
@@ -230,6 +257,8 @@ void QuoteRows::ClearQuoteRow(int d)
                              static_cast<QLineEdit*>(m_loan.txtActualPayment[d]), m_loan.txtPayoffDate[d],
                              m_loan.txtInterest[d]})
         field->clear();
+    ResultReason::Show(m_loan.txtPandI[d], 0);
+    ResultReason::Show(m_loan.txtPayoffDate[d], 0);
     m_loan.cboFrequency[d]->clear();
     m_loan.cboFrequency[d]->clearEditText();
     m_loan.txtWho[d]->clear();

@@ -73,6 +73,7 @@ protected:
 
 private:
     CLoan& Quote(int d) const;
+    qint32 PandIReason(int d) const;
     int LastRow() const;
     void BindNumberFields(int d);
     void ShowRows(int lastRow);

@@ -145,6 +145,10 @@ QString LanguageTable::Text(ResStringID ID)
     case rsPrinting: return QStringLiteral("Imprimiendo...");
     case rsPrintingLoan: return QStringLiteral("Imprimiendo préstamo ");
     case rsQuestionMark: return QStringLiteral("?");
+    case rsReasonNeverPaidOff: return QStringLiteral("Nunca se liquida");
+    case rsReasonNoFrequency: return QStringLiteral("Falta la frecuencia");
+    case rsReasonNoTerm: return QStringLiteral("Falta el plazo");
+    case rsReasonUnknownFrequency: return QStringLiteral("Frecuencia desconocida");
     case rsSaveChanges: return QStringLiteral("¿Grabar cambios?");
     case rsSaveChangesTo: return QStringLiteral("Grabar cambios a ");
     case rsSelSrcWpFile: return QStringLiteral("Seleccionar un tapiz de archivo");

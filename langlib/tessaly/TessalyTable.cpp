@@ -153,6 +153,10 @@ QString LanguageTable::Text(ResStringID ID)
     case rsPrinting: return QStringLiteral("Printing...");
     case rsPrintingLoan: return QStringLiteral("Printing loan ");
     case rsQuestionMark: return QStringLiteral("?");
+    case rsReasonNeverPaidOff: return QStringLiteral("Never paid off");
+    case rsReasonNoFrequency: return QStringLiteral("No frequency");
+    case rsReasonNoTerm: return QStringLiteral("No term");
+    case rsReasonUnknownFrequency: return QStringLiteral("Unknown frequency");
     case rsSaveChanges: return QStringLiteral("Save changes?");
     case rsSaveChangesTo: return QStringLiteral("Save changes to ");
     case rsSelSrcWpFile: return QStringLiteral("Select a wallpaper file");

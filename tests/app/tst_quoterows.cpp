@@ -67,6 +67,7 @@ private slots:
     void lenderOnlySortsAboveEmpty();
     void rowAppendedAfterSortShowsItsOwnQuote();
     void languageSwitchRefillsRowLists();
+    void reasonsSpeakTheWindowsLanguage();
 
 private:
     void TypeLoanAmount(const QString& amount);
@@ -278,13 +279,20 @@ void TestQuoteRows::badInputShowsNoResult_data()
     QTest::addColumn<QString>("frequency");
     QTest::addColumn<QString>("actualPayment");
     QTest::addColumn<bool>("hasPandI");
+    QTest::addColumn<QString>("pandIReason");
+    QTest::addColumn<QString>("payoffReason");
 
     // The payment fits, the interest over 30 years does not.
-    QTest::newRow("interest beyond money") << false << "900000000000000" << "30" << "Monthly" << "" << true;
+    QTest::newRow("interest beyond money") << false << "900000000000000" << "30" << "Monthly" << "" << true << ""
+                                           << "";
     // Twice a month for 1.5 billion months is more payments than 32 bits hold.
-    QTest::newRow("payments beyond 32 bits") << true << "100000" << "1500000000" << "Bimonthly" << "" << false;
+    QTest::newRow("payments beyond 32 bits") << true << "100000" << "1500000000" << "Bimonthly" << "" << false
+                                             << "" << "";
     // No term, so no payment raises the 100.00 above a month's interest.
-    QTest::newRow("payoff never comes") << false << "100000" << "" << "Monthly" << "100" << false;
+    QTest::newRow("payoff never comes") << false << "100000" << "" << "Monthly" << "100" << false << "No term"
+                                        << "Never paid off";
+    QTest::newRow("frequency in another language") << false << "100000" << "30" << "Mensual" << "" << false
+                                                   << "Unknown frequency" << "";
 }
 
 void TestQuoteRows::badInputShowsNoResult()
@@ -295,6 +303,8 @@ void TestQuoteRows::badInputShowsNoResult()
     QFETCH(QString, frequency);
     QFETCH(QString, actualPayment);
     QFETCH(bool, hasPandI);
+    QFETCH(QString, pandIReason);
+    QFETCH(QString, payoffReason);
     window->ProgramSettings().TermInMonths = inMonths;
 
     TypeLoanAmount(amount);
@@ -307,6 +317,8 @@ void TestQuoteRows::badInputShowsNoResult()
     QCOMPARE(!window->txtPandI[0]->text().isEmpty(), hasPandI);
     QCOMPARE(window->txtPayoffDate[0]->text(), QString());
     QCOMPARE(window->txtInterest[0]->text(), QString());
+    QCOMPARE(window->txtPandI[0]->placeholderText(), pandIReason);
+    QCOMPARE(window->txtPayoffDate[0]->placeholderText(), payoffReason);
     QVERIFY(window->isVisible());
 
     // The sorts live with the same quotes.
@@ -467,6 +479,31 @@ void TestQuoteRows::languageSwitchRefillsRowLists()
     window->mnuToolsLanguageOpt[1]->trigger();
     QCOMPARE(window->cboFrequency[1]->currentText(), QStringLiteral("Biweekly"));
     QCOMPARE(window->Quotes[1]->FrequencyCode(), QStringLiteral("W"));
+}
+
+// A balance whose monthly interest is more than the payment never ends.
+void TestQuoteRows::reasonsSpeakTheWindowsLanguage()
+{
+    TypeLoanAmount(QStringLiteral("100000"));
+    TypeQuote(*window, 0, QStringLiteral("6.5"), QString(), QStringLiteral("Monthly"));
+    Type(window->txtCurLoanAmount, QStringLiteral("100000"));
+    Type(window->txtCurLoanTerm, QStringLiteral("30"));
+    Type(window->txtCurInterestRate, QStringLiteral("6"));
+    Type(window->txtCurrentBalance, QStringLiteral("1000000"));
+    QCOMPARE(window->txtPandI[0]->placeholderText(), QStringLiteral("No term"));
+    QCOMPARE(window->txtCurPayoffDate->text(), QString());
+    QCOMPARE(window->txtCurPayoffDate->placeholderText(), QStringLiteral("Never paid off"));
+
+    window->mnuToolsLanguageOpt[2]->trigger();
+    QCOMPARE(window->txtPandI[0]->placeholderText(), QStringLiteral("Falta el plazo"));
+    QCOMPARE(window->txtCurPayoffDate->placeholderText(), QStringLiteral("Nunca se liquida"));
+
+    Type(window->txtCurrentBalance, QStringLiteral("90000"));
+    QVERIFY(!window->txtCurPayoffDate->text().isEmpty());
+    MessageBox::Intercept({QMessageBox::No});
+    window->mnuFileNew->trigger();
+    QCOMPARE(window->txtPandI[0]->placeholderText(), QString());
+    QCOMPARE(window->txtCurPayoffDate->placeholderText(), QString());
 }
 
 QTEST_MAIN(TestQuoteRows)

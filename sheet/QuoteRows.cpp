@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -289,21 +290,23 @@ void QuoteRows::FillFrequencyList(QComboBox* list)
 void QuoteRows::SortByPayoff()
 {
     m_order.SortByPayoff(m_loan.Quotes, LastRow());
-    ShowRows(LastRow());
+    ShowSortedRows();
 }
 
 void QuoteRows::SortByInterest()
 {
     m_order.SortByInterest(m_loan.Quotes, LastRow());
-    ShowRows(LastRow());
+    ShowSortedRows();
 }
 
-// The rows are redrawn once, in their new order, when all are shown.
-void QuoteRows::ShowRows(int lastRow)
+// The rows are redrawn once, in their new order, when all are shown; the
+// view goes back to the first row, where the best quote now stands.
+void QuoteRows::ShowSortedRows()
 {
     m_loan.picScroll->setUpdatesEnabled(false);
-    for (int d = 0; d <= lastRow; ++d)
+    for (int d = 0; d <= LastRow(); ++d)
         ShowQuoteRow(d);
+    m_loan.vsbLoans->setValue(m_loan.vsbLoans->minimum());
     m_loan.picScroll->setUpdatesEnabled(true);
 }
 

@@ -76,7 +76,7 @@ private:
     qint32 PandIReason(int d) const;
     int LastRow() const;
     void BindNumberFields(int d);
-    void ShowRows(int lastRow);
+    void ShowSortedRows();
 
     void PointsLeft(int d, double points);
     void RateLeft(int d, double rate);

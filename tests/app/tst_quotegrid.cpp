@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QWheelEvent>
@@ -36,6 +37,7 @@ private slots:
     void scrollRestsOnWholeRows();
     void draggedThumbMovesThenSnaps();
     void focusedRowComesIntoView();
+    void sortShowsTheFirstRow();
     void wheelOverTheRowsScrolls();
     void windowFollowsTheRowsShownAtOnce();
     void wallpaperThatFails_data();
@@ -182,6 +184,22 @@ void TestQuoteGrid::focusedRowComesIntoView()
     Enter(window->txtTerm[8]);
     QCOMPARE(window->vsbLoans->value(), 3 * p);
     QCOMPARE(CanvasTop(), 1 - 3 * p);
+}
+
+// The best quote moves to row 0; a view left further down would hide it.
+void TestQuoteGrid::sortShowsTheFirstRow()
+{
+    window->LoadRowsUpTo(15);
+    Type(window->txtLoanAmount, QStringLiteral("100000"));
+    TypeQuote(*window, 12, QStringLiteral("5"), QStringLiteral("15"), QStringLiteral("Monthly"));
+    TypeQuote(*window, 3, QStringLiteral("7"), QStringLiteral("30"), QStringLiteral("Monthly"));
+    for (QPushButton* sort : {window->cmdPayoffDate, window->cmdInterest}) {
+        window->vsbLoans->setValue(7 * RowHeight());
+        QTest::mouseClick(sort, Qt::LeftButton);
+        QCOMPARE(window->vsbLoans->value(), 0);
+        QCOMPARE(CanvasTop(), 1);
+        QCOMPARE(window->R(0), quint16(12));
+    }
 }
 
 // A wheel turned over a field that does not take it reaches the viewport

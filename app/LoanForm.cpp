@@ -2,6 +2,7 @@
 
 #include "app/FittedText.h"
 #include "app/Twips.h"
+#include "app/WhoField.h"
 #include "scenario/FieldFormat.h"
 
 #include <QAction>
@@ -15,7 +16,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -256,9 +256,10 @@ void LoanForm::SetupGrid(QWidget* parent)
     cmdPayoffDate = Named(new QPushButton(QStringLiteral("Payoff Date"), s), QStringLiteral("cmdPayoffDate"));
     cmdInterest = Named(new QPushButton(QStringLiteral("Interest"), s), QStringLiteral("cmdInterest"));
     lblWho = NewLabel("lblWho", "Who", s);
+    // Centred in the heading row, as the sort buttons' captions are.
     for (QLabel* heading : {lblPoints, lblInterestRate, lblTerm, lblFrequency, lblPandI, lblPayment,
                             lblActualPayment, lblWho})
-        heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        heading->setAlignment(Qt::AlignCenter);
     for (QPushButton* heading : {cmdPayoffDate, cmdInterest})
         heading->setFocusPolicy(Qt::ClickFocus);
 
@@ -293,13 +294,7 @@ void LoanForm::AddRowFields()
     txtPayoffDate.push_back(NewResultField(Indexed("txtPayoffDate", d), c));
     txtPayoffDate.back()->setAlignment(Qt::AlignCenter);
     txtInterest.push_back(NewResultField(Indexed("txtInterest", d), c));
-    auto* who = Named(new QPlainTextEdit(c), Indexed("txtWho", d));
-    who->setTabChangesFocus(true);
-    who->setLineWrapMode(QPlainTextEdit::NoWrap);
-    who->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    who->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    who->document()->setDocumentMargin(2);
-    txtWho.push_back(who);
+    txtWho.push_back(Named(new WhoField(c), Indexed("txtWho", d)));
     for (QWidget* field : RowFields(d))
         field->hide();
 }

@@ -12,10 +12,14 @@
 #include <QFile>
 #include <QFrame>
 #include <QImage>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -38,6 +42,8 @@ private slots:
     void draggedThumbMovesThenSnaps();
     void focusedRowComesIntoView();
     void sortShowsTheFirstRow();
+    void sortCaptionsLineUpWithTheHeadings();
+    void lenderShowsItsFirstLineOnly();
     void wheelOverTheRowsScrolls();
     void windowFollowsTheRowsShownAtOnce();
     void wallpaperThatFails_data();
@@ -200,6 +206,42 @@ void TestQuoteGrid::sortShowsTheFirstRow()
         QCOMPARE(CanvasTop(), 1);
         QCOMPARE(window->R(0), quint16(12));
     }
+}
+
+void TestQuoteGrid::sortCaptionsLineUpWithTheHeadings()
+{
+    for (QWidget* heading : {static_cast<QWidget*>(window->lblPoints), static_cast<QWidget*>(window->lblWho)}) {
+        const QLabel* label = qobject_cast<QLabel*>(heading);
+        const QRect text = label->style()->itemTextRect(label->fontMetrics(), label->rect(), int(label->alignment()),
+                                                        true, label->text());
+        const int labelMiddle = label->y() + text.center().y();
+        for (QPushButton* sort : {window->cmdPayoffDate, window->cmdInterest})
+            QVERIFY(std::abs(labelMiddle - sort->geometry().center().y()) <= 1);
+    }
+}
+
+// Typed over several lines, loaded, or cleared: without the focus the field
+// shows the lender's first line, and no part of the next.
+void TestQuoteGrid::lenderShowsItsFirstLineOnly()
+{
+    QPlainTextEdit* who = window->txtWho[0];
+    QTest::mouseClick(who->viewport(), Qt::LeftButton);
+    QTest::keyClicks(who, QStringLiteral("First Bank"));
+    for (const char* line : {"Ann Smith", "555-0100"}) {
+        QTest::keyClick(who, Qt::Key_Return);
+        QTest::keyClicks(who, QLatin1String(line));
+    }
+    auto lineTop = [who](int line) {
+        QTextCursor cursor(who->document()->findBlockByNumber(line));
+        return who->cursorRect(cursor).top();
+    };
+    QVERIFY(lineTop(2) >= 0);
+    QTest::keyClick(who, Qt::Key_Tab);
+
+    QVERIFY(!who->hasFocus());
+    QVERIFY(lineTop(0) >= 0);
+    QVERIFY(lineTop(1) >= who->viewport()->height());
+    QCOMPARE(window->Quotes[0]->Who(), QStringLiteral("First Bank\nAnn Smith\n555-0100"));
 }
 
 // A wheel turned over a field that does not take it reaches the viewport

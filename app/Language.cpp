@@ -2,6 +2,7 @@
 
 #include "app/LanguageLibrary.h"
 #include "app/MessageBox.h"
+#include "app/QtTranslation.h"
 
 #include <QCoreApplication>
 
@@ -66,6 +67,7 @@ bool Language::Bind(const QString& className, QString* error)
         return false;
     }
     Current().bound = created;
+    QtTranslation::Follow(created);
     return true;
 }
 
@@ -92,4 +94,5 @@ void Language::SetFactory(Factory factory)
 void Language::Reset()
 {
     Current() = State();
+    QtTranslation::Follow(nullptr);
 }

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
-  qt6-qpa-plugins libgl-dev
+  qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libsqlite3-dev
   fonts-dejavu-core
   xvfb xauth

@@ -6,6 +6,7 @@
 #include "app/Language.h"
 #include "app/Loan.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QMessageBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -66,6 +68,7 @@ private slots:
     void termLabelsByUnit_data();
     void termLabelsByUnit();
     void switchKeepsFieldContents();
+    void qtsOwnButtonsSpeakTheLanguage();
 
 private:
     std::optional<FreshStart> fresh;
@@ -177,6 +180,24 @@ void TestLanguageTexts::checkMarksFollowTheLanguage()
     // Choosing the checked entry again keeps it checked.
     Choose(*window, 2);
     QVERIFY(!english->isChecked() && spanish->isChecked());
+}
+
+// The buttons of a question, as the box the program opens would show them.
+void TestLanguageTexts::qtsOwnButtonsSpeakTheLanguage()
+{
+    auto buttons = [] {
+        QMessageBox box(QMessageBox::Question, QString(), QString(),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        return QStringList{box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text(),
+                           box.button(QMessageBox::Cancel)->text()};
+    };
+    QCOMPARE(buttons(), QStringList({"&Yes", "&No", "Cancel"}));
+
+    Choose(*window, 2);
+    QCOMPARE(buttons(), QStringList({QString::fromUtf8("&Sí"), "&No", "Cancelar"}));
+
+    Choose(*window, 1);
+    QCOMPARE(buttons(), QStringList({"&Yes", "&No", "Cancel"}));
 }
 
 void TestLanguageTexts::termLabelsByUnit_data()

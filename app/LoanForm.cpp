@@ -393,8 +393,13 @@ void LoanForm::SetupCurrentLoan(QWidget* parent)
 
     cmdShare = Named(new QPushButton(QStringLiteral("Share"), s), QStringLiteral("cmdShare"));
     cmdWhatsThis = Named(new QToolButton(s), QStringLiteral("cmdWhatsThis"));
-    cmdWhatsThis->setIcon(s->style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
+    // A glyph in the palette's button text, readable in light and dark
+    // palettes alike; the style's help icon is drawn dark on any ground.
     cmdWhatsThis->setText(QStringLiteral("?"));
+    cmdWhatsThis->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QFont glyph = cmdWhatsThis->font();
+    glyph.setBold(true);
+    cmdWhatsThis->setFont(glyph);
     cmdWhatsThis->setToolTip(QStringLiteral("What's this help"));
 
     QGridLayout* grid = NewSectionGrid(s);

@@ -25,13 +25,17 @@ namespace {
 
 // A raised actual payment, until Timer1 next fires.
 const QColor RaisedColour(255, 255, 128);
-// Results are never typed into.
+// Results are never typed into: this grey under a light palette.
 const QColor ResultColour(224, 224, 224);
 // Both colours above are light whatever the user's theme, so the text on
 // them is always dark.
 const QColor TextOnLightColour(Qt::black);
 // A reason in an empty result field, readable on the light colours.
 const QColor ReasonColour(96, 96, 96);
+// A palette whose text ground is darker than this is a dark one.
+constexpr int DarkBelow = 128;
+constexpr int DarkResultLighter = 140;
+constexpr int DarkReasonDarker = 150;
 
 // After the first notice of a raised payment the highlight alone says it.
 constexpr int LaterTimer1Interval = 2000;
@@ -58,6 +62,21 @@ void SetLightBackground(QWidget* field, const QColor& colour)
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Text, TextOnLightColour);
     palette.setColor(QPalette::PlaceholderText, ReasonColour);
+    field->setPalette(palette);
+}
+
+// Under a dark palette a result is a grey a little lighter than the window,
+// with the palette's own text, so it reads as a result and not as a field
+// to type into, and stays readable.
+void ShowAsResult(QWidget* field)
+{
+    QPalette palette = field->palette();
+    if (palette.color(QPalette::Base).lightness() >= DarkBelow) {
+        SetLightBackground(field, ResultColour);
+        return;
+    }
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window).lighter(DarkResultLighter));
+    palette.setColor(QPalette::PlaceholderText, palette.color(QPalette::Text).darker(DarkReasonDarker));
     field->setPalette(palette);
 }
 
@@ -97,7 +116,7 @@ void QuoteRows::SetUpRow(int d)
 {
     for (QLineEdit* result : {m_loan.txtPandI[d], m_loan.txtPayment[d], m_loan.txtPayoffDate[d],
                               m_loan.txtInterest[d]})
-        SetLightBackground(result, ResultColour);
+        ShowAsResult(result);
 
     BindNumberFields(d);
     connect(m_loan.chkPoints[d], &QCheckBox::clicked, this,

@@ -12,7 +12,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 using namespace QuoteSheet;
@@ -33,6 +36,37 @@ QList<quint16> RowOrder(const Loan& window, int rows)
     for (int d = 0; d < rows; ++d)
         order << window.R(static_cast<quint16>(d));
     return order;
+}
+
+// The contrast ratio of two colours, 1 to 21, as accessibility guides
+// measure it; text wants at least 4.5.
+double Contrast(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& c) {
+        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+double TextContrast(const QWidget* field, QPalette::ColorRole text = QPalette::Text)
+{
+    return Contrast(field->palette().color(text), field->palette().color(QPalette::Base));
+}
+
+QPalette DarkFusionPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::PlaceholderText, QColor(140, 140, 140));
+    return dark;
 }
 
 } // namespace
@@ -68,6 +102,7 @@ private slots:
     void rowAppendedAfterSortShowsItsOwnQuote();
     void languageSwitchRefillsRowLists();
     void reasonsSpeakTheWindowsLanguage();
+    void darkPaletteKeepsTheColoursReadable();
 
 private:
     void TypeLoanAmount(const QString& amount);
@@ -504,6 +539,38 @@ void TestQuoteRows::reasonsSpeakTheWindowsLanguage()
     window->mnuFileNew->trigger();
     QCOMPARE(window->txtPandI[0]->placeholderText(), QString());
     QCOMPARE(window->txtCurPayoffDate->placeholderText(), QString());
+}
+
+// A result, a raised payment, a missing input and the What's-this glyph
+// keep their meaning and stay readable when the desktop's palette is dark.
+void TestQuoteRows::darkPaletteKeepsTheColoursReadable()
+{
+    window.reset();
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(DarkFusionPalette());
+    window = OpenWindow();
+    TypeLoanAmount(QStringLiteral("100000"));
+    TypeQuote(*window, 0, QStringLiteral("6.5"), QStringLiteral("30"), QStringLiteral("Monthly"));
+    Type(window->txtActualPayment[0], QStringLiteral("100"));
+    TypeQuote(*window, 1, QStringLiteral("6"), QString(), QStringLiteral("Monthly"));
+    Type(window->txtCurLoanAmount, QStringLiteral("100000"));
+
+    QLineEdit* result = window->txtPandI[0];
+    QVERIFY(TextContrast(result) >= 4.5);
+    QVERIFY(std::abs(result->palette().color(QPalette::Base).lightness()
+                     - window->txtPoints[0]->palette().color(QPalette::Base).lightness())
+            >= 20);
+    QVERIFY(TextContrast(window->txtPandI[1], QPalette::PlaceholderText) >= 3);
+    QVERIFY(IsRaised(window->txtActualPayment[0]));
+    QVERIFY(TextContrast(window->txtActualPayment[0]) >= 4.5);
+    QVERIFY(TextContrast(window->txtCurLoanTerm) >= 4.5);
+    QToolButton* whatsThis = window->cmdWhatsThis;
+    QCOMPARE(whatsThis->toolButtonStyle(), Qt::ToolButtonTextOnly);
+    QVERIFY(Contrast(whatsThis->palette().color(QPalette::ButtonText), whatsThis->palette().color(QPalette::Button))
+            >= 4.5);
+
+    window.reset();
+    QApplication::setPalette(light);
 }
 
 QTEST_MAIN(TestQuoteRows)

@@ -1,6 +1,6 @@
 #include "engine/PaymentFrequency.h"
 
-#include "langlib/Resources.h"
+#include "langlib/ResourceIds.h"
 
 #include <limits>
 #include <stdexcept>

@@ -6,7 +6,6 @@
 #include "app/MessageBox.h"
 #include "app/QuoteGrid.h"
 #include "engine/DayCount.h"
-#include "engine/MoneyOverflow.h"
 #include "engine/PaymentFrequency.h"
 #include "langlib/Resources.h"
 #include "scenario/CurrentLoanSection.h"
@@ -70,26 +69,18 @@ bool IsBlankName(const QString& name)
     return name.isEmpty() || name == QLatin1String(" ");
 }
 
-// A twelfth of the yearly escrow in whole cents; none when the yearly sum
-// leaves the range of money.
-Money MonthlyEscrow(Money taxes, Money insurance)
-{
-    try {
-        return Money::FromDoubleToCents((taxes + insurance).ToDouble() / 12);
-    } catch (const MoneyOverflow&) {
-        return Money();
-    }
-}
-
 } // namespace
 
 Loan::Loan()
+    : m_document(Res, &Clock::Today)
+    , Quotes(m_document.Quotes)
 {
     setObjectName(QStringLiteral("Loan"));
     setWindowTitle(MessageBox::ProgramTitle());
     SetupForm(this);
     m_rows = std::make_unique<QuoteRows>(*this);
     m_grid = std::make_unique<QuoteGrid>(*this, *m_rows);
+    ConnectDocument();
     BindFields();
     ConnectCommands();
     ConnectSections();
@@ -108,17 +99,79 @@ void Loan::Load()
         ShowLanguageChecks();
     }
     FieldFormat::FixDecimalSeparator();
-    m_paymentNoticeShown = false;
+    m_document.ForgetPaymentNotice();
     m_settings.LoadWindowSettings();
     ApplyLanguageTexts();
-    for (int q = 0; q <= m_settings.DisplayedUpperIndex; ++q)
-        Quotes.push_back(std::make_unique<CLoan>(*this));
-    Order().Grow(Quotes.size());
+    m_document.GrowQuotes(static_cast<std::size_t>(m_settings.DisplayedUpperIndex + 1));
     m_grid->Arrange();
     LoadWallpaper();
     RelayoutGrid();
     ShowDefaultNextPayment();
-    m_scenarioChanged = false;
+    m_document.SetScenarioChanged(false);
+}
+
+// The fields show what the document signals, in the order it signals.
+void Loan::ConnectDocument()
+{
+    connect(&m_document, &LoanDocument::Changed, this, &Loan::ShowDocumentValue);
+    connect(&m_document, &LoanDocument::QuoteResultsChanged, this, [this] {
+        for (int d = 0; d <= LoadedUpperIndex(); ++d)
+            RefreshQuoteRow(d);
+    });
+    connect(&m_document, &LoanDocument::CurrentPayoffInputChanged, this, &Loan::RecalcCurrentPayoff);
+    connect(&m_document, &LoanDocument::PaymentNoticeRequested, this,
+            [] { MessageBox::Ok(Res(rsActualLessThanCalculated)); });
+}
+
+void Loan::ShowDocumentValue(LoanDocument::Value value)
+{
+    using Value = LoanDocument::Value;
+    const LoanDocument& d = m_document;
+    switch (value) {
+    case Value::LoanName: ShowInNameBox(d.LoanName()); break;
+    case Value::LoanAmount: txtLoanAmount->ShowValue(); break;
+    case Value::LoanTerm: txtLoanTerm->ShowValue(); break;
+    case Value::EscrowTaxes: txtAnnualTaxes->ShowValue(); break;
+    case Value::EscrowInsurance: txtAnnualInsurance->ShowValue(); break;
+    case Value::EscrowMonthly: txtMonthlyEscrow->setText(FieldFormat::Currency(d.EscrowMonthly())); break;
+    case Value::CurrentLoanAmount: txtCurLoanAmount->ShowValue(); break;
+    case Value::CurrentTerm: txtCurLoanTerm->ShowValue(); break;
+    case Value::CurrentInterestRate: txtCurInterestRate->ShowValue(); break;
+    case Value::CurrentBalance: txtCurrentBalance->ShowValue(); break;
+    case Value::CurrentActualPayment: txtCurActualPayment->ShowValue(); break;
+    case Value::CurrentNextPayment: ShowNextPayment(); break;
+    case Value::CurrentPayment: txtCurPayment->setText(FieldFormat::Currency(d.CurrentPayment())); break;
+    case Value::CurrentAmountLeft:
+        txtCurAmountLeft->setText(FieldFormat::Currency(d.CurrentAmountLeft()));
+        txtCurAmountLeft->setToolTip(QString());
+        break;
+    case Value::CurrentInterestLeft:
+        txtCurInterestLeft->setText(FieldFormat::Currency(d.CurrentInterestLeft()));
+        txtCurInterestLeft->setToolTip(QString());
+        break;
+    case Value::CurrentPayoffDate:
+        txtCurPayoffDate->setText(FieldFormat::ShortDate(d.CurrentPayoffDate()));
+        txtCurPayoffDate->setToolTip(QString());
+        ResultReason::Show(txtCurPayoffDate, 0);
+        break;
+    case Value::CurrentFrequency:
+        m_currentLoanSection->ShowFrequencyText(cboCurPaymentFrequency, d.CurrentFrequencyCode());
+        break;
+    case Value::CurrentActualFrequency:
+        m_currentLoanSection->ShowFrequencyText(cboActPaymentFrequency, d.CurrentActualFrequencyCode());
+        break;
+    }
+}
+
+// Setting the date the picker already shows would move the user's cursor
+// while the date is typed.
+void Loan::ShowNextPayment()
+{
+    const QDate date = DayCount::ToDate(m_document.CurrentNextPayment());
+    if (dtNextPayment->date() != date) {
+        const QSignalBlocker quiet(dtNextPayment);
+        dtNextPayment->setDate(date);
+    }
 }
 
 void Loan::BindFields()
@@ -171,30 +224,16 @@ void Loan::ConnectCommands()
     connect(dtNextPayment, &QDateEdit::dateChanged, this, &Loan::NextPaymentPicked);
 }
 
-Money Loan::LoanAmount() const { return m_loanAmount; }
-qint32 Loan::LoanTerm() const { return m_loanTerm; }
-Money Loan::EscrowMonthly() const { return m_escrowMonthly; }
-double Loan::Today() const { return Clock::Today(); }
-QString Loan::LoadResString(int id) const { return Res(id); }
+Money Loan::LoanAmount() const { return m_document.LoanAmount(); }
+qint32 Loan::LoanTerm() const { return m_document.LoanTerm(); }
+Money Loan::EscrowMonthly() const { return m_document.EscrowMonthly(); }
+double Loan::Today() const { return m_document.Today(); }
+QString Loan::LoadResString(int id) const { return m_document.LoadResString(id); }
+void Loan::ShowPaymentNotice() { m_document.ShowPaymentNotice(); }
+void Loan::MarkScenarioChanged() { m_document.MarkScenarioChanged(); }
 
-void Loan::ShowPaymentNotice()
-{
-    MessageBox::Ok(Res(rsActualLessThanCalculated));
-    m_paymentNoticeShown = true;
-}
-
-void Loan::MarkScenarioChanged()
-{
-    m_scenarioChanged = true;
-}
-
-QString Loan::LoanName() const { return m_loanName; }
-
-void Loan::SetLoanName(const QString& name)
-{
-    m_loanName = name;
-    ShowInNameBox(name);
-}
+QString Loan::LoanName() const { return m_document.LoanName(); }
+void Loan::SetLoanName(const QString& name) { m_document.SetLoanName(name); }
 
 void Loan::ShowInNameBox(const QString& text)
 {
@@ -202,169 +241,47 @@ void Loan::ShowInNameBox(const QString& text)
     cboLoanName->setEditText(text);
 }
 
-// Every quote starts from the loan amount, also those that have no row yet.
-void Loan::SetLoanAmount(Money amount)
-{
-    StoreValue(m_loanAmount, amount);
-    for (const auto& quote : Quotes)
-        quote->SetStartingAmount(amount);
-    for (int d = 0; d <= LoadedUpperIndex(); ++d)
-        RefreshQuoteRow(d);
-    txtLoanAmount->ShowValue();
-}
+void Loan::SetLoanAmount(Money amount) { m_document.SetLoanAmount(amount); }
+void Loan::SetLoanTerm(qint32 term) { m_document.SetLoanTerm(term); }
+Money Loan::EscrowTaxes() const { return m_document.EscrowTaxes(); }
+void Loan::SetEscrowTaxes(Money taxes) { m_document.SetEscrowTaxes(taxes); }
+Money Loan::EscrowInsurance() const { return m_document.EscrowInsurance(); }
+void Loan::SetEscrowInsurance(Money insurance) { m_document.SetEscrowInsurance(insurance); }
+void Loan::SetEscrowMonthly(Money escrow) { m_document.SetEscrowMonthly(escrow); }
 
-void Loan::SetLoanTerm(qint32 term)
-{
-    StoreValue(m_loanTerm, term);
-    txtLoanTerm->ShowValue();
-}
+Money Loan::CurrentLoanAmount() const { return m_document.CurrentLoanAmount(); }
+void Loan::SetCurrentLoanAmount(Money amount) { m_document.SetCurrentLoanAmount(amount); }
+qint32 Loan::CurrentTerm() const { return m_document.CurrentTerm(); }
+void Loan::SetCurrentTerm(qint32 term) { m_document.SetCurrentTerm(term); }
+double Loan::CurrentInterestRate() const { return m_document.CurrentInterestRate(); }
+void Loan::SetCurrentInterestRate(double rate) { m_document.SetCurrentInterestRate(rate); }
+Money Loan::CurrentBalance() const { return m_document.CurrentBalance(); }
+void Loan::SetCurrentBalance(Money balance) { m_document.SetCurrentBalance(balance); }
+Money Loan::CurrentActualPayment() const { return m_document.CurrentActualPayment(); }
+void Loan::SetCurrentActualPayment(Money payment) { m_document.SetCurrentActualPayment(payment); }
+double Loan::CurrentNextPayment() const { return m_document.CurrentNextPayment(); }
+void Loan::SetCurrentNextPayment(double date) { m_document.SetCurrentNextPayment(date); }
+Money Loan::CurrentPandI() const { return m_document.CurrentPandI(); }
+void Loan::SetCurrentPandI(Money pandI) { m_document.SetCurrentPandI(pandI); }
+Money Loan::CurrentPayment() const { return m_document.CurrentPayment(); }
+void Loan::SetCurrentPayment(Money payment) { m_document.SetCurrentPayment(payment); }
+Money Loan::CurrentAmountLeft() const { return m_document.CurrentAmountLeft(); }
+void Loan::SetCurrentAmountLeft(Money amount) { m_document.SetCurrentAmountLeft(amount); }
+Money Loan::CurrentInterestLeft() const { return m_document.CurrentInterestLeft(); }
+void Loan::SetCurrentInterestLeft(Money interest) { m_document.SetCurrentInterestLeft(interest); }
+double Loan::CurrentPayoffDate() const { return m_document.CurrentPayoffDate(); }
+void Loan::SetCurrentPayoffDate(double date) { m_document.SetCurrentPayoffDate(date); }
 
-Money Loan::EscrowTaxes() const { return m_escrowTaxes; }
-
-void Loan::SetEscrowTaxes(Money taxes)
-{
-    StoreValue(m_escrowTaxes, taxes);
-    txtAnnualTaxes->ShowValue();
-    SetEscrowMonthly(MonthlyEscrow(m_escrowTaxes, m_escrowInsurance));
-}
-
-Money Loan::EscrowInsurance() const { return m_escrowInsurance; }
-
-void Loan::SetEscrowInsurance(Money insurance)
-{
-    StoreValue(m_escrowInsurance, insurance);
-    txtAnnualInsurance->ShowValue();
-    SetEscrowMonthly(MonthlyEscrow(m_escrowTaxes, m_escrowInsurance));
-}
-
-// Derived from the yearly amounts, so it never counts as a change.
-void Loan::SetEscrowMonthly(Money escrow)
-{
-    m_escrowMonthly = escrow;
-    txtMonthlyEscrow->setText(FieldFormat::Currency(escrow));
-}
-
-Money Loan::CurrentLoanAmount() const { return m_currentLoanAmount; }
-
-void Loan::SetCurrentLoanAmount(Money amount)
-{
-    StoreValue(m_currentLoanAmount, amount);
-    txtCurLoanAmount->ShowValue();
-    if (amount != Money())
-        RecalcCurrentPayoff();
-}
-
-qint32 Loan::CurrentTerm() const { return m_currentTerm; }
-
-void Loan::SetCurrentTerm(qint32 term)
-{
-    StoreValue(m_currentTerm, term);
-    txtCurLoanTerm->ShowValue();
-}
-
-double Loan::CurrentInterestRate() const { return m_currentInterestRate; }
-
-void Loan::SetCurrentInterestRate(double rate)
-{
-    StoreValue(m_currentInterestRate, rate);
-    txtCurInterestRate->ShowValue();
-    if (rate != 0)
-        RecalcCurrentPayoff();
-}
-
-Money Loan::CurrentBalance() const { return m_currentBalance; }
-
-void Loan::SetCurrentBalance(Money balance)
-{
-    StoreValue(m_currentBalance, balance);
-    txtCurrentBalance->ShowValue();
-    if (balance != Money())
-        RecalcCurrentPayoff();
-}
-
-Money Loan::CurrentActualPayment() const { return m_currentActualPayment; }
-
-void Loan::SetCurrentActualPayment(Money payment)
-{
-    StoreValue(m_currentActualPayment, payment);
-    txtCurActualPayment->ShowValue();
-    if (payment != Money())
-        RecalcCurrentPayoff();
-}
-
-double Loan::CurrentNextPayment() const { return m_currentNextPayment; }
-
-void Loan::SetCurrentNextPayment(double date)
-{
-    StoreValue(m_currentNextPayment, date);
-    // Setting the date the picker already shows would move the user's cursor
-    // while the date is typed.
-    if (dtNextPayment->date() != DayCount::ToDate(date)) {
-        const QSignalBlocker quiet(dtNextPayment);
-        dtNextPayment->setDate(DayCount::ToDate(date));
-    }
-    RecalcCurrentPayoff();
-}
-
-Money Loan::CurrentPandI() const { return m_currentPandI; }
-
-void Loan::SetCurrentPandI(Money pandI)
-{
-    m_currentPandI = pandI;
-}
-
-Money Loan::CurrentPayment() const { return m_currentPayment; }
-
-void Loan::SetCurrentPayment(Money payment)
-{
-    StoreValue(m_currentPayment, payment);
-    txtCurPayment->setText(FieldFormat::Currency(payment));
-    if (payment == Money())
-        return;
-    // The actual payment never stays below the scheduled one.
-    if (payment > m_currentActualPayment)
-        SetCurrentActualPayment(payment);
-    RecalcCurrentPayoff();
-}
-
-Money Loan::CurrentAmountLeft() const { return m_currentAmountLeft; }
-
-void Loan::SetCurrentAmountLeft(Money amount)
-{
-    m_currentAmountLeft = amount;
-    txtCurAmountLeft->setText(FieldFormat::Currency(amount));
-    txtCurAmountLeft->setToolTip(QString());
-}
-
-Money Loan::CurrentInterestLeft() const { return m_currentInterestLeft; }
-
-void Loan::SetCurrentInterestLeft(Money interest)
-{
-    m_currentInterestLeft = interest;
-    txtCurInterestLeft->setText(FieldFormat::Currency(interest));
-    txtCurInterestLeft->setToolTip(QString());
-}
-
-double Loan::CurrentPayoffDate() const { return m_currentPayoffDate; }
-
-void Loan::SetCurrentPayoffDate(double date)
-{
-    m_currentPayoffDate = date;
-    txtCurPayoffDate->setText(FieldFormat::ShortDate(date));
-    txtCurPayoffDate->setToolTip(QString());
-    ResultReason::Show(txtCurPayoffDate, 0);
-}
-
-bool Loan::ScenarioChanged() const { return m_scenarioChanged; }
-void Loan::SetScenarioChanged(bool changed) { m_scenarioChanged = changed; }
-bool Loan::PaymentNoticeShown() const { return m_paymentNoticeShown; }
+bool Loan::ScenarioChanged() const { return m_document.ScenarioChanged(); }
+void Loan::SetScenarioChanged(bool changed) { m_document.SetScenarioChanged(changed); }
+bool Loan::PaymentNoticeShown() const { return m_document.PaymentNoticeShown(); }
 Settings& Loan::ProgramSettings() { return m_settings; }
 
 // Both ways of changing the picker's date end here.
 void Loan::NextPaymentPicked()
 {
     const double picked = DayCount::FromDate(dtNextPayment->date());
-    if (picked != m_currentNextPayment)
+    if (picked != m_document.CurrentNextPayment())
         MarkScenarioChanged();
     SetCurrentNextPayment(picked);
 }
@@ -543,70 +460,57 @@ QString Loan::LoanType()
     else if (focusWidget() == txtLoanAmount
              && FieldFormat::IsValidNumber(txtLoanAmount->text(), txtLoanAmount->AllowedDecimals()))
         txtLoanAmount->CommitEdit();
-    const int id = LoanTypes::NameId(m_loanTypeCode);
+    const int id = LoanTypes::NameId(m_document.LoanTypeCode());
     return id == 0 ? QString() : Res(id);
 }
 
 // Always counts as a change, even when the type stays the same.
 void Loan::SetLoanType(const QString& name)
 {
-    m_loanTypeCode = LoanTypes::CodeForName(name, Res);
-    MarkScenarioChanged();
+    m_document.ChooseLoanType(LoanTypes::CodeForName(name, Res));
     RefreshLoanTypeText();
 }
 
 void Loan::CommitLoanNameEdit()
 {
     SetLoanName(cboLoanName->currentText());
-    if (!IsBlankName(m_loanName))
+    if (!IsBlankName(LoanName()))
         cboLoanName->setPalette(QPalette());
 }
 
-QString Loan::LoanTypeCode() const { return m_loanTypeCode; }
-void Loan::SetLoanTypeCode(const QString& code) { m_loanTypeCode = code; }
+QString Loan::LoanTypeCode() const { return m_document.LoanTypeCode(); }
+void Loan::SetLoanTypeCode(const QString& code) { m_document.SetLoanTypeCode(code); }
 void Loan::FillLoanTypeList() { m_newLoanSection->FillLoanTypeList(); }
 void Loan::RefreshLoanTypeText() { m_newLoanSection->RefreshLoanTypeText(); }
 
 QString Loan::CurrentFrequency() const
 {
-    const PaymentFrequency frequency(m_currentFrequencyCode);
+    const PaymentFrequency frequency(CurrentFrequencyCode());
     return frequency.IsKnown() ? Res(frequency.NameId()) : QString();
 }
 
 void Loan::SetCurrentFrequency(const QString& name)
 {
-    const QString code = PaymentFrequency::CodeForName(name, Res);
-    if (code == m_currentFrequencyCode)
-        return;
-    m_currentFrequencyCode = code;
-    MarkScenarioChanged();
-    m_currentLoanSection->ShowFrequencyText(cboCurPaymentFrequency, code);
-    SetCurrentActualFrequency(CurrentFrequency());
+    m_document.SetCurrentFrequencyCode(PaymentFrequency::CodeForName(name, Res));
 }
 
 QString Loan::CurrentActualFrequency() const
 {
-    const PaymentFrequency frequency(m_currentActualFrequencyCode);
+    const PaymentFrequency frequency(CurrentActualFrequencyCode());
     return frequency.IsKnown() ? Res(frequency.NameId()) : QString();
 }
 
 void Loan::SetCurrentActualFrequency(const QString& name)
 {
-    const QString code = PaymentFrequency::CodeForName(name, Res);
-    if (code == m_currentActualFrequencyCode)
-        return;
-    m_currentActualFrequencyCode = code;
-    MarkScenarioChanged();
-    m_currentLoanSection->ShowFrequencyText(cboActPaymentFrequency, code);
+    m_document.SetCurrentActualFrequencyCode(PaymentFrequency::CodeForName(name, Res));
 }
 
-QString Loan::CurrentFrequencyCode() const { return m_currentFrequencyCode; }
-QString Loan::CurrentActualFrequencyCode() const { return m_currentActualFrequencyCode; }
+QString Loan::CurrentFrequencyCode() const { return m_document.CurrentFrequencyCode(); }
+QString Loan::CurrentActualFrequencyCode() const { return m_document.CurrentActualFrequencyCode(); }
 
 void Loan::SetCurrentFrequencyCodes(const QString& scheduled, const QString& actual)
 {
-    m_currentFrequencyCode = scheduled;
-    m_currentActualFrequencyCode = actual;
+    m_document.SetCurrentFrequencyCodes(scheduled, actual);
 }
 
 void Loan::RecalcCurrentPayment() { m_currentLoanSection->RecalcCurrentPayment(); }
@@ -639,10 +543,10 @@ void Loan::RefillLanguageLists()
 
 // ---- Quote rows, the grid and the sorts ----
 
-quint16 Loan::R(quint16 row) const { return m_rows->Order().R(row); }
-qint32 Loan::SortMode() const { return m_rows->Order().SortMode(); }
-QuoteOrder& Loan::Order() { return m_rows->Order(); }
-void Loan::ResetSortOrder() { m_rows->Order().ResetToNatural(); }
+quint16 Loan::R(quint16 row) const { return m_document.Order().R(row); }
+qint32 Loan::SortMode() const { return m_document.Order().SortMode(); }
+QuoteOrder& Loan::Order() { return m_document.Order(); }
+void Loan::ResetSortOrder() { m_document.Order().ResetToNatural(); }
 
 void Loan::ShowFinancePoints(int d) { m_rows->ShowFinancePoints(d); }
 void Loan::ShowPoints(int d) { m_rows->ShowPoints(d); }

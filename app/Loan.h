@@ -2,8 +2,8 @@
 
 #include "app/LoanForm.h"
 #include "engine/CLoan.h"
-#include "engine/LoanHost.h"
 #include "engine/Money.h"
+#include "scenario/LoanDocument.h"
 #include "scenario/Settings.h"
 
 #include <QMainWindow>
@@ -20,12 +20,14 @@ class QuoteOrder;
 class QuoteRows;
 
 // The program's main window: the new loan, the grid of competing quotes and
-// the current loan. It owns the scenario: its properties hold the values and
-// the fields only show them; a setter stores its value, marks the scenario
-// changed when the value differs and rewrites its field.
-class Loan : public QMainWindow, public LoanForm, public LoanHost
+// the current loan. The scenario is its document; the window's properties
+// reach the document, and the fields show what the document signals.
+class Loan : public QMainWindow, public LoanForm
 {
     Q_OBJECT
+
+    // First of the members: Quotes refers into it.
+    LoanDocument m_document;
 
 public:
     static constexpr int LargestAllowedRowIndex = 15;
@@ -33,14 +35,15 @@ public:
     Loan();
     ~Loan() override;
 
-    // What a quote asks of its window.
-    Money LoanAmount() const override;
-    qint32 LoanTerm() const override;
-    Money EscrowMonthly() const override;
-    double Today() const override;
-    QString LoadResString(int id) const override;
-    void ShowPaymentNotice() override;
-    void MarkScenarioChanged() override;
+    LoanDocument& Document() { return m_document; }
+
+    Money LoanAmount() const;
+    qint32 LoanTerm() const;
+    Money EscrowMonthly() const;
+    double Today() const;
+    QString LoadResString(int id) const;
+    void ShowPaymentNotice();
+    void MarkScenarioChanged();
 
     // The new loan.
     QString LoanName() const;
@@ -94,8 +97,8 @@ public:
     // Checks exactly the language menu entry of the current language.
     void ShowLanguageChecks();
 
-    // One quote per row, by quote index.
-    std::vector<std::unique_ptr<CLoan>> Quotes;
+    // One quote per row, by quote index: the document's.
+    std::vector<std::unique_ptr<CLoan>>& Quotes;
 
     // ---- New-loan and current-loan sections, saved scenarios ----
     // What leaving the name box does: its text becomes the name, and a
@@ -194,16 +197,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Stores a scenario value, marking the scenario changed when it differs.
-    template <typename T>
-    void StoreValue(T& field, const T& value)
-    {
-        if (field != value)
-            MarkScenarioChanged();
-        field = value;
-    }
-
     void Load();
+    void ConnectDocument();
+    void ShowDocumentValue(LoanDocument::Value value);
+    void ShowNextPayment();
     void BindFields();
     void ConnectCommands();
     void LanguageChosen(int index);
@@ -214,28 +211,6 @@ private:
     QString TermUnit() const;
 
     Settings m_settings;
-
-    QString m_loanName;
-    Money m_loanAmount;
-    qint32 m_loanTerm = 0;
-    Money m_escrowTaxes;
-    Money m_escrowInsurance;
-    Money m_escrowMonthly;
-
-    Money m_currentLoanAmount;
-    qint32 m_currentTerm = 0;
-    double m_currentInterestRate = 0;
-    Money m_currentBalance;
-    Money m_currentActualPayment;
-    double m_currentNextPayment = 0;
-    Money m_currentPandI;
-    Money m_currentPayment;
-    Money m_currentAmountLeft;
-    Money m_currentInterestLeft;
-    double m_currentPayoffDate = 0;
-
-    bool m_scenarioChanged = false;
-    bool m_paymentNoticeShown = false;
 
     // ---- Quote rows, the grid and the sorts ----
     std::unique_ptr<QuoteRows> m_rows;
@@ -253,8 +228,5 @@ private:
     std::unique_ptr<NewLoanSection> m_newLoanSection;
     std::unique_ptr<CurrentLoanSection> m_currentLoanSection;
     std::unique_ptr<ScenarioCommands> m_scenarioCommands;
-    QString m_loanTypeCode;
-    QString m_currentFrequencyCode;
-    QString m_currentActualFrequencyCode;
     // ---- end of the sections' block ----
 };

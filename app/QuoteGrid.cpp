@@ -171,9 +171,7 @@ void QuoteGrid::GrowQuotes(int from, int to)
         return;
     const int blocks = (to - from + QuoteBlock - 1) / QuoteBlock;
     const std::size_t count = static_cast<std::size_t>(from + blocks * QuoteBlock + 1);
-    while (m_loan.Quotes.size() < count)
-        m_loan.Quotes.push_back(std::make_unique<CLoan>(m_loan));
-    m_loan.Order().Grow(m_loan.Quotes.size());
+    m_loan.Document().GrowQuotes(count);
 }
 
 // The viewport, the scroll bar beside it and so the window change by the

@@ -308,13 +308,13 @@ void QuoteRows::FillFrequencyList(QComboBox* list)
 
 void QuoteRows::SortByPayoff()
 {
-    m_order.SortByPayoff(m_loan.Quotes, LastRow());
+    m_loan.Order().SortByPayoff(m_loan.Quotes, LastRow());
     ShowSortedRows();
 }
 
 void QuoteRows::SortByInterest()
 {
-    m_order.SortByInterest(m_loan.Quotes, LastRow());
+    m_loan.Order().SortByInterest(m_loan.Quotes, LastRow());
     ShowSortedRows();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/FocusReturn.h"
-#include "sheet/QuoteOrder.h"
+#include "engine/Money.h"
 
 #include <QEvent>
 #include <QObject>
@@ -25,8 +25,6 @@ class QuoteRows : public QObject
 public:
     explicit QuoteRows(Loan& loan);
 
-    QuoteOrder& Order() { return m_order; }
-    const QuoteOrder& Order() const { return m_order; }
 
     // Gives the fields of row d their looks and handlers; once per row.
     void SetUpRow(int d);
@@ -93,7 +91,6 @@ private:
     void Timer1Fired();
 
     Loan& m_loan;
-    QuoteOrder m_order;
     // The field that had the focus when the window lost it, until the focus
     // is back in the window.
     FocusReturn m_focusReturn;

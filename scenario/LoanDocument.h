@@ -1,0 +1,180 @@
+#pragma once
+
+#include "engine/CLoan.h"
+#include "engine/LoanHost.h"
+#include "engine/Money.h"
+#include "sheet/QuoteOrder.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// The scenario the main window shows, without a widget: the new loan, the
+// current loan and the competing quotes with their display order. It holds
+// the edit rules: a setter stores its value and marks the scenario changed
+// only when the value differs; derived values never mark a change; the loan
+// amount reaches every quote; the current loan's actual payment never stays
+// below its scheduled one. Views show what it signals, in the order the
+// setters act, so recomputations and messages keep their order.
+class LoanDocument : public QObject, public LoanHost
+{
+    Q_OBJECT
+
+public:
+    // What a view shows of the document.
+    enum class Value {
+        LoanName,
+        LoanAmount,
+        LoanTerm,
+        EscrowTaxes,
+        EscrowInsurance,
+        EscrowMonthly,
+        CurrentLoanAmount,
+        CurrentTerm,
+        CurrentInterestRate,
+        CurrentBalance,
+        CurrentActualPayment,
+        CurrentNextPayment,
+        CurrentPayment,
+        CurrentAmountLeft,
+        CurrentInterestLeft,
+        CurrentPayoffDate,
+        CurrentFrequency,
+        CurrentActualFrequency,
+    };
+
+    // The text of a string id in the active language, and today's day count.
+    using TextLookup = std::function<QString(int id)>;
+    using TodayLookup = std::function<double()>;
+
+    LoanDocument(TextLookup text, TodayLookup today);
+    ~LoanDocument() override;
+
+    // What a quote asks of its scenario.
+    Money LoanAmount() const override { return m_loanAmount; }
+    qint32 LoanTerm() const override { return m_loanTerm; }
+    Money EscrowMonthly() const override { return m_escrowMonthly; }
+    double Today() const override;
+    QString LoadResString(int id) const override;
+    // Asks the views for the notice and remembers that it was given.
+    void ShowPaymentNotice() override;
+    void MarkScenarioChanged() override { m_scenarioChanged = true; }
+
+    // The new loan.
+    QString LoanName() const { return m_loanName; }
+    void SetLoanName(const QString& name);
+    QString LoanTypeCode() const { return m_loanTypeCode; }
+    // A type chosen by the user: always a change, even the same one again.
+    void ChooseLoanType(const QString& code);
+    // A saved code as it is: nothing marked, nothing signalled.
+    void SetLoanTypeCode(const QString& code) { m_loanTypeCode = code; }
+    void SetLoanAmount(Money amount);
+    // Months.
+    void SetLoanTerm(qint32 term);
+    Money EscrowTaxes() const { return m_escrowTaxes; }
+    void SetEscrowTaxes(Money taxes);
+    Money EscrowInsurance() const { return m_escrowInsurance; }
+    void SetEscrowInsurance(Money insurance);
+    // Derived from the yearly amounts, so it never counts as a change.
+    void SetEscrowMonthly(Money escrow);
+
+    // The current loan. Rates are annual fractions, terms months, dates day
+    // counts.
+    Money CurrentLoanAmount() const { return m_currentLoanAmount; }
+    void SetCurrentLoanAmount(Money amount);
+    qint32 CurrentTerm() const { return m_currentTerm; }
+    void SetCurrentTerm(qint32 term);
+    double CurrentInterestRate() const { return m_currentInterestRate; }
+    void SetCurrentInterestRate(double rate);
+    Money CurrentBalance() const { return m_currentBalance; }
+    void SetCurrentBalance(Money balance);
+    Money CurrentActualPayment() const { return m_currentActualPayment; }
+    void SetCurrentActualPayment(Money payment);
+    double CurrentNextPayment() const { return m_currentNextPayment; }
+    void SetCurrentNextPayment(double date);
+    Money CurrentPandI() const { return m_currentPandI; }
+    void SetCurrentPandI(Money pandI) { m_currentPandI = pandI; }
+    Money CurrentPayment() const { return m_currentPayment; }
+    void SetCurrentPayment(Money payment);
+    Money CurrentAmountLeft() const { return m_currentAmountLeft; }
+    void SetCurrentAmountLeft(Money amount);
+    Money CurrentInterestLeft() const { return m_currentInterestLeft; }
+    void SetCurrentInterestLeft(Money interest);
+    double CurrentPayoffDate() const { return m_currentPayoffDate; }
+    void SetCurrentPayoffDate(double date);
+
+    // The frequencies as codes. A change of the scheduled one carries the
+    // actual one with it.
+    QString CurrentFrequencyCode() const { return m_currentFrequencyCode; }
+    void SetCurrentFrequencyCode(const QString& code);
+    QString CurrentActualFrequencyCode() const { return m_currentActualFrequencyCode; }
+    void SetCurrentActualFrequencyCode(const QString& code);
+    // Saved codes as they are: nothing marked, nothing signalled.
+    void SetCurrentFrequencyCodes(const QString& scheduled, const QString& actual);
+
+    // Unsaved changes in the scenario.
+    bool ScenarioChanged() const { return m_scenarioChanged; }
+    void SetScenarioChanged(bool changed) { m_scenarioChanged = changed; }
+    bool PaymentNoticeShown() const { return m_paymentNoticeShown; }
+    // A new window explains its first raised payment again.
+    void ForgetPaymentNotice() { m_paymentNoticeShown = false; }
+
+    // One quote per row, by quote index, each starting from the loan amount.
+    std::vector<std::unique_ptr<CLoan>> Quotes;
+    // Quotes up to count, also for rows not made yet.
+    void GrowQuotes(std::size_t count);
+    QuoteOrder& Order() { return m_order; }
+    const QuoteOrder& Order() const { return m_order; }
+
+signals:
+    // The value was set; its view shows it.
+    void Changed(LoanDocument::Value value);
+    // Every quote has a new starting amount; the rows show their results again.
+    void QuoteResultsChanged();
+    // An input of the current loan's payoff has a value worth recomputing for.
+    void CurrentPayoffInputChanged();
+    void PaymentNoticeRequested();
+
+private:
+    // Stores a scenario value, marking the scenario changed when it differs.
+    template <typename T>
+    void StoreValue(T& field, const T& value)
+    {
+        if (field != value)
+            MarkScenarioChanged();
+        field = value;
+    }
+
+    TextLookup m_text;
+    TodayLookup m_today;
+
+    QString m_loanName;
+    QString m_loanTypeCode;
+    Money m_loanAmount;
+    qint32 m_loanTerm = 0;
+    Money m_escrowTaxes;
+    Money m_escrowInsurance;
+    Money m_escrowMonthly;
+
+    Money m_currentLoanAmount;
+    qint32 m_currentTerm = 0;
+    double m_currentInterestRate = 0;
+    Money m_currentBalance;
+    Money m_currentActualPayment;
+    double m_currentNextPayment = 0;
+    Money m_currentPandI;
+    Money m_currentPayment;
+    Money m_currentAmountLeft;
+    Money m_currentInterestLeft;
+    double m_currentPayoffDate = 0;
+    QString m_currentFrequencyCode;
+    QString m_currentActualFrequencyCode;
+
+    bool m_scenarioChanged = false;
+    bool m_paymentNoticeShown = false;
+
+    QuoteOrder m_order;
+};

@@ -113,65 +113,12 @@ void Loan::Load()
 // The fields show what the document signals, in the order it signals.
 void Loan::ConnectDocument()
 {
-    connect(&m_document, &LoanDocument::Changed, this, &Loan::ShowDocumentValue);
     connect(&m_document, &LoanDocument::QuoteResultsChanged, this, [this] {
         for (int d = 0; d <= LoadedUpperIndex(); ++d)
             RefreshQuoteRow(d);
     });
-    connect(&m_document, &LoanDocument::CurrentPayoffInputChanged, this, &Loan::RecalcCurrentPayoff);
     connect(&m_document, &LoanDocument::PaymentNoticeRequested, this,
             [] { MessageBox::Ok(Res(rsActualLessThanCalculated)); });
-}
-
-void Loan::ShowDocumentValue(LoanDocument::Value value)
-{
-    using Value = LoanDocument::Value;
-    const LoanDocument& d = m_document;
-    switch (value) {
-    case Value::LoanName: ShowInNameBox(d.LoanName()); break;
-    case Value::LoanAmount: txtLoanAmount->ShowValue(); break;
-    case Value::LoanTerm: txtLoanTerm->ShowValue(); break;
-    case Value::EscrowTaxes: txtAnnualTaxes->ShowValue(); break;
-    case Value::EscrowInsurance: txtAnnualInsurance->ShowValue(); break;
-    case Value::EscrowMonthly: txtMonthlyEscrow->setText(FieldFormat::Currency(d.EscrowMonthly())); break;
-    case Value::CurrentLoanAmount: txtCurLoanAmount->ShowValue(); break;
-    case Value::CurrentTerm: txtCurLoanTerm->ShowValue(); break;
-    case Value::CurrentInterestRate: txtCurInterestRate->ShowValue(); break;
-    case Value::CurrentBalance: txtCurrentBalance->ShowValue(); break;
-    case Value::CurrentActualPayment: txtCurActualPayment->ShowValue(); break;
-    case Value::CurrentNextPayment: ShowNextPayment(); break;
-    case Value::CurrentPayment: txtCurPayment->setText(FieldFormat::Currency(d.CurrentPayment())); break;
-    case Value::CurrentAmountLeft:
-        txtCurAmountLeft->setText(FieldFormat::Currency(d.CurrentAmountLeft()));
-        txtCurAmountLeft->setToolTip(QString());
-        break;
-    case Value::CurrentInterestLeft:
-        txtCurInterestLeft->setText(FieldFormat::Currency(d.CurrentInterestLeft()));
-        txtCurInterestLeft->setToolTip(QString());
-        break;
-    case Value::CurrentPayoffDate:
-        txtCurPayoffDate->setText(FieldFormat::ShortDate(d.CurrentPayoffDate()));
-        txtCurPayoffDate->setToolTip(QString());
-        ResultReason::Show(txtCurPayoffDate, 0);
-        break;
-    case Value::CurrentFrequency:
-        m_currentLoanSection->ShowFrequencyText(cboCurPaymentFrequency, d.CurrentFrequencyCode());
-        break;
-    case Value::CurrentActualFrequency:
-        m_currentLoanSection->ShowFrequencyText(cboActPaymentFrequency, d.CurrentActualFrequencyCode());
-        break;
-    }
-}
-
-// Setting the date the picker already shows would move the user's cursor
-// while the date is typed.
-void Loan::ShowNextPayment()
-{
-    const QDate date = DayCount::ToDate(m_document.CurrentNextPayment());
-    if (dtNextPayment->date() != date) {
-        const QSignalBlocker quiet(dtNextPayment);
-        dtNextPayment->setDate(date);
-    }
 }
 
 void Loan::BindFields()
@@ -513,8 +460,8 @@ void Loan::SetCurrentFrequencyCodes(const QString& scheduled, const QString& act
     m_document.SetCurrentFrequencyCodes(scheduled, actual);
 }
 
-void Loan::RecalcCurrentPayment() { m_currentLoanSection->RecalcCurrentPayment(); }
-void Loan::RecalcCurrentPayoff() { m_currentLoanSection->RecalcCurrentPayoff(); }
+void Loan::RecalcCurrentPayment() { m_document.RecalcCurrentPayment(); }
+void Loan::RecalcCurrentPayoff() { m_document.RecalcCurrentPayoff(); }
 void Loan::RefreshFrequencyTexts() { m_currentLoanSection->RefreshFrequencyTexts(); }
 void Loan::ShowMissingCurrentInputs() { m_currentLoanSection->ShowMissingInputs(); }
 

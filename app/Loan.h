@@ -199,8 +199,6 @@ protected:
 private:
     void Load();
     void ConnectDocument();
-    void ShowDocumentValue(LoanDocument::Value value);
-    void ShowNextPayment();
     void BindFields();
     void ConnectCommands();
     void LanguageChosen(int index);

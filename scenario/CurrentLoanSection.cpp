@@ -1,21 +1,21 @@
 #include "scenario/CurrentLoanSection.h"
 
 #include "app/Loan.h"
-#include "engine/Annuity.h"
+#include "engine/DayCount.h"
 #include "engine/PaymentFrequency.h"
-#include "engine/PayoffSimulation.h"
-#include "langlib/Resources.h"
 #include "scenario/ChoiceList.h"
 #include "scenario/FieldColour.h"
+#include "scenario/FieldFormat.h"
 #include "scenario/ResultReason.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QEvent>
-
-#include <stdexcept>
+#include <QSignalBlocker>
 
 CurrentLoanSection::CurrentLoanSection(Loan& window)
     : m_window(window)
+    , m_document(window.Document())
 {
     for (QComboBox* list : {window.cboCurPaymentFrequency, window.cboActPaymentFrequency})
         list->installEventFilter(this);
@@ -23,42 +23,83 @@ CurrentLoanSection::CurrentLoanSection(Loan& window)
             &CurrentLoanSection::ScheduledFrequencyChosen);
     connect(window.cboActPaymentFrequency, &QComboBox::activated, this,
             &CurrentLoanSection::ActualFrequencyChosen);
+    connect(&m_document, &LoanDocument::Changed, this, &CurrentLoanSection::Show);
+    connect(&m_document, &LoanDocument::CurrentPaymentInputsChecked, this, &CurrentLoanSection::ShowPaymentInputs);
 }
 
-void CurrentLoanSection::RecalcCurrentPayment()
+void CurrentLoanSection::Show(LoanDocument::Value value)
 {
+    using Value = LoanDocument::Value;
     Loan& w = m_window;
-    if (w.CurrentLoanAmount() == Money() && w.CurrentTerm() == 0 && w.CurrentInterestRate() == 0) {
-        ShowMissingInputs();
-        return;
+    const LoanDocument& d = m_document;
+    switch (value) {
+    case Value::CurrentLoanAmount:
+        w.txtCurLoanAmount->ShowValue();
+        break;
+    case Value::CurrentTerm:
+        w.txtCurLoanTerm->ShowValue();
+        break;
+    case Value::CurrentInterestRate:
+        w.txtCurInterestRate->ShowValue();
+        break;
+    case Value::CurrentBalance:
+        w.txtCurrentBalance->ShowValue();
+        break;
+    case Value::CurrentActualPayment:
+        w.txtCurActualPayment->ShowValue();
+        break;
+    case Value::CurrentNextPayment: {
+        // Setting the date the picker already shows would move the user's
+        // cursor while the date is typed.
+        const QDate date = DayCount::ToDate(d.CurrentNextPayment());
+        if (w.dtNextPayment->date() != date) {
+            const QSignalBlocker quiet(w.dtNextPayment);
+            w.dtNextPayment->setDate(date);
+        }
+        break;
     }
-    FillFrequencyLists();
-    if (w.CurrentFrequency().isEmpty())
-        w.SetCurrentFrequency(w.LoadResString(rsTermMonthly));
+    case Value::CurrentPayment:
+        w.txtCurPayment->setText(FieldFormat::Currency(d.CurrentPayment()));
+        break;
+    case Value::CurrentAmountLeft:
+        w.txtCurAmountLeft->setText(FieldFormat::Currency(d.CurrentAmountLeft()));
+        w.txtCurAmountLeft->setToolTip(QString());
+        break;
+    case Value::CurrentInterestLeft:
+        w.txtCurInterestLeft->setText(FieldFormat::Currency(d.CurrentInterestLeft()));
+        w.txtCurInterestLeft->setToolTip(QString());
+        break;
+    case Value::CurrentPayoffDate:
+        w.txtCurPayoffDate->setText(FieldFormat::ShortDate(d.CurrentPayoffDate()));
+        w.txtCurPayoffDate->setToolTip(QString());
+        ResultReason::Show(w.txtCurPayoffDate, d.CurrentPayoffReason());
+        break;
+    case Value::CurrentFrequency:
+        ShowFrequencyText(w.cboCurPaymentFrequency, d.CurrentFrequencyCode());
+        break;
+    case Value::CurrentActualFrequency:
+        ShowFrequencyText(w.cboActPaymentFrequency, d.CurrentActualFrequencyCode());
+        break;
+    default:
+        break;
+    }
+}
+
+// A current loan with one of the three entered gets both lists to choose from.
+void CurrentLoanSection::ShowPaymentInputs()
+{
+    if (m_document.CurrentLoanAmount() != Money() || m_document.CurrentTerm() != 0
+        || m_document.CurrentInterestRate() != 0)
+        FillFrequencyLists();
     ShowMissingInputs();
-    if (w.CurrentLoanAmount() == Money() || w.CurrentTerm() == 0 || w.CurrentInterestRate() == 0)
-        return;
-    const PaymentFrequency frequency(w.CurrentFrequencyCode());
-    if (!frequency.IsKnown())
-        return;
-    try {
-        const Money pandI =
-            AnnuityPayment(w.CurrentLoanAmount(), w.CurrentInterestRate(), w.CurrentTerm(), frequency);
-        w.SetCurrentPandI(pandI);
-        // The whole monthly escrow, whatever the frequency.
-        w.SetCurrentPayment(pandI + w.EscrowMonthly());
-    } catch (const std::overflow_error&) {
-        w.SetCurrentPandI(Money());
-        w.SetCurrentPayment(Money());
-    }
 }
 
 // A current loan with none of the three entered lacks nothing.
 void CurrentLoanSection::ShowMissingInputs()
 {
-    const bool noAmount = m_window.CurrentLoanAmount() == Money();
-    const bool noTerm = m_window.CurrentTerm() == 0;
-    const bool noRate = m_window.CurrentInterestRate() == 0;
+    const bool noAmount = m_document.CurrentLoanAmount() == Money();
+    const bool noTerm = m_document.CurrentTerm() == 0;
+    const bool noRate = m_document.CurrentInterestRate() == 0;
     const bool noLoan = noAmount && noTerm && noRate;
     auto show = [noLoan](QWidget* input, bool missing) {
         if (missing && !noLoan)
@@ -71,47 +112,10 @@ void CurrentLoanSection::ShowMissingInputs()
     show(m_window.txtCurInterestRate, noRate);
 }
 
-// The quotes' payoff simulation, run from the current balance at the actual
-// payment and frequency, the first payment falling on the next due date.
-void CurrentLoanSection::RecalcCurrentPayoff()
-{
-    Loan& w = m_window;
-    if (w.CurrentBalance() == Money() || w.CurrentActualPayment() == Money()) {
-        ShowNoPayoff(0);
-        return;
-    }
-    const PaymentFrequency frequency(w.CurrentActualFrequencyCode());
-    if (!frequency.IsKnown()) {
-        ShowNoPayoff(rsReasonNoFrequency);
-        return;
-    }
-    try {
-        const PayoffSimulation payoff(w.CurrentBalance(), w.CurrentInterestRate(), frequency,
-                                      w.CurrentActualPayment(), w.EscrowMonthly(), w.CurrentNextPayment());
-        if (!payoff.PaysOff()) {
-            ShowNoPayoff(rsReasonNeverPaidOff);
-            return;
-        }
-        w.SetCurrentPayoffDate(payoff.PayoffDate());
-        w.SetCurrentAmountLeft(payoff.AmountPaid());
-        w.SetCurrentInterestLeft(payoff.Interest());
-    } catch (const std::overflow_error&) {
-        ShowNoPayoff(0);
-    }
-}
-
-void CurrentLoanSection::ShowNoPayoff(qint32 reason)
-{
-    m_window.SetCurrentPayoffDate(0);
-    m_window.SetCurrentAmountLeft(Money());
-    m_window.SetCurrentInterestLeft(Money());
-    ResultReason::Show(m_window.txtCurPayoffDate, reason);
-}
-
 void CurrentLoanSection::RefreshFrequencyTexts()
 {
-    ShowFrequencyText(m_window.cboCurPaymentFrequency, m_window.CurrentFrequencyCode());
-    ShowFrequencyText(m_window.cboActPaymentFrequency, m_window.CurrentActualFrequencyCode());
+    ShowFrequencyText(m_window.cboCurPaymentFrequency, m_document.CurrentFrequencyCode());
+    ShowFrequencyText(m_window.cboActPaymentFrequency, m_document.CurrentActualFrequencyCode());
 }
 
 void CurrentLoanSection::FillFrequencyLists()
@@ -128,7 +132,7 @@ void CurrentLoanSection::ShowFrequencyText(QComboBox* list, const QString& code)
         return;
     }
     m_window.FillFrequencyList(list);
-    ChoiceList::Select(list, m_window.LoadResString(frequency.NameId()));
+    ChoiceList::Select(list, m_document.LoadResString(frequency.NameId()));
 }
 
 void CurrentLoanSection::ScheduledFrequencyChosen()
@@ -136,8 +140,8 @@ void CurrentLoanSection::ScheduledFrequencyChosen()
     const QString chosen = m_window.cboCurPaymentFrequency->currentText();
     if (chosen != m_window.CurrentFrequency())
         m_window.SetCurrentFrequency(chosen);
-    RecalcCurrentPayment();
-    RecalcCurrentPayoff();
+    m_document.RecalcCurrentPayment();
+    m_document.RecalcCurrentPayoff();
 }
 
 void CurrentLoanSection::ActualFrequencyChosen()
@@ -145,8 +149,8 @@ void CurrentLoanSection::ActualFrequencyChosen()
     const QString chosen = m_window.cboActPaymentFrequency->currentText();
     if (chosen != m_window.CurrentActualFrequency())
         m_window.SetCurrentActualFrequency(chosen);
-    RecalcCurrentPayment();
-    RecalcCurrentPayoff();
+    m_document.RecalcCurrentPayment();
+    m_document.RecalcCurrentPayoff();
 }
 
 bool CurrentLoanSection::eventFilter(QObject* watched, QEvent* event)
@@ -154,6 +158,6 @@ bool CurrentLoanSection::eventFilter(QObject* watched, QEvent* event)
     if (ChoiceList::IsOpening(event))
         FillFrequencyLists();
     else if (ChoiceList::IsLeaving(event))
-        RecalcCurrentPayment();
+        m_document.RecalcCurrentPayment();
     return QObject::eventFilter(watched, event);
 }

@@ -1,7 +1,12 @@
 #include "scenario/LoanDocument.h"
 
+#include "engine/Annuity.h"
 #include "engine/MoneyOverflow.h"
 #include "engine/PaymentFrequency.h"
+#include "engine/PayoffSimulation.h"
+#include "langlib/ResourceIds.h"
+
+#include <stdexcept>
 
 namespace {
 
@@ -95,7 +100,7 @@ void LoanDocument::SetCurrentLoanAmount(Money amount)
     StoreValue(m_currentLoanAmount, amount);
     emit Changed(Value::CurrentLoanAmount);
     if (amount != Money())
-        emit CurrentPayoffInputChanged();
+        RecalcCurrentPayoff();
 }
 
 void LoanDocument::SetCurrentTerm(qint32 term)
@@ -109,7 +114,7 @@ void LoanDocument::SetCurrentInterestRate(double rate)
     StoreValue(m_currentInterestRate, rate);
     emit Changed(Value::CurrentInterestRate);
     if (rate != 0)
-        emit CurrentPayoffInputChanged();
+        RecalcCurrentPayoff();
 }
 
 void LoanDocument::SetCurrentBalance(Money balance)
@@ -117,7 +122,7 @@ void LoanDocument::SetCurrentBalance(Money balance)
     StoreValue(m_currentBalance, balance);
     emit Changed(Value::CurrentBalance);
     if (balance != Money())
-        emit CurrentPayoffInputChanged();
+        RecalcCurrentPayoff();
 }
 
 void LoanDocument::SetCurrentActualPayment(Money payment)
@@ -125,14 +130,14 @@ void LoanDocument::SetCurrentActualPayment(Money payment)
     StoreValue(m_currentActualPayment, payment);
     emit Changed(Value::CurrentActualPayment);
     if (payment != Money())
-        emit CurrentPayoffInputChanged();
+        RecalcCurrentPayoff();
 }
 
 void LoanDocument::SetCurrentNextPayment(double date)
 {
     StoreValue(m_currentNextPayment, date);
     emit Changed(Value::CurrentNextPayment);
-    emit CurrentPayoffInputChanged();
+    RecalcCurrentPayoff();
 }
 
 void LoanDocument::SetCurrentPayment(Money payment)
@@ -143,7 +148,7 @@ void LoanDocument::SetCurrentPayment(Money payment)
         return;
     if (payment > m_currentActualPayment)
         SetCurrentActualPayment(payment);
-    emit CurrentPayoffInputChanged();
+    RecalcCurrentPayoff();
 }
 
 void LoanDocument::SetCurrentAmountLeft(Money amount)
@@ -158,10 +163,73 @@ void LoanDocument::SetCurrentInterestLeft(Money interest)
     emit Changed(Value::CurrentInterestLeft);
 }
 
-void LoanDocument::SetCurrentPayoffDate(double date)
+void LoanDocument::SetCurrentPayoffDate(double date, qint32 reason)
 {
     m_currentPayoffDate = date;
+    m_currentPayoffReason = reason;
     emit Changed(Value::CurrentPayoffDate);
+}
+
+// Any one of amount, term and rate makes a current loan.
+bool LoanDocument::HasCurrentLoan() const
+{
+    return m_currentLoanAmount != Money() || m_currentTerm != 0 || m_currentInterestRate != 0;
+}
+
+void LoanDocument::RecalcCurrentPayment()
+{
+    if (HasCurrentLoan() && !PaymentFrequency(m_currentFrequencyCode).IsKnown())
+        SetCurrentFrequencyCode(QStringLiteral("M"));
+    emit CurrentPaymentInputsChecked();
+    if (m_currentLoanAmount == Money() || m_currentTerm == 0 || m_currentInterestRate == 0)
+        return;
+    const PaymentFrequency frequency(m_currentFrequencyCode);
+    if (!frequency.IsKnown())
+        return;
+    try {
+        const Money pandI = AnnuityPayment(m_currentLoanAmount, m_currentInterestRate, m_currentTerm, frequency);
+        SetCurrentPandI(pandI);
+        // The whole monthly escrow, whatever the frequency.
+        SetCurrentPayment(pandI + m_escrowMonthly);
+    } catch (const std::overflow_error&) {
+        SetCurrentPandI(Money());
+        SetCurrentPayment(Money());
+    }
+}
+
+// The quotes' payoff simulation, run from the current balance at the actual
+// payment and frequency, the first payment falling on the next due date.
+void LoanDocument::RecalcCurrentPayoff()
+{
+    if (m_currentBalance == Money() || m_currentActualPayment == Money()) {
+        ShowNoCurrentPayoff(0);
+        return;
+    }
+    const PaymentFrequency frequency(m_currentActualFrequencyCode);
+    if (!frequency.IsKnown()) {
+        ShowNoCurrentPayoff(rsReasonNoFrequency);
+        return;
+    }
+    try {
+        const PayoffSimulation payoff(m_currentBalance, m_currentInterestRate, frequency, m_currentActualPayment,
+                                      m_escrowMonthly, m_currentNextPayment);
+        if (!payoff.PaysOff()) {
+            ShowNoCurrentPayoff(rsReasonNeverPaidOff);
+            return;
+        }
+        SetCurrentPayoffDate(payoff.PayoffDate());
+        SetCurrentAmountLeft(payoff.AmountPaid());
+        SetCurrentInterestLeft(payoff.Interest());
+    } catch (const std::overflow_error&) {
+        ShowNoCurrentPayoff(0);
+    }
+}
+
+void LoanDocument::ShowNoCurrentPayoff(qint32 reason)
+{
+    SetCurrentPayoffDate(0, reason);
+    SetCurrentAmountLeft(Money());
+    SetCurrentInterestLeft(Money());
 }
 
 void LoanDocument::SetCurrentFrequencyCode(const QString& code)

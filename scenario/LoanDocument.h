@@ -104,7 +104,18 @@ public:
     Money CurrentInterestLeft() const { return m_currentInterestLeft; }
     void SetCurrentInterestLeft(Money interest);
     double CurrentPayoffDate() const { return m_currentPayoffDate; }
-    void SetCurrentPayoffDate(double date);
+    // With no date, the string id of the reason, or 0 for none worth saying.
+    void SetCurrentPayoffDate(double date, qint32 reason = 0);
+    qint32 CurrentPayoffReason() const { return m_currentPayoffReason; }
+
+    // The scheduled payment from amount, term and rate once all three are
+    // there (Monthly unless a frequency is chosen); until then it keeps its
+    // last value. Figures beyond the range of money give no payment.
+    void RecalcCurrentPayment();
+    // Payoff date, amount and interest left, paying the actual payment from
+    // the next due date on. A payment that never pays the balance off, or
+    // figures beyond the range of money, leave all three empty.
+    void RecalcCurrentPayoff();
 
     // The frequencies as codes. A change of the scheduled one carries the
     // actual one with it.
@@ -134,9 +145,9 @@ signals:
     void Changed(LoanDocument::Value value);
     // Every quote has a new starting amount; the rows show their results again.
     void QuoteResultsChanged();
-    // An input of the current loan's payoff has a value worth recomputing for.
-    void CurrentPayoffInputChanged();
     void PaymentNoticeRequested();
+    // The scheduled payment was asked for: the inputs it lacks may differ.
+    void CurrentPaymentInputsChecked();
 
 private:
     // Stores a scenario value, marking the scenario changed when it differs.
@@ -147,6 +158,9 @@ private:
             MarkScenarioChanged();
         field = value;
     }
+
+    bool HasCurrentLoan() const;
+    void ShowNoCurrentPayoff(qint32 reason);
 
     TextLookup m_text;
     TodayLookup m_today;
@@ -170,6 +184,7 @@ private:
     Money m_currentAmountLeft;
     Money m_currentInterestLeft;
     double m_currentPayoffDate = 0;
+    qint32 m_currentPayoffReason = 0;
     QString m_currentFrequencyCode;
     QString m_currentActualFrequencyCode;
 

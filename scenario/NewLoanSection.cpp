@@ -2,16 +2,47 @@
 
 #include "app/Loan.h"
 #include "scenario/ChoiceList.h"
+#include "scenario/FieldFormat.h"
 #include "scenario/LoanTypes.h"
 
 #include <QComboBox>
 #include <QEvent>
+#include <QLineEdit>
 
 NewLoanSection::NewLoanSection(Loan& window)
     : m_window(window)
 {
     window.cboLoanType->installEventFilter(this);
     connect(window.cboLoanType, &QComboBox::activated, this, &NewLoanSection::TypeChosen);
+    connect(&window.Document(), &LoanDocument::Changed, this, &NewLoanSection::Show);
+}
+
+void NewLoanSection::Show(LoanDocument::Value value)
+{
+    using Value = LoanDocument::Value;
+    Loan& w = m_window;
+    switch (value) {
+    case Value::LoanName:
+        w.ShowInNameBox(w.LoanName());
+        break;
+    case Value::LoanAmount:
+        w.txtLoanAmount->ShowValue();
+        break;
+    case Value::LoanTerm:
+        w.txtLoanTerm->ShowValue();
+        break;
+    case Value::EscrowTaxes:
+        w.txtAnnualTaxes->ShowValue();
+        break;
+    case Value::EscrowInsurance:
+        w.txtAnnualInsurance->ShowValue();
+        break;
+    case Value::EscrowMonthly:
+        w.txtMonthlyEscrow->setText(FieldFormat::Currency(w.EscrowMonthly()));
+        break;
+    default:
+        break;
+    }
 }
 
 void NewLoanSection::FillLoanTypeList()

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "scenario/LoanDocument.h"
+
 #include <QObject>
 
 class Loan;
 
-// The loan type list of the new-loan section: filled in the active language
-// when the user is about to choose, and showing the name of the stored code.
-// The section's values are properties of the window; this is what the list
-// does with them.
+// The new-loan section of the window: its fields show the document's new
+// loan as the document signals it, and the loan type list is filled in the
+// active language when the user is about to choose, showing the name of the
+// stored code.
 class NewLoanSection : public QObject
 {
     Q_OBJECT
@@ -25,6 +27,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Show(LoanDocument::Value value);
     void TypeChosen();
 
     Loan& m_window;

@@ -7,11 +7,6 @@ HiveFailure::HiveFailure(int resultCode, const std::string& message)
 {
 }
 
-int HiveFailure::resultCode() const
-{
-    return code;
-}
-
 bool HiveFailure::isDamage() const
 {
     const int primary = code & 0xff;

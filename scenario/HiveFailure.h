@@ -11,7 +11,6 @@ class HiveFailure : public std::runtime_error
 public:
     HiveFailure(int resultCode, const std::string& message);
 
-    int resultCode() const;
     bool isDamage() const;
 
     // A file that is readable but is not a hive of this program.

@@ -25,8 +25,6 @@ public:
 
     explicit NumberField(Kind kind, QWidget* parent = nullptr);
 
-    Kind FieldKind() const { return m_kind; }
-
     // Each kind comes with its rule; a field may have a rule of its own.
     void SetRule(int allowedDecimals, const QString& pattern, bool separatorKey);
     int AllowedDecimals() const { return m_allowedDecimals; }
@@ -47,7 +45,6 @@ public:
     // see a pending edit. A text that is no number within the property's range
     // is refused with the validation message and the stored value stays.
     bool CommitEdit();
-    bool IsEditing() const { return m_editing; }
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -21,7 +21,6 @@ public:
     int Number() const { return m_number; }
     // The registry value name.
     QString Source() const { return m_source; }
-    QString Description() const { return m_description; }
 
     // "errn=13  src=LoanAmount  desc=Type mismatch"
     QString Message() const;

@@ -12,6 +12,7 @@
 #include <vector>
 
 class CurrentLoanSection;
+class HelpCommands;
 class NewLoanSection;
 class ScenarioCommands;
 class QComboBox;
@@ -233,6 +234,8 @@ private:
 
     bool m_scenarioChanged = false;
     bool m_paymentNoticeShown = false;
+
+    std::unique_ptr<HelpCommands> m_helpCommands;
 
     // ---- Quote rows, the grid and the sorts ----
     std::unique_ptr<QuoteRows> m_rows;

@@ -1,0 +1,94 @@
+#include "app/HelpCommands.h"
+
+#include "app/HelpLibrary.h"
+#include "app/HelpTopics.h"
+#include "app/Language.h"
+#include "app/Loan.h"
+#include "app/MessageBox.h"
+#include "app/ShareMail.h"
+#include "app/frmHelp.h"
+#include "dialogs/frmAbout.h"
+#include "langlib/Resources.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QToolButton>
+#include <QWhatsThis>
+
+HelpCommands::HelpCommands(Loan& window)
+    : m_window(window)
+{
+    QObject::connect(window.mnuHelpContents, &QAction::triggered, &window, [this] { ShowContents(); });
+    QObject::connect(window.mnuHelpSearch, &QAction::triggered, &window, [this] { ShowSearch(); });
+    QObject::connect(window.mnuHelpAbout, &QAction::triggered, &window, [this] { ShowAbout(); });
+    QObject::connect(window.cmdWhatsThis, &QToolButton::clicked, &window, [this] { EnterWhatsThisMode(); });
+    QObject::connect(window.cmdShare, &QPushButton::clicked, &window, [] { ShareMail::Send(); });
+}
+
+HelpCommands::~HelpCommands()
+{
+    delete m_helpWindow;
+}
+
+// A new language brings its own help file; the help window of the old one
+// goes with it.
+void HelpCommands::ApplyLanguage()
+{
+    if (!m_help || m_help->HelpFile() != Language::HelpFile()) {
+        delete m_helpWindow;
+        m_help = std::make_unique<HelpLibrary>(Language::HelpFile());
+    }
+    HelpTopics::ApplyWhatsThis(&m_window, *m_help);
+    if (m_helpWindow)
+        m_helpWindow->ApplyLanguageTexts();
+}
+
+void HelpCommands::ShowContents()
+{
+    if (HelpAvailable())
+        OpenHelpWindow().ShowContents();
+}
+
+void HelpCommands::ShowSearch()
+{
+    if (HelpAvailable())
+        OpenHelpWindow().ShowSearch();
+}
+
+void HelpCommands::EnterWhatsThisMode()
+{
+    if (HelpAvailable())
+        QWhatsThis::enterWhatsThisMode();
+}
+
+void HelpCommands::ShowAbout()
+{
+    auto* about = new frmAbout(&m_window);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setWindowModality(Qt::ApplicationModal);
+    about->show();
+}
+
+frmHelp* HelpCommands::HelpWindow() const
+{
+    return m_helpWindow;
+}
+
+bool HelpCommands::HelpAvailable()
+{
+    if (m_help->IsOpen())
+        return true;
+    if (m_help->FailedFile().isEmpty())
+        MessageBox::Ok(m_help->Problem());
+    else
+        MessageBox::Ok(Language::LoadResString(rsHelpFileMissing) + m_help->FailedFile()
+                       + Language::LoadResString(rsHelpFileUnusable));
+    return false;
+}
+
+frmHelp& HelpCommands::OpenHelpWindow()
+{
+    if (!m_helpWindow)
+        m_helpWindow = new frmHelp(*m_help, &m_window);
+    return *m_helpWindow;
+}

@@ -65,6 +65,7 @@ frmHelp::frmHelp(HelpLibrary& library, QWidget* owner)
     auto* splitter = new QSplitter(this);
     splitter->addWidget(tabHelp);
     splitter->addWidget(txtTopic);
+    splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);

@@ -35,7 +35,7 @@ HelpCommands::~HelpCommands()
 void HelpCommands::ApplyLanguage()
 {
     if (!m_help || m_help->HelpFile() != Language::HelpFile()) {
-        delete m_helpWindow;
+        RetireHelpWindow();
         m_help = std::make_unique<HelpLibrary>(Language::HelpFile());
     }
     HelpTopics::ApplyWhatsThis(&m_window, *m_help);
@@ -67,6 +67,19 @@ void HelpCommands::ShowAbout()
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->setWindowModality(Qt::ApplicationModal);
     about->show();
+}
+
+// Deleted later, with its help after it: the language switch that got here
+// may still be going through the top-level windows.
+void HelpCommands::RetireHelpWindow()
+{
+    if (!m_helpWindow)
+        return;
+    m_helpWindow->hide();
+    std::shared_ptr<HelpLibrary> help(std::move(m_help));
+    QObject::connect(m_helpWindow, &QObject::destroyed, [help] {});
+    m_helpWindow->deleteLater();
+    m_helpWindow = nullptr;
 }
 
 frmHelp* HelpCommands::HelpWindow() const

@@ -31,6 +31,7 @@ public:
 private:
     // Says once per request when the help file cannot be used.
     bool HelpAvailable();
+    void RetireHelpWindow();
     frmHelp& OpenHelpWindow();
 
     Loan& m_window;

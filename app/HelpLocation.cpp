@@ -7,8 +7,16 @@
 
 namespace {
 
+QString& TestFolder()
+{
+    static QString folder;
+    return folder;
+}
+
 QStringList HelpFolders()
 {
+    if (!TestFolder().isEmpty())
+        return {TestFolder()};
     const QString programFolder = QCoreApplication::applicationDirPath();
     return {
         programFolder,
@@ -33,4 +41,9 @@ QString HelpLocation::CollectionFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
         + QStringLiteral("/Zantic Brindlecoft/Loan/help");
+}
+
+void HelpLocation::SetFolder(const QString& folder)
+{
+    TestFolder() = folder;
 }

@@ -15,4 +15,8 @@ public:
     // The writable folder that keeps each language's help collection and
     // search index, under the user's cache folder.
     static QString CollectionFolder();
+
+    // Tests look for the help files in a folder of their own; an empty
+    // folder goes back to the program's.
+    static void SetFolder(const QString& folder);
 };

@@ -31,16 +31,17 @@ HelpCommands::~HelpCommands()
 }
 
 // A new language brings its own help file; the help window of the old one
-// goes with it.
+// goes with it, and one of the new help opens in its place.
 void HelpCommands::ApplyLanguage()
 {
     if (!m_help || m_help->HelpFile() != Language::HelpFile()) {
+        const bool wasOpen = m_helpWindow && m_helpWindow->isVisible();
         RetireHelpWindow();
         m_help = std::make_unique<HelpLibrary>(Language::HelpFile());
+        if (wasOpen && m_help->IsOpen())
+            OpenHelpWindow().ShowContents();
     }
     HelpTopics::ApplyWhatsThis(&m_window, *m_help);
-    if (m_helpWindow)
-        m_helpWindow->ApplyLanguageTexts();
 }
 
 void HelpCommands::ShowContents()
@@ -80,11 +81,6 @@ void HelpCommands::RetireHelpWindow()
     QObject::connect(m_helpWindow, &QObject::destroyed, [help] {});
     m_helpWindow->deleteLater();
     m_helpWindow = nullptr;
-}
-
-frmHelp* HelpCommands::HelpWindow() const
-{
-    return m_helpWindow;
 }
 
 bool HelpCommands::HelpAvailable()

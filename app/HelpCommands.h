@@ -25,9 +25,6 @@ public:
     void EnterWhatsThisMode();
     void ShowAbout();
 
-    // Null until the help window is first opened.
-    frmHelp* HelpWindow() const;
-
 private:
     // Says once per request when the help file cannot be used.
     bool HelpAvailable();

@@ -159,12 +159,6 @@ void frmHelp::ShowSearch()
     txtSearch->setFocus(Qt::OtherFocusReason);
 }
 
-void frmHelp::ShowTopic(const QString& topic)
-{
-    ShowPage(m_library.TopicUrl(topic));
-    Present();
-}
-
 void frmHelp::Present()
 {
     Place();

@@ -28,9 +28,6 @@ public:
     // Opens at the search page with an empty search field that has the
     // focus.
     void ShowSearch();
-    // Opens at the topic of one control.
-    void ShowTopic(const QString& topic);
-    void ApplyLanguageTexts();
 
     QTabWidget* tabHelp = nullptr;
     QTreeView* tvwContents = nullptr;
@@ -44,6 +41,7 @@ public:
     HelpBrowser* txtTopic = nullptr;
 
 private:
+    void ApplyLanguageTexts();
     QWidget* NewContentsPage();
     QWidget* NewIndexPage();
     QWidget* NewSearchPage();

@@ -150,12 +150,15 @@ void TestHelp::searchStartsEmptyAndSearchesTheWindowsLanguage()
     help->txtSearch->clear();
     QCOMPARE(SearchFor(*help, QStringLiteral("hipoteca")), QStringList());
 
+    // The open help follows the switch at once.
     window->mnuToolsLanguageOpt[2]->trigger();
     DeleteClosedWindows();
-    window->mnuHelpSearch->trigger();
     help = HelpWindow(*window);
-    QVERIFY(help);
+    QVERIFY(help && help->isVisible());
     QCOMPARE(help->windowTitle(), QStringLiteral("Ayuda de Zantic Loan"));
+    QCOMPARE(help->tabHelp->tabText(0), QStringLiteral("Contenido"));
+    window->mnuHelpSearch->trigger();
+    QCOMPARE(HelpWindow(*window), help);
     QVERIFY(help->txtSearch->text().isEmpty());
     QVERIFY(QTest::qWaitForWindowActive(help));
     QTRY_COMPARE(QApplication::focusWidget(), help->txtSearch);

@@ -6,26 +6,54 @@
 
 #include <QDir>
 #include <QFile>
+#include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QHelpContentModel>
 #include <QHelpEngine>
+#include <QHelpIndexModel>
 #include <QHelpLink>
 #include <QRegularExpression>
+#include <QThread>
 #include <QUrl>
+
+namespace {
+
+constexpr int ReadersWait = 5000;
+
+} // namespace
 
 HelpLibrary::HelpLibrary(const QString& helpFile)
     : m_helpFile(QFileInfo(helpFile).absoluteFilePath())
 {
     if (!Open())
-        m_engine.reset();
+        m_topics.reset();
 }
 
-HelpLibrary::~HelpLibrary() = default;
+// The help window's engine reads its contents and index in threads of its
+// own; it must not go while they still run.
+HelpLibrary::~HelpLibrary()
+{
+    if (!m_engine)
+        return;
+    QDeadlineTimer deadline(ReadersWait);
+    while ((m_engine->contentModel()->isCreatingContents() || m_engine->indexModel()->isCreatingIndex())
+           && !deadline.hasExpired())
+        QThread::msleep(10);
+}
 
 QString HelpLibrary::HelpFile() const { return m_helpFile; }
 QString HelpLibrary::FailedFile() const { return m_failedFile; }
-bool HelpLibrary::IsOpen() const { return m_engine != nullptr; }
+bool HelpLibrary::IsOpen() const { return m_topics != nullptr; }
 QString HelpLibrary::Problem() const { return m_problem; }
-QHelpEngine* HelpLibrary::Engine() const { return m_engine.get(); }
+
+QHelpEngine* HelpLibrary::Engine()
+{
+    if (!m_engine && m_topics) {
+        m_engine = std::make_unique<QHelpEngine>(m_topics->collectionFile());
+        m_engine->setupData();
+    }
+    return m_engine.get();
+}
 
 // The files are checked before the engine sees them: asked about a file
 // that is not there, the engine would create an empty one.
@@ -43,9 +71,10 @@ bool HelpLibrary::Open()
         m_problem = Language::LoadResString(rsHelpFolderUnwritable) + folder;
         return false;
     }
-    m_engine = std::make_unique<QHelpEngine>(copy);
-    if (!m_engine->setupData()) {
-        m_problem = m_engine->error();
+    m_topics = std::make_unique<QHelpEngineCore>(copy);
+    m_topics->setReadOnly(true);
+    if (!m_topics->setupData()) {
+        m_problem = m_topics->error();
         return false;
     }
     return true;
@@ -80,9 +109,9 @@ bool HelpLibrary::CopyIfChanged(const QString& file, const QString& folder)
 
 QUrl HelpLibrary::TopicUrl(const QString& topic) const
 {
-    if (!m_engine)
+    if (!m_topics)
         return {};
-    const QList<QHelpLink> links = m_engine->documentsForIdentifier(topic);
+    const QList<QHelpLink> links = m_topics->documentsForIdentifier(topic);
     return links.isEmpty() ? QUrl() : links.first().url;
 }
 
@@ -105,6 +134,6 @@ QString HelpLibrary::PageText(const QUrl& page)
     const QString key = page.toString();
     auto found = m_pages.constFind(key);
     if (found == m_pages.constEnd())
-        found = m_pages.insert(key, QString::fromUtf8(m_engine->fileData(page)));
+        found = m_pages.insert(key, QString::fromUtf8(m_topics->fileData(page)));
     return *found;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QHelpEngine;
+class QHelpEngineCore;
 class QUrl;
 
 // One language's help: its compiled help file and the collection that
@@ -26,8 +27,9 @@ public:
     // Why sound files could not be used (the cache folder cannot be
     // written, the engine failed); empty otherwise.
     QString Problem() const;
-    // Null while closed.
-    QHelpEngine* Engine() const;
+    // The engine of the help window, with contents, index and search, made
+    // when first asked for; null while closed.
+    QHelpEngine* Engine();
 
     // The text of one control's topic (its What's-this text), as rich text;
     // empty when the help has no such topic.
@@ -44,6 +46,8 @@ private:
     QString m_helpFile;
     QString m_failedFile;
     QString m_problem;
+    // Reads the controls' topics, without the threads of the full engine.
+    std::unique_ptr<QHelpEngineCore> m_topics;
     std::unique_ptr<QHelpEngine> m_engine;
     QHash<QString, QString> m_pages;
 };

@@ -15,8 +15,9 @@ public:
     // Subject and body percent-encoded as UTF-8; the body is kept whole,
     // however long.
     static QUrl Address(const QString& subject, const QString& body);
-    // The recommending user's number. Nothing hands one out yet, so there is
-    // none and the placeholder is always removed.
+    // The recommending user's number. It would come with the registration
+    // of the user's copy, kept beside the settings; nothing hands one out
+    // yet, so there is none and the placeholder is always removed.
     static quint32 ReferralNumber();
     // Builds the message from the bound library and opens it. Quiet when no
     // mail program takes it.

@@ -18,6 +18,7 @@
 HelpCommands::HelpCommands(Loan& window)
     : m_window(window)
 {
+    window.mnuHelpContents->setShortcut(QKeySequence::HelpContents);
     QObject::connect(window.mnuHelpContents, &QAction::triggered, &window, [this] { ShowContents(); });
     QObject::connect(window.mnuHelpSearch, &QAction::triggered, &window, [this] { ShowSearch(); });
     QObject::connect(window.mnuHelpAbout, &QAction::triggered, &window, [this] { ShowAbout(); });

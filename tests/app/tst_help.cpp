@@ -112,7 +112,7 @@ void TestHelp::cleanup()
 
 void TestHelp::contentsOpensAtTheSamePlaceEveryTime()
 {
-    window->mnuHelpContents->trigger();
+    QTest::keyClick(window.get(), Qt::Key_F1);
     frmHelp* help = HelpWindow(*window);
     QVERIFY(help && help->isVisible());
     QVERIFY(!help->isModal());

@@ -1,5 +1,6 @@
 #include "app/Language.h"
 
+#include "app/HelpLocation.h"
 #include "app/LanguageLibrary.h"
 #include "app/MessageBox.h"
 #include "app/QtTranslation.h"
@@ -9,7 +10,17 @@
 namespace {
 
 const QString DefaultClass = QStringLiteral("Tessaly.Resources");
-const QString DefaultHelpFile = QStringLiteral("Tessaly.hlp");
+const QString DefaultHelpFile = QStringLiteral("tessaly.qch");
+
+// The help goes with the library that gives the window its texts, so a
+// Spanish window never opens English help, not even in the first run after
+// an automatic choice of Spanish.
+QString HelpFileOf(const QString& className)
+{
+    if (className == QLatin1String("Morvane.Resources"))
+        return QStringLiteral("morvane.qch");
+    return DefaultHelpFile;
+}
 
 struct State
 {
@@ -68,17 +79,13 @@ bool Language::Bind(const QString& className, QString* error)
     }
     Current().bound = created;
     QtTranslation::Follow(created);
+    Current().helpFile = HelpFileOf(className);
     return true;
 }
 
 QString Language::HelpFile()
 {
-    return Current().helpFile;
-}
-
-void Language::SetHelpFile(const QString& path)
-{
-    Current().helpFile = path;
+    return HelpLocation::Path(Current().helpFile);
 }
 
 QString Language::ProgramFolder()

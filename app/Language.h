@@ -30,8 +30,9 @@ public:
     // bound before; on failure nothing changes and error says why.
     static bool Bind(const QString& className, QString* error = nullptr);
 
+    // The help file of the bound library (English while none is bound), as
+    // a full path.
     static QString HelpFile();
-    static void SetHelpFile(const QString& path);
     // The folder of the running program, where its help files are.
     static QString ProgramFolder();
 

@@ -1,6 +1,7 @@
 #include "app/Loan.h"
 
 #include "app/Clock.h"
+#include "app/HelpCommands.h"
 #include "app/Language.h"
 #include "app/Main.h"
 #include "app/MessageBox.h"
@@ -28,7 +29,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
-#include <QWhatsThis>
 
 namespace {
 
@@ -167,7 +167,7 @@ void Loan::ConnectCommands()
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     for (const auto& [index, entry] : mnuToolsLanguageOpt)
         connect(entry, &QAction::triggered, this, [this, index = index] { LanguageChosen(index); });
-    connect(cmdWhatsThis, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    m_helpCommands = std::make_unique<HelpCommands>(*this);
     connect(dtNextPayment, &QDateEdit::dateChanged, this, &Loan::NextPaymentPicked);
 }
 
@@ -336,6 +336,7 @@ void Loan::ApplyLanguageTexts()
 
     for (int d = 0; d <= LoadedUpperIndex(); ++d)
         ApplyRowTexts(static_cast<std::size_t>(d));
+    m_helpCommands->ApplyLanguage();
 }
 
 void Loan::ApplyRowTexts(std::size_t d)

@@ -12,6 +12,7 @@
 #include <vector>
 
 class CurrentLoanSection;
+class HelpCommands;
 class NewLoanSection;
 class ScenarioCommands;
 class QComboBox;
@@ -209,6 +210,8 @@ private:
     QString TermUnit() const;
 
     Settings m_settings;
+
+    std::unique_ptr<HelpCommands> m_helpCommands;
 
     // ---- Quote rows, the grid and the sorts ----
     std::unique_ptr<QuoteRows> m_rows;

@@ -11,14 +11,8 @@
 
 namespace {
 
-struct LanguageFiles
-{
-    const char* className;
-    const char* helpFile;
-};
-
-const LanguageFiles EnglishLibrary = {"Tessaly.Resources", "tessaly.hlp"};
-const LanguageFiles SpanishLibrary = {"Morvane.Resources", "morvane.hlp"};
+const char* const EnglishLibrary = "Tessaly.Resources";
+const char* const SpanishLibrary = "Morvane.Resources";
 
 constexpr quint16 SpanishLangID = 0x040A;
 constexpr quint16 SublanguageOne = 0x0400;
@@ -27,19 +21,18 @@ constexpr quint16 SublanguageOne = 0x0400;
 // gets by default.
 bool BindForLangID(quint16 langId)
 {
-    return langId == SpanishLangID && Language::Bind(QLatin1String(SpanishLibrary.className));
+    return langId == SpanishLangID && Language::Bind(QLatin1String(SpanishLibrary));
 }
 
 // The user chose this language: when its library is missing, say which one
 // and go on in English instead of ending.
-bool BindChosen(const LanguageFiles& library)
+bool BindChosen(const char* library)
 {
     QString error;
-    if (!Language::Bind(QLatin1String(library.className), &error)) {
+    if (!Language::Bind(QLatin1String(library), &error)) {
         MessageBox::Ok(error + QStringLiteral("\n\nThe program goes on in English."));
         return false;
     }
-    Language::SetHelpFile(Language::ProgramFolder() + QLatin1Char('/') + QLatin1String(library.helpFile));
     return true;
 }
 

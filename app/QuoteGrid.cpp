@@ -109,8 +109,8 @@ void QuoteGrid::CreateRowsUpTo(int upperIndex)
         CreateRow(++m_loadedUpperIndex);
 }
 
-// A copy of the row above, directly below it, empty, with the tooltips row 0
-// has at this moment.
+// A copy of the row above, directly below it, empty, with the tooltips and
+// What's-this texts row 0 has at this moment.
 void QuoteGrid::CreateRow(int i)
 {
     m_loan.AddRowFields();
@@ -121,6 +121,7 @@ void QuoteGrid::CreateRow(int i)
     for (std::size_t column = 0; column < fields.size(); ++column) {
         fields[column]->setGeometry(above[column]->geometry().translated(0, pitch));
         fields[column]->setToolTip(first[column]->toolTip());
+        fields[column]->setWhatsThis(first[column]->whatsThis());
         fields[column]->show();
     }
     QWidget* canvas = m_loan.picCanvas;

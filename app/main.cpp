@@ -1,10 +1,14 @@
 #include "app/Main.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The desktop matches the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.zanticbrindlecoft.Loan"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/loan.svg")));
     Main();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 # loan_add_test(<name> SOURCES <files...> [LIBS <targets...>] [TIMEOUT <s>])
-# One Qt Test executable run headless by CTest, with a timeout and a private
-# configuration folder so no test touches a real user's settings.
+# One Qt Test executable run headless by CTest, with a timeout and private
+# configuration and cache folders so no test touches a real user's settings
+# or help index.
 function(loan_add_test name)
   cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(NOT ARG_TIMEOUT)
@@ -13,7 +14,7 @@ function(loan_add_test name)
   file(MAKE_DIRECTORY ${config_dir})
   set_tests_properties(${name} PROPERTIES
     TIMEOUT ${ARG_TIMEOUT}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${config_dir}")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${config_dir};XDG_CACHE_HOME=${config_dir}/cache")
 endfunction()
 
 # loan_add_bench(<name> SOURCES <files...> [LIBS <targets...>])

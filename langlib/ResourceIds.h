@@ -136,6 +136,20 @@ enum ResStringID : qint32 {
     rsReasonNoTerm = 161,
     rsReasonNoFrequency = 162,
     rsReasonNeverPaidOff = 163,
+    // Help, share and the about box.
+    rsHelpFileMissing = 170,
+    rsHelpFileUnusable = 171,
+    rsHelpCaption = 172,
+    rsHelpContentsTab = 173,
+    rsHelpIndexTab = 174,
+    rsHelpSearchTab = 175,
+    rsHelpIndexFilter = 176,
+    rsHelpLookFor = 177,
+    rsHelpFind = 178,
+    rsHelpNothingFound = 179,
+    rsSysInfoUnavailable = 180,
+    rsSysInfo = 181,
+    rsHelpFolderUnwritable = 182,
 };
 
 enum ResPictureID : qint32 {

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need.
-# Does nothing when every package is already there.
+# Does nothing when every package is already there. qt6-documentation-tools
+# brings qhelpgenerator, which compiles the help; the help engine reads help
+# files through Qt's SQLite driver; libqt6svg6 draws the program's icon.
 set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
+  qt6-documentation-tools libqt6sql6-sqlite libqt6svg6
   qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libsqlite3-dev
   fonts-dejavu-core

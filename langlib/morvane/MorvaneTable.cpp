@@ -85,6 +85,17 @@ QString LanguageTable::Text(ResStringID ID)
     case rsFPoints: return QStringLiteral("F? Puntos");
     case rsFrequency: return QStringLiteral("Frecuencia");
     case rsFrequencyToolTip: return QStringLiteral("Frecuencia del Pago");
+    case rsHelpCaption: return QStringLiteral("Ayuda de Zantic Loan");
+    case rsHelpContentsTab: return QStringLiteral("Contenido");
+    case rsHelpFileMissing: return QStringLiteral("El archivo de ayuda ");
+    case rsHelpFileUnusable: return QStringLiteral(" no existe o no es un archivo de ayuda, así que la ayuda no está disponible.");
+    case rsHelpFolderUnwritable: return QStringLiteral("No se puede preparar la ayuda en la carpeta ");
+    case rsHelpFind: return QStringLiteral("&Buscar");
+    case rsHelpIndexFilter: return QStringLiteral("Escriba una palabra para buscarla en el índice");
+    case rsHelpIndexTab: return QStringLiteral("Índice");
+    case rsHelpLookFor: return QStringLiteral("&Palabras a buscar:");
+    case rsHelpNothingFound: return QStringLiteral("Ningún tema contiene estas palabras.");
+    case rsHelpSearchTab: return QStringLiteral("Buscar");
     case rsHomeImprovement: return QStringLiteral("Mejoras a la Casa");
     case rsInterest: return QStringLiteral("Interés");
     case rsInterestLeftToPay: return QStringLiteral("Interés restante a pagar:");
@@ -156,6 +167,8 @@ QString LanguageTable::Text(ResStringID ID)
     case rsShareNoteText: return ShareNoteText();
     case rsShareSubject: return QStringLiteral("Un Gran Préstamo");
     case rsShareToolTip: return QStringLiteral("!Por favor comparta este programa con alguien más!");
+    case rsSysInfo: return QStringLiteral("Información del &sistema...");
+    case rsSysInfoUnavailable: return QStringLiteral("La información del sistema no está disponible en este momento");
     case rsTerm: return QStringLiteral("Plazo");
     case rsTermBimonthly: return QStringLiteral("Bimestral");
     case rsTermBiweekly: return QStringLiteral("Bisemanal");

@@ -93,6 +93,17 @@ QString LanguageTable::Text(ResStringID ID)
     case rsFPoints: return QStringLiteral("F? Points");
     case rsFrequency: return QStringLiteral("Frequency");
     case rsFrequencyToolTip: return QStringLiteral("Payment Frequency");
+    case rsHelpCaption: return QStringLiteral("Zantic Loan Help");
+    case rsHelpContentsTab: return QStringLiteral("Contents");
+    case rsHelpFileMissing: return QStringLiteral("The help file ");
+    case rsHelpFileUnusable: return QStringLiteral(" is missing or is not a help file, so help is not available.");
+    case rsHelpFolderUnwritable: return QStringLiteral("The help cannot be prepared in the folder ");
+    case rsHelpFind: return QStringLiteral("&Find");
+    case rsHelpIndexFilter: return QStringLiteral("Type a word to find it in the index");
+    case rsHelpIndexTab: return QStringLiteral("Index");
+    case rsHelpLookFor: return QStringLiteral("&Look for:");
+    case rsHelpNothingFound: return QStringLiteral("No topic contains these words.");
+    case rsHelpSearchTab: return QStringLiteral("Search");
     case rsHomeImprovement: return QStringLiteral("Home Improvement");
     case rsInterest: return QStringLiteral("Interest");
     case rsInterestLeftToPay: return QStringLiteral("Interest left to pay:");
@@ -164,6 +175,8 @@ QString LanguageTable::Text(ResStringID ID)
     case rsShareNoteText: return ShareNoteText();
     case rsShareSubject: return QStringLiteral("Great Loan program");
     case rsShareToolTip: return QStringLiteral("Please share this program with anyone!");
+    case rsSysInfo: return QStringLiteral("&System Info...");
+    case rsSysInfoUnavailable: return QStringLiteral("System Information Is Unavailable At This Time");
     case rsTerm: return QStringLiteral("Term");
     case rsTermBimonthly: return QStringLiteral("Bimonthly");
     case rsTermBiweekly: return QStringLiteral("Biweekly");

@@ -14,6 +14,7 @@ FreshStart::FreshStart(const char* locale)
 {
     QLocale::setDefault(QLocale(QLatin1String(locale)));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_config.path() + QStringLiteral("/cache")));
     Language::Reset();
     UserLanguage::Set(0x0409);
     Clock::Set(Today);

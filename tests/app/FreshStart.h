@@ -3,8 +3,8 @@
 #include <QDate>
 #include <QTemporaryDir>
 
-// Every test case starts as a user who has never run the program: an empty
-// configuration folder, no language chosen, a fixed today, a pinned locale,
+// Every test case starts as a user who has never run the program: empty
+// configuration and cache folders, no language chosen, a fixed today, a pinned locale,
 // and message boxes answered by the test instead of waiting on screen.
 class FreshStart
 {

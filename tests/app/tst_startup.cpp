@@ -114,7 +114,9 @@ void TestStartup::automaticChoiceBeforeTheWindow()
 
     QCOMPARE(Language::Number(), number);
     QCOMPARE(Language::LoadResString(rsMnuFile), fileMenu);
-    QCOMPARE(Language::HelpFile(), QStringLiteral("Tessaly.hlp"));
+    // The help follows the library the texts come from.
+    const QString help = Language::LoadResString(rsMnuFile) == QLatin1String("&Archivo") ? "morvane.qch" : "tessaly.qch";
+    QCOMPARE(Language::HelpFile(), Language::ProgramFolder() + QLatin1Char('/') + help);
 }
 
 void TestStartup::startupBindsTheLanguage_data()
@@ -128,16 +130,16 @@ void TestStartup::startupBindsTheLanguage_data()
 
     const int none = -1;
     const QString folder = Language::ProgramFolder() + QLatin1Char('/');
-    QTest::newRow("first start, 0x0409") << false << none << 0x0409 << 1 << "&File" << "Tessaly.hlp";
-    QTest::newRow("first start, 0x0C0A") << false << none << 0x0C0A << 2 << "&Archivo" << "Tessaly.hlp";
-    QTest::newRow("first start, 0x040A") << false << none << 0x040A << 2 << "&Archivo" << "Tessaly.hlp";
-    QTest::newRow("key without language") << true << none << 0x0C0A << 2 << "&Archivo" << "Tessaly.hlp";
-    QTest::newRow("language 0 stored") << true << 0 << 0x0409 << 1 << "&File" << "Tessaly.hlp";
+    QTest::newRow("first start, 0x0409") << false << none << 0x0409 << 1 << "&File" << folder + "tessaly.qch";
+    QTest::newRow("first start, 0x0C0A") << false << none << 0x0C0A << 2 << "&Archivo" << folder + "morvane.qch";
+    QTest::newRow("first start, 0x040A") << false << none << 0x040A << 2 << "&Archivo" << folder + "morvane.qch";
+    QTest::newRow("key without language") << true << none << 0x0C0A << 2 << "&Archivo" << folder + "morvane.qch";
+    QTest::newRow("language 0 stored") << true << 0 << 0x0409 << 1 << "&File" << folder + "tessaly.qch";
     QTest::newRow("English stored, Spanish user") << true << 1 << 0x0C0A << 1 << "&File"
-                                                  << folder + "tessaly.hlp";
+                                                  << folder + "tessaly.qch";
     QTest::newRow("Spanish stored, English user") << true << 2 << 0x0409 << 2 << "&Archivo"
-                                                  << folder + "morvane.hlp";
-    QTest::newRow("unknown language stored") << true << 3 << 0x0C0A << 3 << "&File" << "Tessaly.hlp";
+                                                  << folder + "morvane.qch";
+    QTest::newRow("unknown language stored") << true << 3 << 0x0C0A << 3 << "&File" << folder + "tessaly.qch";
 }
 
 void TestStartup::startupBindsTheLanguage()

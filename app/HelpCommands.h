@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPointer>
+
+#include <memory>
+
+class HelpLibrary;
+class Loan;
+class frmHelp;
+
+// The Help menu, the What's-this button and the Share button of the main
+// window, over the help of the language the window shows.
+class HelpCommands
+{
+public:
+    explicit HelpCommands(Loan& window);
+    ~HelpCommands();
+
+    // After the window got its texts: the help of the bound library, and
+    // every control's What's-this text from it.
+    void ApplyLanguage();
+
+    void ShowContents();
+    void ShowSearch();
+    void EnterWhatsThisMode();
+    void ShowAbout();
+
+private:
+    // Says once per request when the help file cannot be used.
+    bool HelpAvailable();
+    void RetireHelpWindow();
+    frmHelp& OpenHelpWindow();
+
+    Loan& m_window;
+    std::unique_ptr<HelpLibrary> m_help;
+    QPointer<frmHelp> m_helpWindow;
+};

@@ -1,0 +1,281 @@
+// The help as a user meets it: Help > Contents and Search open the help
+// window of the window's language, the What's-this button explains every
+// control, and a help file that cannot be used is named once.
+
+#include "FreshStart.h"
+#include "LoanWindows.h"
+#include "QuoteSheet.h"
+
+#include "app/HelpBrowser.h"
+#include "app/HelpLocation.h"
+#include "app/MessageBox.h"
+#include "app/frmHelp.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTest>
+#include <QWhatsThis>
+
+#include <map>
+#include <optional>
+
+namespace {
+
+constexpr int SearchTimeout = 15000;
+
+frmHelp* HelpWindow(Loan& window)
+{
+    return window.findChild<frmHelp*>();
+}
+
+// What the user finds for the words: the titles listed, once the search is
+// over.
+QStringList SearchFor(frmHelp& help, const QString& words)
+{
+    QTest::keyClicks(help.txtSearch, words);
+    QTest::keyClick(help.txtSearch, Qt::Key_Return);
+    if (!QTest::qWaitFor([&help] { return help.lstResults->count() > 0 || !help.lblResults->text().isEmpty(); },
+                         SearchTimeout))
+        return {QStringLiteral("(no answer)")};
+    QStringList titles;
+    for (int i = 0; i < help.lstResults->count(); ++i)
+        titles << help.lstResults->item(i)->text();
+    return titles;
+}
+
+// Every control of the window, the members of the quote rows among them.
+std::map<QString, QString> WhatsThisTexts(Loan& window)
+{
+    static const QRegularExpression control(QStringLiteral("^(lbl|txt|cbo|chk|cmd|dt|vsb|pic|fra)[A-Z]"));
+    std::map<QString, QString> texts;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (widget->window() == &window && control.match(widget->objectName()).hasMatch())
+            texts[widget->objectName()] = widget->whatsThis();
+    }
+    return texts;
+}
+
+QWidget* WhatsThisPopup()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits("QWhatsThat") && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestHelp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void contentsOpensAtTheSamePlaceEveryTime();
+    void searchStartsEmptyAndSearchesTheWindowsLanguage();
+    void searchForNothingOrAPageOfTextFindsNothing();
+    void everyControlExplainsItselfInBothLanguages();
+    void whatsThisShowsTheClickedControlsTopicAndEscLeaves();
+    void unusableHelpFileIsNamedAndTheProgramGoesOn_data();
+    void unusableHelpFileIsNamedAndTheProgramGoesOn();
+
+private:
+    std::optional<FreshStart> fresh;
+    std::unique_ptr<Loan> window;
+};
+
+void TestHelp::init()
+{
+    fresh.emplace();
+    window = QuoteSheet::OpenWindow();
+    QVERIFY(window);
+}
+
+void TestHelp::cleanup()
+{
+    window.reset();
+    HelpLocation::SetFolder(QString());
+    fresh.reset();
+}
+
+void TestHelp::contentsOpensAtTheSamePlaceEveryTime()
+{
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    frmHelp* help = HelpWindow(*window);
+    QVERIFY(help && help->isVisible());
+    QVERIFY(!help->isModal());
+    QCOMPARE(help->tabHelp->currentIndex(), 0);
+    QVERIFY(help->txtTopic->source().toString().endsWith(QLatin1String("index.html")));
+    const QRect screen = window->screen()->geometry();
+    const QRect placed = help->geometry();
+    QCOMPARE(placed, QRect(screen.width() * 400 / 1024, screen.height() * 400 / 1024, screen.width() * 620 / 1024,
+                           screen.height() * 620 / 1024));
+
+    // Moved and shrunk by the user, then closed: it comes back where it was
+    // first placed.
+    help->setGeometry(10, 10, 200, 150);
+    help->close();
+    window->mnuHelpContents->trigger();
+    QCOMPARE(HelpWindow(*window), help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->geometry(), placed);
+    // The window beneath stays usable while help is open.
+    QuoteSheet::Type(window->txtLoanAmount, QStringLiteral("1000"));
+    QCOMPARE(window->LoanAmount(), Money::FromDouble(1000));
+}
+
+void TestHelp::searchStartsEmptyAndSearchesTheWindowsLanguage()
+{
+    window->mnuHelpSearch->trigger();
+    frmHelp* help = HelpWindow(*window);
+    QVERIFY(help);
+    QCOMPARE(help->tabHelp->currentIndex(), 2);
+    QVERIFY(help->txtSearch->text().isEmpty());
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QTRY_COMPARE(QApplication::focusWidget(), help->txtSearch);
+    QCOMPARE(help->windowTitle(), QStringLiteral("Zantic Loan Help"));
+    QVERIFY(SearchFor(*help, QStringLiteral("escrow")).contains(QStringLiteral("The new loan")));
+    help->txtSearch->clear();
+    QCOMPARE(SearchFor(*help, QStringLiteral("hipoteca")), QStringList());
+
+    // The open help follows the switch at once.
+    window->mnuToolsLanguageOpt[2]->trigger();
+    DeleteClosedWindows();
+    help = HelpWindow(*window);
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QStringLiteral("Ayuda de Zantic Loan"));
+    QCOMPARE(help->tabHelp->tabText(0), QStringLiteral("Contenido"));
+    window->mnuHelpSearch->trigger();
+    QCOMPARE(HelpWindow(*window), help);
+    QVERIFY(help->txtSearch->text().isEmpty());
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QTRY_COMPARE(QApplication::focusWidget(), help->txtSearch);
+    const QStringList found = SearchFor(*help, QStringLiteral("hipoteca"));
+    QVERIFY2(found.contains(QStringLiteral("Un ejemplo completo")), qPrintable(found.join(", ")));
+
+    // A result opens its page.
+    help->lstResults->setCurrentRow(static_cast<int>(found.indexOf(QStringLiteral("Un ejemplo completo"))));
+    QTest::keyClick(help->lstResults, Qt::Key_Return);
+    QVERIFY(help->txtTopic->toPlainText().contains(QStringLiteral("$126,702.92")));
+}
+
+void TestHelp::searchForNothingOrAPageOfTextFindsNothing()
+{
+    window->mnuHelpSearch->trigger();
+    frmHelp* help = HelpWindow(*window);
+    QVERIFY(help);
+    QTest::keyClick(help->txtSearch, Qt::Key_Return);
+    QTest::qWait(200);
+    QCOMPARE(help->lstResults->count(), 0);
+
+    QCOMPARE(SearchFor(*help, QString(1000, QLatin1Char('q'))), QStringList());
+    QCOMPARE(help->lblResults->text(), QStringLiteral("No topic contains these words."));
+    // Searching again afterwards still works.
+    help->txtSearch->clear();
+    QVERIFY(!SearchFor(*help, QStringLiteral("payoff")).isEmpty());
+}
+
+void TestHelp::everyControlExplainsItselfInBothLanguages()
+{
+    window->LoadRowsUpTo(3);
+    const std::map<QString, QString> english = WhatsThisTexts(*window);
+    QVERIFY(english.size() > 80);
+    for (const auto& [name, text] : english)
+        QVERIFY2(!text.isEmpty(), qPrintable(name));
+    QVERIFY(english.at(QStringLiteral("txtLoanAmount")).contains(QStringLiteral("Loan Amount")));
+    QCOMPARE(english.at(QStringLiteral("lblLoanAmount")), english.at(QStringLiteral("txtLoanAmount")));
+    QCOMPARE(english.at(QStringLiteral("txtInterestRate_3")), english.at(QStringLiteral("txtInterestRate_0")));
+
+    window->mnuToolsLanguageOpt[2]->trigger();
+    window->LoadRowsUpTo(5);
+    const std::map<QString, QString> spanish = WhatsThisTexts(*window);
+    for (const auto& [name, text] : spanish) {
+        QVERIFY2(!text.isEmpty(), qPrintable(name));
+        if (english.count(name))
+            QVERIFY2(text != english.at(name), qPrintable(name));
+    }
+    QVERIFY(spanish.at(QStringLiteral("txtLoanAmount")).contains(QStringLiteral("Monto del préstamo")));
+    // A row made after the switch explains itself in Spanish too.
+    QCOMPARE(spanish.at(QStringLiteral("txtWho_5")), spanish.at(QStringLiteral("txtWho_0")));
+}
+
+void TestHelp::whatsThisShowsTheClickedControlsTopicAndEscLeaves()
+{
+    QTest::mouseClick(window->cmdWhatsThis, Qt::LeftButton);
+    QVERIFY(QWhatsThis::inWhatsThisMode());
+    QTest::mouseClick(window->txtCurrentBalance, Qt::LeftButton);
+    QVERIFY(!QWhatsThis::inWhatsThisMode());
+    QTRY_VERIFY(WhatsThisPopup());
+    QTest::keyClick(WhatsThisPopup(), Qt::Key_Escape);
+    QTRY_VERIFY(!WhatsThisPopup());
+
+    QTest::mouseClick(window->cmdWhatsThis, Qt::LeftButton);
+    QVERIFY(QWhatsThis::inWhatsThisMode());
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    QVERIFY(!QWhatsThis::inWhatsThisMode());
+    QVERIFY(!WhatsThisPopup());
+    QVERIFY(MessageBox::Recorded().isEmpty());
+}
+
+void TestHelp::unusableHelpFileIsNamedAndTheProgramGoesOn_data()
+{
+    QTest::addColumn<QByteArray>("helpFile");
+    QTest::addColumn<bool>("withCollection");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("missing") << QByteArray() << true << "tessaly.qch";
+    QTest::newRow("empty") << QByteArray("") << true << "tessaly.qch";
+    QTest::newRow("not a help file") << QByteArray("<html>not help</html>") << true << "tessaly.qch";
+    QTest::newRow("collection missing") << QByteArray("real") << false << "tessaly.qhc";
+}
+
+void TestHelp::unusableHelpFileIsNamedAndTheProgramGoesOn()
+{
+    QFETCH(QByteArray, helpFile);
+    QFETCH(bool, withCollection);
+    QFETCH(QString, named);
+    const QString shipped = QCoreApplication::applicationDirPath();
+    QTemporaryDir folder;
+    if (helpFile == "real") {
+        QVERIFY(QFile::copy(shipped + QStringLiteral("/tessaly.qch"), folder.filePath(QStringLiteral("tessaly.qch"))));
+    } else if (!helpFile.isNull()) {
+        QFile file(folder.filePath(QStringLiteral("tessaly.qch")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(helpFile);
+    }
+    if (withCollection)
+        QVERIFY(QFile::copy(shipped + QStringLiteral("/tessaly.qhc"), folder.filePath(QStringLiteral("tessaly.qhc"))));
+    HelpLocation::SetFolder(folder.path());
+    window.reset();
+    window = QuoteSheet::OpenWindow();
+    QVERIFY(window);
+
+    const QString message = QStringLiteral("The help file %1 is missing or is not a help file, so help is not available.")
+                                .arg(folder.filePath(named));
+    window->mnuHelpContents->trigger();
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList{message});
+    QVERIFY(!HelpWindow(*window));
+    QTest::mouseClick(window->cmdWhatsThis, Qt::LeftButton);
+    QVERIFY(!QWhatsThis::inWhatsThisMode());
+    window->mnuHelpSearch->trigger();
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList(3, message));
+    QVERIFY(window->txtLoanAmount->whatsThis().isEmpty());
+
+    // Everything else goes on.
+    QuoteSheet::Type(window->txtLoanAmount, QStringLiteral("2500"));
+    QCOMPARE(window->LoanAmount(), Money::FromDouble(2500));
+}
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"

@@ -3,6 +3,7 @@
 #include "app/Clock.h"
 #include "app/HelpCommands.h"
 #include "app/Language.h"
+#include "app/LanguageNotice.h"
 #include "app/Main.h"
 #include "app/MessageBox.h"
 #include "app/QuoteGrid.h"
@@ -81,6 +82,10 @@ Loan::Loan()
     m_rows = std::make_unique<QuoteRows>(*this);
     m_grid = std::make_unique<QuoteGrid>(*this, *m_rows);
     ConnectDocument();
+    connect(&LanguageNotice::Instance(), &LanguageNotice::Bound, this, [this] {
+        ApplyLanguageTexts();
+        ShowLanguageChecks();
+    });
     BindFields();
     ConnectCommands();
     ConnectSections();

@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "app/Language.h"
+#include "app/LanguageNotice.h"
 #include "app/Loan.h"
 #include "app/MessageBox.h"
 #include "app/UserLanguage.h"
@@ -87,10 +88,5 @@ void LoadLanguage()
     else if (Language::Number() == Language::Spanish && !BindChosen(SpanishLibrary))
         Language::SetNumber(Language::English);
 
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* loan = qobject_cast<Loan*>(window); loan && loan->objectName() == QLatin1String("Loan")) {
-            loan->ApplyLanguageTexts();
-            loan->ShowLanguageChecks();
-        }
-    }
+    emit LanguageNotice::Instance().Bound();
 }

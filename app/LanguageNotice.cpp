@@ -1,0 +1,7 @@
+#include "app/LanguageNotice.h"
+
+LanguageNotice& LanguageNotice::Instance()
+{
+    static LanguageNotice notice;
+    return notice;
+}

@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -206,7 +207,7 @@ void QuoteRows::ShowPayment(int d)
     CLoan& quote = Quote(d);
     const Money payment = OrNothing([&quote] { return quote.Payment(); });
     if (quote.Forced()) {
-        HighlightRaised(m_loan.txtActualPayment[d]);
+        HighlightRaised(d);
         ShowActualPayment(d);
         if (!m_loan.Timer1->isActive())
             m_loan.Timer1->start();
@@ -478,9 +479,10 @@ void QuoteRows::MoveToRow(QObject* watched, int d, int target)
     sameField->setFocus(Qt::OtherFocusReason);
 }
 
-void QuoteRows::HighlightRaised(QLineEdit* field)
+void QuoteRows::HighlightRaised(int d)
 {
-    SetLightBackground(field, RaisedColour);
+    SetLightBackground(m_loan.txtActualPayment[d], RaisedColour);
+    m_raisedRows.insert(d);
 }
 
 // The first raise of a run is explained once; from then on the highlight
@@ -492,8 +494,6 @@ void QuoteRows::Timer1Fired()
         m_loan.ShowPaymentNotice();
         m_loan.Timer1->setInterval(LaterTimer1Interval);
     }
-    for (NumberField* payment : m_loan.txtActualPayment) {
-        if (payment->palette().color(QPalette::Base) == RaisedColour)
-            payment->setPalette(QPalette());
-    }
+    for (const int d : std::exchange(m_raisedRows, {}))
+        m_loan.txtActualPayment[d]->setPalette(QPalette());
 }

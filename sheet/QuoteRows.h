@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QObject>
 
+#include <set>
 #include <vector>
 
 class CLoan;
@@ -87,10 +88,12 @@ private:
 
     bool MovesBetweenRows(QObject* watched, QEvent::Type type, int d) const;
     void MoveToRow(QObject* watched, int d, int target);
-    void HighlightRaised(QLineEdit* field);
+    void HighlightRaised(int d);
     void Timer1Fired();
 
     Loan& m_loan;
+    // Rows whose actual payment shows the raised highlight until Timer1 fires.
+    std::set<int> m_raisedRows;
     // The field that had the focus when the window lost it, until the focus
     // is back in the window.
     FocusReturn m_focusReturn;

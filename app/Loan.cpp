@@ -12,11 +12,12 @@
 #include "langlib/Resources.h"
 #include "scenario/CurrentLoanSection.h"
 #include "scenario/FieldFormat.h"
-#include "sheet/QuoteRows.h"
 #include "scenario/LoanTypes.h"
 #include "scenario/NewLoanSection.h"
 #include "scenario/ResultReason.h"
 #include "scenario/ScenarioCommands.h"
+#include "scenario/ScenarioName.h"
+#include "sheet/QuoteRows.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -63,11 +64,6 @@ void SetCaption(QAction* action, int id)
 void SetTip(QWidget* control, int id)
 {
     control->setToolTip(Res(id));
-}
-
-bool IsBlankName(const QString& name)
-{
-    return name.isEmpty() || name == QLatin1String(" ");
 }
 
 } // namespace
@@ -427,7 +423,7 @@ void Loan::SetLoanType(const QString& name)
 void Loan::CommitLoanNameEdit()
 {
     SetLoanName(cboLoanName->currentText());
-    if (!IsBlankName(LoanName()))
+    if (!ScenarioName::IsBlank(LoanName()))
         cboLoanName->setPalette(QPalette());
 }
 

@@ -4,8 +4,8 @@
 
 class QWidget;
 
-// Backgrounds that ask for the user's attention. A marked field keeps black
-// text on its light colour, so it stays readable under a dark theme; a
+// Light backgrounds that set a field apart: a result, a raised payment, a
+// missing input. A marked field keeps black text on its light colour, so it stays readable under a dark theme; a
 // cleared field takes its colours from the palette again, so its background
 // is the palette's base colour.
 class FieldColour

@@ -5,6 +5,7 @@
 #include "engine/CLoan.h"
 #include "engine/PaymentFrequency.h"
 #include "langlib/Resources.h"
+#include "scenario/FieldColour.h"
 #include "scenario/FieldFormat.h"
 #include "scenario/ResultReason.h"
 
@@ -28,11 +29,6 @@ namespace {
 const QColor RaisedColour(255, 255, 128);
 // Results are never typed into: this grey under a light palette.
 const QColor ResultColour(224, 224, 224);
-// Both colours above are light whatever the user's theme, so the text on
-// them is always dark.
-const QColor TextOnLightColour(Qt::black);
-// A reason in an empty result field, readable on the light colours.
-const QColor ReasonColour(96, 96, 96);
 // A palette whose text ground is darker than this is a dark one.
 constexpr int DarkBelow = 128;
 constexpr int DarkResultLighter = 140;
@@ -57,15 +53,6 @@ auto OrNothing(Read read, bool* overflowed = nullptr) -> decltype(read())
     }
 }
 
-void SetLightBackground(QWidget* field, const QColor& colour)
-{
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Text, TextOnLightColour);
-    palette.setColor(QPalette::PlaceholderText, ReasonColour);
-    field->setPalette(palette);
-}
-
 // Under a dark palette a result is a grey a little lighter than the window,
 // with the palette's own text, so it reads as a result and not as a field
 // to type into, and stays readable.
@@ -73,7 +60,7 @@ void ShowAsResult(QWidget* field)
 {
     QPalette palette = field->palette();
     if (palette.color(QPalette::Base).lightness() >= DarkBelow) {
-        SetLightBackground(field, ResultColour);
+        FieldColour::Mark(field, ResultColour);
         return;
     }
     palette.setColor(QPalette::Base, palette.color(QPalette::Window).lighter(DarkResultLighter));
@@ -481,7 +468,7 @@ void QuoteRows::MoveToRow(QObject* watched, int d, int target)
 
 void QuoteRows::HighlightRaised(int d)
 {
-    SetLightBackground(m_loan.txtActualPayment[d], RaisedColour);
+    FieldColour::Mark(m_loan.txtActualPayment[d], RaisedColour);
     m_raisedRows.insert(d);
 }
 
@@ -495,5 +482,5 @@ void QuoteRows::Timer1Fired()
         m_loan.Timer1->setInterval(LaterTimer1Interval);
     }
     for (const int d : std::exchange(m_raisedRows, {}))
-        m_loan.txtActualPayment[d]->setPalette(QPalette());
+        FieldColour::Clear(m_loan.txtActualPayment[d]);
 }

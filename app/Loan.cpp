@@ -434,8 +434,7 @@ void Loan::RefreshLoanTypeText() { m_newLoanSection->RefreshLoanTypeText(); }
 
 QString Loan::CurrentFrequency() const
 {
-    const PaymentFrequency frequency(CurrentFrequencyCode());
-    return frequency.IsKnown() ? Res(frequency.NameId()) : QString();
+    return PaymentFrequency(CurrentFrequencyCode()).Name(Res);
 }
 
 void Loan::SetCurrentFrequency(const QString& name)
@@ -445,8 +444,7 @@ void Loan::SetCurrentFrequency(const QString& name)
 
 QString Loan::CurrentActualFrequency() const
 {
-    const PaymentFrequency frequency(CurrentActualFrequencyCode());
-    return frequency.IsKnown() ? Res(frequency.NameId()) : QString();
+    return PaymentFrequency(CurrentActualFrequencyCode()).Name(Res);
 }
 
 void Loan::SetCurrentActualFrequency(const QString& name)

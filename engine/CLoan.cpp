@@ -125,8 +125,7 @@ void CLoan::SetFrequencyCode(const QString& frequencyCode)
 
 QString CLoan::Frequency() const
 {
-    const PaymentFrequency frequency(m_frequencyCode);
-    return frequency.IsKnown() ? Text(frequency.NameId()) : QString();
+    return PaymentFrequency(m_frequencyCode).Name([this](qint32 id) { return Text(id); });
 }
 
 void CLoan::SetFrequency(const QString& frequency)

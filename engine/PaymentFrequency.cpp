@@ -53,6 +53,11 @@ qint32 PaymentFrequency::NameId() const
     return 0;
 }
 
+QString PaymentFrequency::Name(const TextLookup& text) const
+{
+    return IsKnown() ? text(NameId()) : QString();
+}
+
 int PaymentFrequency::PaymentsPerYear() const
 {
     switch (m_kind) {

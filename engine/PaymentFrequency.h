@@ -33,6 +33,8 @@ public:
     QString Code() const;
     // String id of the frequency's name; 0 for an unknown frequency.
     qint32 NameId() const;
+    // The name in the active language; empty for an unknown frequency.
+    QString Name(const TextLookup& text) const;
 
     int PaymentsPerYear() const;
     // Number of payments over a term of `termMonths`, as the payment formula

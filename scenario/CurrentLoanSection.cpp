@@ -132,7 +132,7 @@ void CurrentLoanSection::ShowFrequencyText(QComboBox* list, const QString& code)
         return;
     }
     m_window.FillFrequencyList(list);
-    ChoiceList::Select(list, m_document.LoadResString(frequency.NameId()));
+    ChoiceList::Select(list, frequency.Name([this](qint32 id) { return m_document.LoadResString(id); }));
 }
 
 void CurrentLoanSection::ScheduledFrequencyChosen()

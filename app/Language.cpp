@@ -9,7 +9,7 @@
 
 namespace {
 
-const QString DefaultClass = QStringLiteral("Tessaly.Resources");
+const QString DefaultClass = QLatin1String(Language::EnglishClass);
 const QString DefaultHelpFile = QStringLiteral("tessaly.qch");
 
 // The help goes with the library that gives the window its texts, so a
@@ -17,7 +17,7 @@ const QString DefaultHelpFile = QStringLiteral("tessaly.qch");
 // an automatic choice of Spanish.
 QString HelpFileOf(const QString& className)
 {
-    if (className == QLatin1String("Morvane.Resources"))
+    if (className == QLatin1String(Language::SpanishClass))
         return QStringLiteral("morvane.qch");
     return DefaultHelpFile;
 }

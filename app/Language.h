@@ -17,6 +17,9 @@ public:
 
     static constexpr qint16 English = 1;
     static constexpr qint16 Spanish = 2;
+    // The class names of the two libraries; English is the default one.
+    static constexpr const char* EnglishClass = "Tessaly.Resources";
+    static constexpr const char* SpanishClass = "Morvane.Resources";
 
     // 1 English, 2 Spanish; negative while an automatic choice is not yet
     // applied to the window; 0 before any choice.

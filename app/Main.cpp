@@ -12,8 +12,8 @@
 
 namespace {
 
-const char* const EnglishLibrary = "Tessaly.Resources";
-const char* const SpanishLibrary = "Morvane.Resources";
+const char* const EnglishLibrary = Language::EnglishClass;
+const char* const SpanishLibrary = Language::SpanishClass;
 
 constexpr quint16 SpanishLangID = 0x040A;
 constexpr quint16 SublanguageOne = 0x0400;

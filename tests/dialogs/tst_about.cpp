@@ -146,10 +146,13 @@ void TestAbout::firstKnownProgramOnPathIsStarted()
     AddProgram(folder, QStringLiteral("xfce4-about"), "#!/bin/sh\necho wrong > '" + QFile::encodeName(marker) + "'\n");
     qputenv("PATH", QFile::encodeName(folder.path()));
     ClickSysInfo();
-    QTRY_VERIFY(QFile::exists(marker));
-    QFile started(marker);
-    QVERIFY(started.open(QIODevice::ReadOnly));
-    QVERIFY(started.readAll().trimmed().endsWith("/hardinfo"));
+    // The shell creates the file before it writes the line into it.
+    auto startedProgram = [&marker] {
+        QFile started(marker);
+        return started.open(QIODevice::ReadOnly) ? started.readAll().trimmed() : QByteArray();
+    };
+    QTRY_VERIFY(!startedProgram().isEmpty());
+    QVERIFY(startedProgram().endsWith("/hardinfo"));
     QVERIFY(MessageBox::Recorded().isEmpty());
 }
 

@@ -263,3 +263,28 @@ void LoanDocument::GrowQuotes(std::size_t count)
         Quotes.push_back(std::make_unique<CLoan>(*this));
     m_order.Grow(Quotes.size());
 }
+
+// What a save writes: every quote, also those without a row.
+ScenarioData LoanDocument::Collect() const
+{
+    ScenarioData data;
+    data.LoanType = LoanTypeCode();
+    data.LoanAmount = LoanAmount();
+    data.LoanTerm = LoanTerm();
+    data.EscrowTaxes = EscrowTaxes();
+    data.EscrowInsurance = EscrowInsurance();
+    data.CurrentLoanAmount = CurrentLoanAmount();
+    data.CurrentTerm = CurrentTerm();
+    data.CurrentInterestRate = CurrentInterestRate();
+    data.CurrentBalance = CurrentBalance();
+    data.CurrentActualPayment = CurrentActualPayment();
+    data.CurrentFrequency = CurrentFrequencyCode();
+    data.CurrentActualFrequency = CurrentActualFrequencyCode();
+    data.CurrentPayment = CurrentPayment();
+    data.CurrentNextPayment = CurrentNextPayment();
+    for (const auto& quote : Quotes) {
+        data.Quotes.append({quote->FinancePoints(), quote->Points(), quote->Term(), quote->InterestRate(),
+                            quote->FrequencyCode(), quote->ActualPayment(), quote->Who()});
+    }
+    return data;
+}

@@ -3,6 +3,7 @@
 #include "engine/CLoan.h"
 #include "engine/LoanHost.h"
 #include "engine/Money.h"
+#include "scenario/ScenarioData.h"
 #include "sheet/QuoteOrder.h"
 
 #include <QObject>
@@ -138,6 +139,8 @@ public:
     // Quotes up to count, also for rows not made yet.
     void GrowQuotes(std::size_t count);
     QuoteOrder& Order() { return m_order; }
+    // The values a saved scenario holds.
+    ScenarioData Collect() const;
     const QuoteOrder& Order() const { return m_order; }
 
 signals:

@@ -60,7 +60,7 @@ bool ScenarioCommands::SaveScenario()
     case ScenarioName::Verdict::Valid:
         break;
     }
-    const ScenarioData data = ScenarioTransfer(m_window).Collect();
+    const ScenarioData data = m_window.Document().Collect();
     try {
         CMouse mouse;
         mouse.SetPointer(Qt::WaitCursor);

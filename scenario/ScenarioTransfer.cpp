@@ -9,31 +9,6 @@ ScenarioTransfer::ScenarioTransfer(Loan& window)
 {
 }
 
-ScenarioData ScenarioTransfer::Collect() const
-{
-    const Loan& w = m_window;
-    ScenarioData data;
-    data.LoanType = w.LoanTypeCode();
-    data.LoanAmount = w.LoanAmount();
-    data.LoanTerm = w.LoanTerm();
-    data.EscrowTaxes = w.EscrowTaxes();
-    data.EscrowInsurance = w.EscrowInsurance();
-    data.CurrentLoanAmount = w.CurrentLoanAmount();
-    data.CurrentTerm = w.CurrentTerm();
-    data.CurrentInterestRate = w.CurrentInterestRate();
-    data.CurrentBalance = w.CurrentBalance();
-    data.CurrentActualPayment = w.CurrentActualPayment();
-    data.CurrentFrequency = w.CurrentFrequencyCode();
-    data.CurrentActualFrequency = w.CurrentActualFrequencyCode();
-    data.CurrentPayment = w.CurrentPayment();
-    data.CurrentNextPayment = w.CurrentNextPayment();
-    for (const auto& quote : w.Quotes) {
-        data.Quotes.append({quote->FinancePoints(), quote->Points(), quote->Term(), quote->InterestRate(),
-                            quote->FrequencyCode(), quote->ActualPayment(), quote->Who()});
-    }
-    return data;
-}
-
 void ScenarioTransfer::Apply(const LoadedScenario& loaded)
 {
     m_loaded = &loaded;

@@ -15,7 +15,6 @@ class ScenarioTransfer
 public:
     explicit ScenarioTransfer(Loan& window);
 
-    ScenarioData Collect() const;
     void Apply(const LoadedScenario& loaded);
 
     // A quote with nothing entered.

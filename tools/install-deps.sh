@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need.
-# Does nothing when every package is already there.
+# Does nothing when every package is already there. poppler-utils gives the
+# print tests pdftotext and pdftoppm to read back the PDF the program wrote.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libsqlite3-dev
   fonts-dejavu-core
+  poppler-utils
   xvfb xauth
 )
 

@@ -9,6 +9,7 @@
 #include "engine/MoneyOverflow.h"
 #include "engine/PaymentFrequency.h"
 #include "langlib/Resources.h"
+#include "print/PrintCommands.h"
 #include "scenario/CurrentLoanSection.h"
 #include "scenario/FieldFormat.h"
 #include "sheet/QuoteRows.h"
@@ -165,6 +166,7 @@ void Loan::BindFields()
 void Loan::ConnectCommands()
 {
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    new PrintCommands(*this);
     for (const auto& [index, entry] : mnuToolsLanguageOpt)
         connect(entry, &QAction::triggered, this, [this, index = index] { LanguageChosen(index); });
     connect(cmdWhatsThis, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });

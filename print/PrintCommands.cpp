@@ -26,6 +26,10 @@ PrintCommands::PrintCommands(Loan& window)
     , m_pdfPrinter(QPrinter::HighResolution)
 {
     setObjectName(QStringLiteral("PrintCommands"));
+    // The window is wider than it is high, and wider than a portrait page:
+    // across the page it prints near its own size, until the user chooses
+    // otherwise.
+    m_printer.setPageOrientation(QPageLayout::Landscape);
     m_pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
     AddExportCommand();
     connect(window.mnuFilePrintSetup, &QAction::triggered, this, &PrintCommands::PrintSetup);

@@ -102,10 +102,10 @@ void frmPrint::showEvent(QShowEvent* event)
 }
 
 // Every activation would draw the report again into the same document; it
-// is drawn once per job.
+// is drawn once per job, and not at all once the job has ended.
 void frmPrint::RunOnce()
 {
-    if (m_ran)
+    if (m_ran || m_ended)
         return;
     m_ran = true;
     Run();
@@ -134,6 +134,8 @@ void frmPrint::Run()
 
 bool frmPrint::YieldOnce()
 {
+    // Also events posted while the run itself was started from one.
+    QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
     return !m_cancelRequested;
 }

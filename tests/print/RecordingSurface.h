@@ -7,57 +7,62 @@
 
 #include <vector>
 
-// A page that keeps what was drawn on it. Its font is of fixed pitch: a
+// A page that keeps what was drawn on it, in a font of fixed pitch: a
 // character is ten twips wide per point of size and a line 24 twips high per
-// point, whatever the typeface, so that every measurement can be worked out
-// by hand.
+// point, whatever the typeface, so that every measure can be worked out by
+// hand.
 class RecordingSurface : public ReportSurface
 {
 public:
-    struct Text
+    struct Mark
     {
         QString text;
-        double x;
-        double y;
+        // A text's extent, a box, or a line from top left to bottom right.
+        QRectF place;
         Font font;
-        int page;
-    };
-    struct Stroke
-    {
-        QLineF line;
-        int width;
-        int page;
-    };
-    struct Box
-    {
-        QRectF rect;
         int width;
         int page;
     };
 
-    RecordingSurface(double width, double height);
+    RecordingSurface(double width, double height) : m_width(width), m_height(height) {}
 
     double PrintableWidth() const override { return m_width; }
     double PrintableHeight() const override { return m_height; }
-    void Print(const QString& line) override;
-    void Line(double x1, double y1, double x2, double y2) override;
-    void Rectangle(double left, double top, double width, double height) override;
-    void NewPage() override;
+    void Print(const QString& line) override
+    {
+        texts.push_back({line, QRectF(CurrentX(), CurrentY(), LineWidthOf(line), LineHeight()), CurrentFont(),
+                         LineWidth(), Page()});
+    }
+    void Line(double x1, double y1, double x2, double y2) override
+    {
+        lines.push_back({{}, QRectF(QPointF(x1, y1), QPointF(x2, y2)), CurrentFont(), LineWidth(), Page()});
+    }
+    void Rectangle(double left, double top, double width, double height) override
+    {
+        boxes.push_back({{}, QRectF(left, top, width, height), CurrentFont(), LineWidth(), Page()});
+    }
+    void NewPage() override { CountPage(); }
 
-    // The first text drawn that is exactly this, or null.
-    const Text* Find(const QString& text) const;
-    std::vector<Text> FindAll(const QString& text) const;
-    // The extent a drawn text takes on its page.
-    double WidthOf(const Text& drawn) const;
-    double HeightOf(const Text& drawn) const;
+    std::vector<Mark> Find(const QString& text) const
+    {
+        std::vector<Mark> found;
+        for (const Mark& drawn : texts) {
+            if (drawn.text == text)
+                found.push_back(drawn);
+        }
+        return found;
+    }
 
-    std::vector<Text> texts;
-    std::vector<Stroke> lines;
-    std::vector<Box> boxes;
+    std::vector<Mark> texts;
+    std::vector<Mark> lines;
+    std::vector<Mark> boxes;
 
 protected:
-    double LineWidthOf(const QString& line) override;
-    double LineHeight() override;
+    double LineWidthOf(const QString& line) override
+    {
+        return static_cast<double>(line.size()) * CurrentFont().size * 10;
+    }
+    double LineHeight() override { return CurrentFont().size * 24; }
 
 private:
     double m_width;

@@ -38,7 +38,12 @@ PrintCommands::PrintCommands(Loan& window)
 
 PrintCommands::~PrintCommands()
 {
-    qDeleteAll(m_window.findChildren<frmPrint*>(QStringLiteral("frmPrint"), Qt::FindDirectChildrenOnly));
+    // The menu commands may be gone already: the job's end re-enables none.
+    const auto jobs = m_window.findChildren<frmPrint*>(QStringLiteral("frmPrint"), Qt::FindDirectChildrenOnly);
+    for (frmPrint* progress : jobs) {
+        progress->disconnect(this);
+        delete progress;
+    }
 }
 
 // After Print, and in the language shown whenever the menu opens.

@@ -30,16 +30,15 @@ public:
     double PrintableHeight() const override { return m_height; }
     void Print(const QString& line) override
     {
-        texts.push_back({line, QRectF(CurrentX(), CurrentY(), LineWidthOf(line), LineHeight()), CurrentFont(),
-                         LineWidth(), Page()});
+        Keep(texts, line, QRectF(CurrentX(), CurrentY(), LineWidthOf(line), LineHeight()));
     }
     void Line(double x1, double y1, double x2, double y2) override
     {
-        lines.push_back({{}, QRectF(QPointF(x1, y1), QPointF(x2, y2)), CurrentFont(), LineWidth(), Page()});
+        Keep(lines, {}, QRectF(QPointF(x1, y1), QPointF(x2, y2)));
     }
     void Rectangle(double left, double top, double width, double height) override
     {
-        boxes.push_back({{}, QRectF(left, top, width, height), CurrentFont(), LineWidth(), Page()});
+        Keep(boxes, {}, QRectF(left, top, width, height));
     }
     void NewPage() override { CountPage(); }
 
@@ -65,6 +64,11 @@ protected:
     double LineHeight() override { return CurrentFont().size * 24; }
 
 private:
+    void Keep(std::vector<Mark>& marks, const QString& text, const QRectF& place)
+    {
+        marks.push_back({text, place, CurrentFont(), LineWidth(), Page()});
+    }
+
     double m_width;
     double m_height;
 };

@@ -111,8 +111,7 @@ void TestPrintJob::finishedJobWritesEveryRowAndTheFooter()
     RunPrintJob(w, *m_printer);
     frmPrint* progress = Progress(w);
     QVERIFY(progress);
-    QTRY_VERIFY(progress->PrintFinished());
-    QVERIFY(progress->isVisible() && !progress->isModal());
+    QTRY_VERIFY(progress->PrintFinished() && progress->isVisible() && !progress->isModal());
     QCOMPARE(progress->windowTitle(), QStringLiteral("Printing..."));
     QCOMPARE(progress->lblPrintingText->text(), QStringLiteral("Printing loan Casa Grande..."));
     QCOMPARE(progress->cmdCancel->text(), QStringLiteral("Cancel"));
@@ -183,9 +182,7 @@ void TestPrintJob::unwritableFileIsReported_data()
 void TestPrintJob::unwritableFileIsReported()
 {
     QFETCH(QString, name);
-    QFile plain(m_folder->filePath(QStringLiteral("plain")));
-    QVERIFY(plain.open(QIODevice::WriteOnly));
-    plain.close();
+    QVERIFY(QFile(m_folder->filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly));
     RunPrintJob(*m_window, PdfPrinter(name));
 
     QVERIFY(!Progress(*m_window));
@@ -220,11 +217,9 @@ void TestPrintJob::printCommandGoesThroughItsDialog()
 
     w.mnuFilePrint->trigger();
     QVERIFY(chosen.size() == 2 && chosen[0] == chosen[1]);
-    QVERIFY(Progress(w));
     // One job at a time.
-    QVERIFY(!w.mnuFilePrint->isEnabled());
-    QVERIFY(JobEnded());
-    QVERIFY(w.mnuFilePrint->isEnabled());
+    QVERIFY(Progress(w) && !w.mnuFilePrint->isEnabled());
+    QVERIFY(JobEnded() && w.mnuFilePrint->isEnabled());
     QCOMPARE(PdfInfo(path, QStringLiteral("Pages")), QStringLiteral("1"));
 }
 
@@ -244,7 +239,7 @@ void TestPrintJob::pageSetupCarriesToTheExport()
     });
     w.mnuFilePrintSetup->trigger();
     auto* exportPdf = w.findChild<QAction*>(QStringLiteral("mnuFileExportPdf"));
-    QVERIFY(exportPdf);
+    QVERIFY(exportPdf && exportPdf->text() == QStringLiteral("&Export PDF..."));
     QCOMPARE(w.mnuFile->actions().indexOf(exportPdf), w.mnuFile->actions().indexOf(w.mnuFilePrint) + 1);
     exportPdf->trigger();
     QCOMPARE(caption, QStringLiteral("Export PDF"));

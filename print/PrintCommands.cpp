@@ -46,15 +46,16 @@ PrintCommands::~PrintCommands()
     }
 }
 
-// After Print, and in the language shown whenever the menu opens.
+// After Print, with its design caption until the menu first opens; from
+// then on in the language of the moment. The library is not asked while
+// the window is still being built, before its language is bound.
 void PrintCommands::AddExportCommand()
 {
-    m_exportPdf = new QAction(m_window.mnuFile);
+    m_exportPdf = new QAction(QStringLiteral("&Export PDF..."), m_window.mnuFile);
     m_exportPdf->setObjectName(QStringLiteral("mnuFileExportPdf"));
     m_window.mnuFile->insertAction(m_window.mnuFileBar2, m_exportPdf);
     connect(m_exportPdf, &QAction::triggered, this, &PrintCommands::ExportPdf);
     connect(m_window.mnuFile, &QMenu::aboutToShow, this, &PrintCommands::ShowTexts);
-    ShowTexts();
 }
 
 void PrintCommands::ShowTexts()

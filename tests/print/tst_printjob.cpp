@@ -177,19 +177,25 @@ void TestPrintJob::unwritableFileIsReported_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("folder missing") << QStringLiteral("missing/casa.pdf");
     QTest::newRow("a file where the folder should be") << QStringLiteral("plain/casa.pdf");
+    QTest::newRow("no printer and no file") << QString();
 }
 
 void TestPrintJob::unwritableFileIsReported()
 {
     QFETCH(QString, name);
     QVERIFY(QFile(m_folder->filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly));
-    RunPrintJob(*m_window, PdfPrinter(name));
+    PdfPrinter(name);
+    if (name.isEmpty())
+        m_printer->setOutputFileName(QString());
+    RunPrintJob(*m_window, *m_printer);
 
     QVERIFY(!Progress(*m_window));
-    QCOMPARE(MessageBox::RecordedTexts(),
-             QStringList{QStringLiteral("The PDF file ") + QDir::toNativeSeparators(m_folder->filePath(name))
-                         + QStringLiteral(" could not be written. Check that its folder exists and that you may "
-                                          "write to it.")});
+    const QString said = name.isEmpty()
+        ? QStringLiteral("No printer is set up. To print into a PDF file, choose Print to File in the print dialog, "
+                         "or use File > Export PDF.")
+        : QStringLiteral("The PDF file ") + QDir::toNativeSeparators(m_folder->filePath(name))
+              + QStringLiteral(" could not be written. Check that its folder exists and that you may write to it.");
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList{said});
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("plain")});
 }
@@ -246,6 +252,12 @@ void TestPrintJob::pageSetupCarriesToTheExport()
     QVERIFY(Progress(w) && JobEnded());
     const QStringList size = PdfInfo(path, QStringLiteral("Page size")).split(QLatin1Char(' '));
     QVERIFY2(size.size() >= 3 && size[0].toDouble() < size[2].toDouble(), qPrintable(size.join(' ')));
+
+    // The menu shows the command in the language of the moment.
+    w.mnuToolsLanguageOpt[2]->trigger();
+    w.mnuFile->popup(QPoint());
+    w.mnuFile->hide();
+    QCOMPARE(exportPdf->text(), QStringLiteral("&Exportar a PDF..."));
 
     // A finished job still goes out when the main window closes first.
     exportPdf->trigger();

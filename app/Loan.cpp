@@ -10,6 +10,7 @@
 #include "engine/DayCount.h"
 #include "engine/PaymentFrequency.h"
 #include "langlib/Resources.h"
+#include "print/PrintCommands.h"
 #include "scenario/CurrentLoanSection.h"
 #include "scenario/FieldFormat.h"
 #include "scenario/LoanTypes.h"
@@ -166,6 +167,7 @@ void Loan::BindFields()
 void Loan::ConnectCommands()
 {
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    new PrintCommands(*this);
     for (const auto& [index, entry] : mnuToolsLanguageOpt)
         connect(entry, &QAction::triggered, this, [this, index = index] { LanguageChosen(index); });
     m_helpCommands = std::make_unique<HelpCommands>(*this);

@@ -131,6 +131,17 @@ enum ResStringID : qint32 {
     rsWhoToolTip = 125,
     rsYears = 126,
     rsUnusableSaveName = 127,
+    // Printing and the PDF export.
+    rsMnuFileExportPdf = 140,
+    rsExportPdfCaption = 141,
+    rsPdfFileFilter = 142,
+    rsPrinterNotStarted = 143,
+    rsPrinterNotStartedEnd = 144,
+    rsPdfNotWritten = 145,
+    rsPdfNotWrittenEnd = 146,
+    rsNoPrinter = 147,
+    rsPage = 148,
+    rsPrinterNotFinishedEnd = 149,
     // Why a result field is empty, shown in grey inside it.
     rsReasonUnknownFrequency = 160,
     rsReasonNoTerm = 161,

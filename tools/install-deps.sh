@@ -2,7 +2,9 @@
 # Installs the Debian packages the build, the tests and the program need.
 # Does nothing when every package is already there. qt6-documentation-tools
 # brings qhelpgenerator, which compiles the help; the help engine reads help
-# files through Qt's SQLite driver; libqt6svg6 draws the program's icon.
+# files through Qt's SQLite driver; libqt6svg6 draws the program's icon;
+# poppler-utils gives the print tests pdftotext and pdftoppm to read back the
+# PDF the program wrote.
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,7 @@ packages=(
   qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libsqlite3-dev
   fonts-dejavu-core
+  poppler-utils
   xvfb xauth
 )
 

@@ -189,6 +189,17 @@ QString LanguageTable::Text(ResStringID ID)
     case rsWhoDoubleClick: return {};
     case rsWhoToolTip: return QStringLiteral("Institución Financiera, para mayor información, presione dos veces para multilíneas...");
     case rsYears: return QStringLiteral("Años");
+    // Printing and the PDF export.
+    case rsMnuFileExportPdf: return QStringLiteral("&Exportar a PDF...");
+    case rsExportPdfCaption: return QStringLiteral("Exportar a PDF");
+    case rsPdfFileFilter: return QStringLiteral("Archivos PDF (*.pdf)");
+    case rsPrinterNotStarted: return QStringLiteral("La impresora ");
+    case rsPrinterNotStartedEnd: return QStringLiteral(" no pudo empezar a imprimir. Compruebe que está encendida y lista.");
+    case rsPdfNotWritten: return QStringLiteral("El archivo PDF ");
+    case rsPdfNotWrittenEnd: return QStringLiteral(" no se pudo escribir. Compruebe que la carpeta existe y que tiene permiso para escribir en ella.");
+    case rsNoPrinter: return QStringLiteral("No hay ninguna impresora configurada. Para imprimir en un archivo PDF, elija Imprimir en archivo en el cuadro de impresión, o use Archivo > Exportar a PDF.");
+    case rsPage: return QStringLiteral("Página ");
+    case rsPrinterNotFinishedEnd: return QStringLiteral(" no pudo terminar de imprimir. Es posible que no se haya impreso nada.");
     }
     return {};
 }

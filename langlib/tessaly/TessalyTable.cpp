@@ -195,6 +195,17 @@ QString LanguageTable::Text(ResStringID ID)
     case rsWhoDoubleClick: return QStringLiteral("Financial Institution, contact info.  Double-click for multi-line...");
     case rsWhoToolTip: return QStringLiteral("Financial Institution, contact info");
     case rsYears: return QStringLiteral("Years");
+    // Printing and the PDF export.
+    case rsMnuFileExportPdf: return QStringLiteral("&Export PDF...");
+    case rsExportPdfCaption: return QStringLiteral("Export PDF");
+    case rsPdfFileFilter: return QStringLiteral("PDF files (*.pdf)");
+    case rsPrinterNotStarted: return QStringLiteral("The printer ");
+    case rsPrinterNotStartedEnd: return QStringLiteral(" could not start printing. Check that it is switched on and ready.");
+    case rsPdfNotWritten: return QStringLiteral("The PDF file ");
+    case rsPdfNotWrittenEnd: return QStringLiteral(" could not be written. Check that its folder exists and that you may write to it.");
+    case rsNoPrinter: return QStringLiteral("No printer is set up. To print into a PDF file, choose Print to File in the print dialog, or use File > Export PDF.");
+    case rsPage: return QStringLiteral("Page ");
+    case rsPrinterNotFinishedEnd: return QStringLiteral(" could not finish printing. Nothing may have been printed.");
     }
     return {};
 }

@@ -1,0 +1,397 @@
+#include "print/ComparisonReport.h"
+
+#include "app/Loan.h"
+#include "app/VersionInfo.h"
+#include "engine/DayCount.h"
+#include "langlib/Resources.h"
+#include "print/WrapText.h"
+#include "scenario/FieldFormat.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace {
+
+// Printer twips between a box's edge and its text.
+constexpr double Inset = 72;
+constexpr double FooterSize = 6;
+constexpr int TextLineWidth = 1;
+constexpr int BoxLineWidth = 2;
+constexpr int SeparatorWidths[] = {5, 2, 2, 2};
+
+const QString Ellipsis = QStringLiteral("…");
+
+QString FieldText(const QWidget* field)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(field))
+        return line->text();
+    if (const auto* list = qobject_cast<const QComboBox*>(field))
+        return list->currentText();
+    return {};
+}
+
+ReportSurface::Font FontOf(const QWidget* control)
+{
+    const QFont font = control->font();
+    return {font.family(), font.pointSizeF(), font.bold(), font.italic()};
+}
+
+} // namespace
+
+ComparisonReport::ComparisonReport(const Loan& window, ReportSurface& surface, std::function<bool()> yield)
+    : m_window(window)
+    , m_surface(surface)
+    , m_yield(std::move(yield))
+    , m_geometry(window)
+    , m_body(FontOf(window.lblLoanName))
+{
+}
+
+bool ComparisonReport::Run()
+{
+    m_s = Scale();
+    m_surface.SetTypeface(m_body.typeface);
+    m_surface.SetSize(FooterSize);
+    m_surface.SetItalic(true);
+    m_footerReserve = 2 * m_surface.TextHeight(VersionInfo::LegalCopyright());
+    m_surface.SetSize(m_body.size);
+    m_surface.SetItalic(false);
+    m_xOffset = 0;
+    UseBodyFont();
+    PrintNewLoanSection();
+    const auto separators = m_geometry.Separators();
+    PrintSeparator(separators[0], SeparatorWidths[0]);
+    PrintSeparator(separators[1], SeparatorWidths[1]);
+
+    m_wrapWidth = m_geometry.OwnRect(m_window.txtWho[0]).width() + m_geometry.Rect(m_window.vsbLoans).width();
+    m_s = Scale();
+    m_rowTop = m_geometry.Rect(m_window.lblPoints).top();
+    PrintHeadings();
+    m_rowTop = m_geometry.QuoteTop();
+    m_firstRowTop = m_rowTop;
+    m_xOffset = m_geometry.QuoteLeft();
+    for (int i = 0; i <= m_window.LoadedUpperIndex(); ++i) {
+        if (!PrintQuoteRow(i))
+            return false;
+    }
+    m_xOffset = 0;
+    if (!PrintCurrentLoanSection())
+        return false;
+    return Yield();
+}
+
+void ComparisonReport::PrintPageFooter()
+{
+    const QString notice = VersionInfo::LegalCopyright();
+    m_surface.SetSize(FooterSize);
+    m_surface.SetItalic(true);
+    m_surface.MoveTo((m_surface.PrintableWidth() - m_surface.TextWidth(notice)) / 2,
+                     m_surface.PrintableHeight() - m_surface.TextHeight(notice));
+    m_surface.Print(notice);
+    m_surface.SetSize(m_body.size);
+    m_surface.SetItalic(false);
+}
+
+double ComparisonReport::Scale() const
+{
+    return m_surface.PrintableWidth() / m_geometry.Width();
+}
+
+void ComparisonReport::UseBodyFont()
+{
+    m_surface.SetBold(m_body.bold);
+    m_surface.SetSize(m_body.size);
+}
+
+void ComparisonReport::PrintCaption(double x, double y, const QString& text, double bandHeight, bool centre,
+                                    double bandWidth)
+{
+    double left = x * m_s;
+    if (centre && bandWidth >= 0)
+        left = (x + bandWidth / 2) * m_s - m_surface.TextWidth(text) / 2;
+    double top = y * m_s;
+    if (bandHeight >= 0)
+        top = (y + (bandHeight - m_surface.TextHeight(text)) / 2) * m_s;
+    m_surface.SetLineWidth(TextLineWidth);
+    m_surface.MoveTo(left, top);
+    m_surface.Print(text);
+}
+
+void ComparisonReport::PrintFieldBox(const QRectF& box)
+{
+    m_surface.SetLineWidth(BoxLineWidth);
+    m_surface.Rectangle((box.left() + m_xOffset) * m_s, box.top() * m_s, box.width() * m_s, box.height() * m_s);
+}
+
+void ComparisonReport::PrintSeparator(const QLineF& line, int width)
+{
+    m_surface.SetLineWidth(width);
+    m_surface.Line(line.x1() * m_s, line.y1() * m_s, line.x2() * m_s, line.y2() * m_s);
+}
+
+// The pieces of a several-line text share the left edge that the width of
+// the whole text gives.
+void ComparisonReport::PrintFieldText(const QRectF& box, const QString& text, Align align, Reach reach)
+{
+    const double left = TextLeft(box, m_surface.TextWidth(text), align);
+    const double top = box.top() * m_s + (box.height() * m_s - m_surface.TextHeight(text)) / 2;
+    m_surface.SetLineWidth(TextLineWidth);
+    const QStringList pieces = text.split(QLatin1Char('\n'));
+    const double pitch = m_surface.TextHeight(QString());
+    for (qsizetype piece = 0; piece < pieces.size(); ++piece) {
+        m_surface.MoveTo(left, top + static_cast<double>(piece) * pitch);
+        m_surface.Print(Fitted(pieces[piece], box, left, align, reach));
+    }
+}
+
+double ComparisonReport::TextLeft(const QRectF& box, double textWidth, Align align) const
+{
+    if (align == Align::Left)
+        return (box.left() + m_xOffset) * m_s + Inset;
+    return (box.left() + m_xOffset + box.width()) * m_s - textWidth - Inset;
+}
+
+// A text too long for the page, or for its own box, ends in an ellipsis
+// where the room ends.
+QString ComparisonReport::Fitted(const QString& line, const QRectF& box, double left, Align align, Reach reach)
+{
+    const double boxLeft = (box.left() + m_xOffset) * m_s;
+    const double boxRight = boxLeft + box.width() * m_s;
+    double room = m_surface.PrintableWidth() - std::max(0.0, left);
+    if (align == Align::Right)
+        room = boxRight - Inset;
+    if (reach == Reach::Box)
+        room = std::min(room, boxRight - std::max(left, boxLeft));
+    return Elided(line, room);
+}
+
+QString ComparisonReport::Elided(const QString& line, double width)
+{
+    if (m_surface.TextWidth(line) <= width)
+        return line;
+    qsizetype low = 0;
+    qsizetype high = line.size();
+    while (low < high) {
+        const qsizetype middle = (low + high + 1) / 2;
+        if (m_surface.TextWidth(line.left(middle) + Ellipsis) <= width)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low == 0 && m_surface.TextWidth(Ellipsis) > width ? QString() : line.left(low) + Ellipsis;
+}
+
+void ComparisonReport::PrintSectionRow(const QLabel* label, const QWidget* field, const QString& text, Align align,
+                                       double shift)
+{
+    const QRectF caption = m_geometry.Rect(label).translated(0, shift);
+    const QRectF box = m_geometry.Rect(field).translated(0, shift);
+    PrintCaption(caption.left(), caption.top(), label->text(), box.height());
+    PrintFieldBox(box);
+    PrintFieldText(box, text, align, field == m_window.cboLoanName ? Reach::Box : Reach::Page);
+}
+
+void ComparisonReport::PrintNewLoanSection()
+{
+    const Loan& w = m_window;
+    PrintSectionRow(w.lblLoanName, w.cboLoanName, FieldText(w.cboLoanName), Align::Left);
+    PrintSectionRow(w.lblLoanType, w.cboLoanType, FieldText(w.cboLoanType), Align::Left);
+    PrintSectionRow(w.lblLoanAmount, w.txtLoanAmount, FieldText(w.txtLoanAmount), Align::Right);
+    PrintSectionRow(w.lblLoanTerm, w.txtLoanTerm, FieldText(w.txtLoanTerm), Align::Right);
+    PrintSectionRow(w.lblAnnualTaxes, w.txtAnnualTaxes, FieldText(w.txtAnnualTaxes), Align::Right);
+    PrintSectionRow(w.lblAnnualInsurance, w.txtAnnualInsurance, FieldText(w.txtAnnualInsurance), Align::Right);
+    PrintSectionRow(w.lblMonthlyEscrow, w.txtMonthlyEscrow, FieldText(w.txtMonthlyEscrow), Align::Right);
+}
+
+// The current loan stands below the last quote row, as far below it as the
+// window shows it below the viewport's rows, or on a page of its own under
+// the loan name when the page has no room left.
+bool ComparisonReport::PrintCurrentLoanSection()
+{
+    const auto separators = m_geometry.Separators();
+    const double sectionTop = separators[2].y1();
+    double shift = m_rowTop - m_geometry.QuoteBottom();
+    if (!Fits(separators[3].y1() + shift - m_rowTop)) {
+        if (!NewReportPage(false))
+            return false;
+        shift = m_rowTop - sectionTop;
+    }
+    const Loan& w = m_window;
+    const QRectF heading = m_geometry.Rect(w.lblCurrent).translated(0, shift);
+    const ReportSurface::Font headingFont = FontOf(w.lblCurrent);
+    m_surface.SetBold(headingFont.bold);
+    m_surface.SetSize(headingFont.size);
+    PrintCaption(heading.left(), heading.top(), w.lblCurrent->text(), heading.height(), true, heading.width());
+    UseBodyFont();
+    PrintSeparator(separators[2].translated(0, shift), SeparatorWidths[2]);
+    PrintSeparator(separators[3].translated(0, shift), SeparatorWidths[3]);
+
+    const QString nextPayment = FieldFormat::ShortDate(DayCount::FromDate(w.dtNextPayment->date()));
+    PrintSectionRow(w.lblCurLoanAmount, w.txtCurLoanAmount, FieldText(w.txtCurLoanAmount), Align::Right, shift);
+    PrintSectionRow(w.lblCurLoanTerm, w.txtCurLoanTerm, FieldText(w.txtCurLoanTerm), Align::Right, shift);
+    PrintSectionRow(w.lblCurInterestRate, w.txtCurInterestRate, FieldText(w.txtCurInterestRate), Align::Right,
+                    shift);
+    PrintSectionRow(w.lblCurrentBalance, w.txtCurrentBalance, FieldText(w.txtCurrentBalance), Align::Right, shift);
+    PrintSectionRow(w.lblCurPaymentFrequency, w.cboCurPaymentFrequency, FieldText(w.cboCurPaymentFrequency),
+                    Align::Left, shift);
+    PrintSectionRow(w.lblCurPayment, w.txtCurPayment, FieldText(w.txtCurPayment), Align::Right, shift);
+    PrintSectionRow(w.lblCurActualPayment, w.txtCurActualPayment, FieldText(w.txtCurActualPayment), Align::Right,
+                    shift);
+    PrintSectionRow(w.lblActPaymentFrequency, w.cboActPaymentFrequency, FieldText(w.cboActPaymentFrequency),
+                    Align::Left, shift);
+    PrintSectionRow(w.lblNextPayment, w.dtNextPayment, nextPayment, Align::Left, shift);
+    PrintSectionRow(w.lblCurPayoffDate, w.txtCurPayoffDate, FieldText(w.txtCurPayoffDate), Align::Left, shift);
+    PrintSectionRow(w.lblCurAmountLeft, w.txtCurAmountLeft, FieldText(w.txtCurAmountLeft), Align::Right, shift);
+    PrintSectionRow(w.lblCurInterestLeft, w.txtCurInterestLeft, FieldText(w.txtCurInterestLeft), Align::Right,
+                    shift);
+    return true;
+}
+
+void ComparisonReport::PrintHeadings()
+{
+    const Loan& w = m_window;
+    const QWidget* headings[] = {w.lblPoints, w.lblInterestRate, w.lblTerm,        w.lblFrequency,
+                                 w.lblPandI,  w.lblPayment,      w.lblActualPayment, w.cmdPayoffDate,
+                                 w.cmdInterest, w.lblWho};
+    for (const QWidget* heading : headings) {
+        QString caption = heading == w.cmdPayoffDate || heading == w.cmdInterest
+                              ? static_cast<const QPushButton*>(heading)->text()
+                              : static_cast<const QLabel*>(heading)->text();
+        if (heading == w.lblPandI)
+            caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
+        const QRectF place = m_geometry.Rect(heading);
+        PrintCaption(place.left(), m_rowTop, caption, place.height(), true, place.width());
+    }
+}
+
+// A row too tall for what is left of the page starts a new one; a row too
+// tall for a whole page goes on over the next pages with the rest of its
+// lender text.
+bool ComparisonReport::PrintQuoteRow(int i)
+{
+    const QStringList lines = LenderLines(i);
+    qsizetype from = 0;
+    while (true) {
+        qsizetype count = lines.size() - from;
+        if (!Fits(RowHeight(count)) && m_rowTop > m_firstRowTop && !NewReportPage(true))
+            return false;
+        count = LinesFitting(count);
+        const double height = RowHeight(count);
+        if (from == 0)
+            PrintRowFields(i);
+        PrintLender(i, lines.mid(from, count).join(QLatin1Char('\n')), height);
+        m_rowTop += height;
+        from += count;
+        if (from >= lines.size())
+            return true;
+        if (!NewReportPage(true))
+            return false;
+    }
+}
+
+void ComparisonReport::PrintRowFields(int i)
+{
+    const Loan& w = m_window;
+    const auto d = static_cast<std::size_t>(i);
+    const QRectF check = m_geometry.OwnRect(w.chkPoints[0]);
+    PrintFieldBox(QRectF(check.left(), m_rowTop + check.top(), check.width(), check.height()));
+    const std::pair<const QWidget*, Align> fields[] = {
+        {w.txtPoints[d], Align::Right},      {w.txtInterestRate[d], Align::Right}, {w.txtTerm[d], Align::Right},
+        {w.cboFrequency[d], Align::Left},    {w.txtPandI[d], Align::Right},        {w.txtPayment[d], Align::Right},
+        {w.txtActualPayment[d], Align::Right}, {w.txtPayoffDate[d], Align::Left},  {w.txtInterest[d], Align::Right},
+    };
+    for (const auto& field : fields) {
+        const QRectF own = m_geometry.OwnRect(field.first);
+        PrintFieldBox(QRectF(own.left(), m_rowTop, own.width(), own.height()));
+    }
+    if (w.chkPoints[d]->isChecked())
+        PrintFieldText(QRectF(check.left(), m_rowTop + check.top(), check.width(), check.height()),
+                       QStringLiteral("x"), Align::Left);
+    for (const auto& field : fields) {
+        const QRectF own = m_geometry.OwnRect(field.first);
+        PrintFieldText(QRectF(own.left(), m_rowTop, own.width(), own.height()), FieldText(field.first),
+                       field.second);
+    }
+}
+
+void ComparisonReport::PrintLender(int i, const QString& lines, double height)
+{
+    const QRectF who = m_geometry.OwnRect(m_window.txtWho[static_cast<std::size_t>(i)]);
+    const QRectF box(who.left(), m_rowTop, m_wrapWidth, height);
+    PrintFieldBox(box);
+    PrintFieldText(box, lines, Align::Left);
+}
+
+// Wrapped to the lender box as the page shows it, so that the lines stay in
+// their box at any scale.
+QStringList ComparisonReport::LenderLines(int i)
+{
+    QString text = m_window.txtWho[static_cast<std::size_t>(i)]->toPlainText();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const double width = m_wrapWidth * m_s;
+    if (std::lround(m_surface.TextWidth(text)) > width)
+        text = WrapText(m_surface, text, width);
+    return text.split(QLatin1Char('\n'));
+}
+
+// In window twips: one field high at least, and high enough for the lines
+// in the page's font.
+double ComparisonReport::RowHeight(qsizetype lines)
+{
+    const double fieldHeight = m_geometry.OwnRect(m_window.txtPoints[0]).height();
+    const double textHeight = m_surface.TextHeight(QString()) * static_cast<double>(lines) / m_s;
+    return std::max(fieldHeight, textHeight);
+}
+
+bool ComparisonReport::Fits(double height) const
+{
+    return (m_rowTop + height) * m_s <= m_surface.PrintableHeight() - m_footerReserve;
+}
+
+qsizetype ComparisonReport::LinesFitting(qsizetype lines)
+{
+    while (lines > 1 && !Fits(RowHeight(lines)))
+        --lines;
+    return lines;
+}
+
+bool ComparisonReport::NewReportPage(bool headings)
+{
+    PrintPageFooter();
+    m_surface.NewPage();
+    m_s = Scale();
+    const double xOffset = m_xOffset;
+    m_xOffset = 0;
+    UseBodyFont();
+    const Loan& w = m_window;
+    PrintSectionRow(w.lblLoanName, w.cboLoanName, FieldText(w.cboLoanName), Align::Left);
+    const QString page = w.LoadResString(rsPage) + QString::number(m_surface.Page());
+    const QRectF nameLabel = m_geometry.Rect(w.lblLoanName);
+    PrintCaption((m_surface.PrintableWidth() - m_surface.TextWidth(page)) / m_s, nameLabel.top(), page,
+                 nameLabel.height());
+    m_xOffset = xOffset;
+    if (!Yield())
+        return false;
+    m_rowTop = m_geometry.Rect(w.lblLoanType).top();
+    if (headings) {
+        PrintHeadings();
+        m_rowTop += m_geometry.Rect(w.lblPoints).height();
+    }
+    m_firstRowTop = m_rowTop;
+    return true;
+}
+
+bool ComparisonReport::Yield()
+{
+    if (!m_stopped && !m_yield())
+        m_stopped = true;
+    return !m_stopped;
+}

@@ -1,0 +1,118 @@
+#include "print/PrintCommands.h"
+
+#include "app/Loan.h"
+#include "langlib/Resources.h"
+#include "print/PrintDialogs.h"
+#include "print/PrintJob.h"
+#include "print/frmPrint.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QMenu>
+#include <QStandardPaths>
+
+namespace {
+
+// Enough of the loan name to recognise the file by.
+constexpr int SuggestedNameLength = 100;
+
+} // namespace
+
+PrintCommands::PrintCommands(Loan& window)
+    : QObject(&window)
+    , m_window(window)
+    , m_printer(QPrinter::HighResolution)
+    , m_pdfPrinter(QPrinter::HighResolution)
+{
+    setObjectName(QStringLiteral("PrintCommands"));
+    // The window is wider than it is high, and wider than a portrait page:
+    // across the page it prints near its own size, until the user chooses
+    // otherwise.
+    m_printer.setPageOrientation(QPageLayout::Landscape);
+    m_pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
+    AddExportCommand();
+    connect(window.mnuFilePrintSetup, &QAction::triggered, this, &PrintCommands::PrintSetup);
+    connect(window.mnuFilePrint, &QAction::triggered, this, &PrintCommands::Print);
+}
+
+PrintCommands::~PrintCommands()
+{
+    // The menu commands may be gone already: the job's end re-enables none.
+    const auto jobs = m_window.findChildren<frmPrint*>(QStringLiteral("frmPrint"), Qt::FindDirectChildrenOnly);
+    for (frmPrint* progress : jobs) {
+        progress->disconnect(this);
+        delete progress;
+    }
+}
+
+// After Print, with its design caption until the menu first opens; from
+// then on in the language of the moment. The library is not asked while
+// the window is still being built, before its language is bound.
+void PrintCommands::AddExportCommand()
+{
+    m_exportPdf = new QAction(QStringLiteral("&Export PDF..."), m_window.mnuFile);
+    m_exportPdf->setObjectName(QStringLiteral("mnuFileExportPdf"));
+    m_window.mnuFile->insertAction(m_window.mnuFileBar2, m_exportPdf);
+    connect(m_exportPdf, &QAction::triggered, this, &PrintCommands::ExportPdf);
+    connect(m_window.mnuFile, &QMenu::aboutToShow, this, &PrintCommands::ShowTexts);
+}
+
+void PrintCommands::ShowTexts()
+{
+    m_exportPdf->setText(m_window.LoadResString(rsMnuFileExportPdf));
+}
+
+void PrintCommands::PrintSetup()
+{
+    PrintDialogs::SetUpPage(m_printer, &m_window);
+}
+
+void PrintCommands::Print()
+{
+    if (PrintDialogs::ChoosePrinter(m_printer, &m_window))
+        Run(m_printer);
+}
+
+void PrintCommands::ExportPdf()
+{
+    const QString path = PrintDialogs::ChoosePdfFile(&m_window, m_window.LoadResString(rsExportPdfCaption),
+                                                     m_window.LoadResString(rsPdfFileFilter), SuggestedPdfName());
+    if (path.isEmpty())
+        return;
+    m_pdfPrinter.setPageLayout(m_printer.pageLayout());
+    m_pdfPrinter.setOutputFileName(path);
+    Run(m_pdfPrinter);
+}
+
+// The loan name in the user's documents folder, without the characters a
+// file name cannot hold.
+QString PrintCommands::SuggestedPdfName() const
+{
+    QString name = m_window.cboLoanName->currentText().trimmed().left(SuggestedNameLength);
+    static const QString unusable = QStringLiteral("/\\:*?\"<>|");
+    for (QChar& c : name) {
+        if (unusable.contains(c) || c < QLatin1Char(' '))
+            c = QLatin1Char('-');
+    }
+    if (name.isEmpty())
+        name = QStringLiteral("Loan");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
+void PrintCommands::Run(QPrinter& printer)
+{
+    RunPrintJob(m_window, printer);
+    auto* progress = m_window.findChild<frmPrint*>(QStringLiteral("frmPrint"), Qt::FindDirectChildrenOnly);
+    if (!progress)
+        return;
+    Enable(false);
+    connect(progress, &QObject::destroyed, this, [this] { Enable(true); });
+}
+
+void PrintCommands::Enable(bool enabled)
+{
+    for (QAction* command : {m_window.mnuFilePrintSetup, m_window.mnuFilePrint, m_exportPdf})
+        command->setEnabled(enabled);
+}

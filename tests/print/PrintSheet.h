@@ -1,0 +1,56 @@
+#pragma once
+
+#include "../app/QuoteSheet.h"
+
+#include "app/Loan.h"
+#include "app/MessageBox.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+// A comparison typed into the real window for printing it.
+namespace PrintSheet {
+
+// The lender field as a user fills it: each line typed, Return between.
+inline void TypeLender(Loan& window, int d, const QStringList& lines)
+{
+    QPlainTextEdit* who = window.txtWho[static_cast<std::size_t>(d)];
+    QuoteSheet::Enter(who);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(who, Qt::Key_Return);
+        QTest::keyClicks(who, lines[i]);
+    }
+    QuoteSheet::Leave();
+}
+
+// A loan of 200,000 and three monthly quotes; the second has its points
+// financed. False when the window never settles.
+inline bool TypeComparison(Loan& window, const QString& name)
+{
+    QuoteSheet::Type(window.cboLoanName, name);
+    QuoteSheet::Type(window.txtLoanAmount, QStringLiteral("200000"));
+    QuoteSheet::TypeQuote(window, 0, QStringLiteral("6.5"), QStringLiteral("30"), QStringLiteral("Monthly"));
+    QuoteSheet::TypeQuote(window, 1, QStringLiteral("7.25"), QStringLiteral("15"), QStringLiteral("Monthly"));
+    QuoteSheet::TypeQuote(window, 2, QStringLiteral("5.875"), QStringLiteral("30"), QStringLiteral("Monthly"));
+    QTest::mouseClick(window.chkPoints[1], Qt::LeftButton);
+    TypeLender(window, 0, {QStringLiteral("First Bank"), QStringLiteral("Ann Lee 555-0100")});
+    TypeLender(window, 1, {QStringLiteral("Harbor Credit Union")});
+    // The notice of raised actual payments comes and goes before printing.
+    const bool settled = QTest::qWaitFor([&window] { return !window.Timer1->isActive(); }, 5000);
+    MessageBox::ClearRecorded();
+    return settled;
+}
+
+// Text lines that name their row, so a test can find each row on paper.
+inline QString RowLines(int d, int lines)
+{
+    QStringList text;
+    for (int k = 1; k <= lines; ++k)
+        text << QStringLiteral("Bank %1 line %2").arg(d).arg(k);
+    return text.join(QLatin1Char('\n'));
+}
+
+} // namespace PrintSheet

@@ -1,0 +1,272 @@
+// Whole print jobs as a user runs them: the progress window over the main
+// window, the PDF read back with poppler's tools, Cancel, files that cannot
+// be written, and the File menu's print commands with their dialogs
+// answered by the test.
+
+#include "../app/FreshStart.h"
+#include "PrintSheet.h"
+
+#include "app/VersionInfo.h"
+#include "print/PrintDialogs.h"
+#include "print/PrintJob.h"
+#include "print/frmPrint.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+constexpr int JobEnds = frmPrint::TimerInterval + 5000;
+
+QString Run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(20000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+}
+
+QString PdfInfo(const QString& path, const QString& field)
+{
+    const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(field), QRegularExpression::MultilineOption);
+    return line.match(Run(QStringLiteral("pdfinfo"), {path})).captured(1).trimmed();
+}
+
+frmPrint* Progress(Loan& window)
+{
+    return window.findChild<frmPrint*>(QStringLiteral("frmPrint"));
+}
+
+} // namespace
+
+class TestPrintJob : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void finishedJobWritesEveryRowAndTheFooter();
+    void cancelPrintsNothing_data();
+    void cancelPrintsNothing();
+    void unwritableFileIsReported_data();
+    void unwritableFileIsReported();
+    void printCommandGoesThroughItsDialog();
+    void pageSetupCarriesToTheExport();
+
+private:
+    QPrinter& PdfPrinter(const QString& name);
+    bool JobEnded() { return QTest::qWaitFor([this] { return !Progress(*m_window); }, JobEnds); }
+    QStringList Files() const { return QDir(m_folder->path()).entryList(QDir::Files); }
+
+    std::unique_ptr<FreshStart> m_fresh;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    // Outlives the window, as the program's printers do.
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<Loan> m_window;
+};
+
+void TestPrintJob::init()
+{
+    m_fresh = std::make_unique<FreshStart>();
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_window = QuoteSheet::OpenWindow();
+    QVERIFY(m_window);
+    QVERIFY(PrintSheet::TypeComparison(*m_window, QStringLiteral("Casa Grande")));
+}
+
+void TestPrintJob::cleanup()
+{
+    PrintDialogs::Intercept(nullptr);
+    m_window.reset();
+    m_printer.reset();
+    m_folder.reset();
+    m_fresh.reset();
+}
+
+QPrinter& TestPrintJob::PdfPrinter(const QString& name)
+{
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printer->setOutputFormat(QPrinter::PdfFormat);
+    m_printer->setOutputFileName(m_folder->filePath(name));
+    return *m_printer;
+}
+
+void TestPrintJob::finishedJobWritesEveryRowAndTheFooter()
+{
+    Loan& w = *m_window;
+    const QString path = PdfPrinter(QStringLiteral("casa.pdf")).outputFileName();
+    RunPrintJob(w, *m_printer);
+    frmPrint* progress = Progress(w);
+    QVERIFY(progress);
+    QTRY_VERIFY(progress->PrintFinished() && progress->isVisible() && !progress->isModal());
+    QCOMPARE(progress->windowTitle(), QStringLiteral("Printing..."));
+    QCOMPARE(progress->lblPrintingText->text(), QStringLiteral("Printing loan Casa Grande..."));
+    QCOMPARE(progress->cmdCancel->text(), QStringLiteral("Cancel"));
+    QVERIFY((progress->frameGeometry().center() - w.frameGeometry().center()).manhattanLength() <= 4);
+    // Drawn, and up while its timer runs; the file comes when it closes.
+    QVERIFY(progress->tmrPrint->isActive() && !QApplication::overrideCursor());
+    QVERIFY(!QFile::exists(path));
+
+    QVERIFY(JobEnded());
+    QCOMPARE(Files(), QStringList{QStringLiteral("casa.pdf")});
+    QCOMPARE(PdfInfo(path, QStringLiteral("Pages")), QStringLiteral("1"));
+    const QString text = Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    for (std::size_t d = 0; d < 3; ++d) {
+        QVERIFY(!w.txtInterestRate[d]->text().isEmpty() && text.contains(w.txtInterestRate[d]->text()));
+        QVERIFY(text.contains(w.txtPayment[d]->text()));
+    }
+    for (const char* expected : {"Casa Grande", "Harbor Credit Union", "Ann Lee 555-0100"})
+        QVERIFY(text.contains(QLatin1String(expected)));
+    QCOMPARE(text.count(VersionInfo::LegalCopyright()), 1);
+    QVERIFY(MessageBox::Recorded().isEmpty());
+}
+
+void TestPrintJob::cancelPrintsNothing_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<bool>("whileDrawing");
+    QTest::newRow("waiting for the timer") << QByteArray() << false;
+    QTest::newRow("while the report is drawn") << QByteArray() << true;
+    QTest::newRow("over a file already there") << QByteArray("the comparison of last week") << false;
+}
+
+void TestPrintJob::cancelPrintsNothing()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(bool, whileDrawing);
+    const QString path = PdfPrinter(QStringLiteral("casa.pdf")).outputFileName();
+    QFile old(path);
+    if (!before.isEmpty())
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(before) == before.size() && old.flush());
+    old.close();
+    RunPrintJob(*m_window, *m_printer);
+    frmPrint* progress = Progress(*m_window);
+    QVERIFY(progress);
+    // The click waits in the queue behind the run, until the report lets
+    // pending events through.
+    if (whileDrawing)
+        QMetaObject::invokeMethod(progress->cmdCancel, &QPushButton::click, Qt::QueuedConnection);
+    else
+        QTRY_VERIFY(progress->PrintFinished());
+    if (!whileDrawing)
+        QTest::mouseClick(progress->cmdCancel, Qt::LeftButton);
+    QVERIFY(JobEnded());
+
+    QCOMPARE(Files(), before.isEmpty() ? QStringList() : QStringList{QStringLiteral("casa.pdf")});
+    if (!before.isEmpty())
+        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == before);
+    QCOMPARE(m_printer->outputFileName(), path);
+    QVERIFY(MessageBox::Recorded().isEmpty());
+}
+
+void TestPrintJob::unwritableFileIsReported_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("folder missing") << QStringLiteral("missing/casa.pdf");
+    QTest::newRow("a file where the folder should be") << QStringLiteral("plain/casa.pdf");
+    QTest::newRow("no printer and no file") << QString();
+}
+
+void TestPrintJob::unwritableFileIsReported()
+{
+    QFETCH(QString, name);
+    QVERIFY(QFile(m_folder->filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly));
+    PdfPrinter(name);
+    if (name.isEmpty())
+        m_printer->setOutputFileName(QString());
+    RunPrintJob(*m_window, *m_printer);
+
+    QVERIFY(!Progress(*m_window));
+    const QString said = name.isEmpty()
+        ? QStringLiteral("No printer is set up. To print into a PDF file, choose Print to File in the print dialog, "
+                         "or use File > Export PDF.")
+        : QStringLiteral("The PDF file ") + QDir::toNativeSeparators(m_folder->filePath(name))
+              + QStringLiteral(" could not be written. Check that its folder exists and that you may write to it.");
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList{said});
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("plain")});
+}
+
+// The print dialog keeps printing to a file, the only way to print on a
+// machine without a printer; its cancel starts nothing.
+void TestPrintJob::printCommandGoesThroughItsDialog()
+{
+    Loan& w = *m_window;
+    const QString path = m_folder->filePath(QStringLiteral("printed.pdf"));
+    QList<QPrinter*> chosen;
+    PrintDialogs::Intercept([&](QDialog& dialog) {
+        auto* print = qobject_cast<QPrintDialog*>(&dialog);
+        if (!print || !print->testOption(QAbstractPrintDialog::PrintToFile)
+            || print->testOption(QAbstractPrintDialog::PrintSelection)
+            || print->testOption(QAbstractPrintDialog::PrintPageRange))
+            return int(QDialog::Rejected);
+        chosen << print->printer();
+        print->printer()->setOutputFormat(QPrinter::PdfFormat);
+        print->printer()->setOutputFileName(path);
+        return chosen.size() == 1 ? int(QDialog::Rejected) : int(QDialog::Accepted);
+    });
+    w.mnuFilePrint->trigger();
+    QVERIFY(!Progress(w) && MessageBox::Recorded().isEmpty());
+
+    w.mnuFilePrint->trigger();
+    QVERIFY(chosen.size() == 2 && chosen[0] == chosen[1]);
+    // One job at a time.
+    QVERIFY(Progress(w) && !w.mnuFilePrint->isEnabled());
+    QVERIFY(JobEnded() && w.mnuFilePrint->isEnabled());
+    QCOMPARE(PdfInfo(path, QStringLiteral("Pages")), QStringLiteral("1"));
+}
+
+void TestPrintJob::pageSetupCarriesToTheExport()
+{
+    Loan& w = *m_window;
+    const QString path = m_folder->filePath(QStringLiteral("exported.pdf"));
+    QString caption;
+    PrintDialogs::Intercept([&](QDialog& dialog) {
+        if (auto* setup = qobject_cast<QPageSetupDialog*>(&dialog))
+            setup->printer()->setPageOrientation(QPageLayout::Portrait);
+        if (auto* file = qobject_cast<QFileDialog*>(&dialog)) {
+            caption = file->windowTitle();
+            file->selectFile(path);
+        }
+        return int(QDialog::Accepted);
+    });
+    w.mnuFilePrintSetup->trigger();
+    auto* exportPdf = w.findChild<QAction*>(QStringLiteral("mnuFileExportPdf"));
+    QVERIFY(exportPdf && exportPdf->text() == QStringLiteral("&Export PDF..."));
+    QCOMPARE(w.mnuFile->actions().indexOf(exportPdf), w.mnuFile->actions().indexOf(w.mnuFilePrint) + 1);
+    exportPdf->trigger();
+    QCOMPARE(caption, QStringLiteral("Export PDF"));
+    QVERIFY(Progress(w) && JobEnded());
+    const QStringList size = PdfInfo(path, QStringLiteral("Page size")).split(QLatin1Char(' '));
+    QVERIFY2(size.size() >= 3 && size[0].toDouble() < size[2].toDouble(), qPrintable(size.join(' ')));
+
+    // The menu shows the command in the language of the moment.
+    w.mnuToolsLanguageOpt[2]->trigger();
+    w.mnuFile->popup(QPoint());
+    w.mnuFile->hide();
+    QCOMPARE(exportPdf->text(), QStringLiteral("&Exportar a PDF..."));
+
+    // A finished job still goes out when the main window closes first.
+    exportPdf->trigger();
+    QVERIFY(Progress(w));
+    QFile::remove(path);
+    QTRY_VERIFY(Progress(w)->PrintFinished());
+    m_window.reset();
+    QVERIFY(QFile::exists(path));
+}
+
+QTEST_MAIN(TestPrintJob)
+#include "tst_printjob.moc"

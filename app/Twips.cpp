@@ -29,11 +29,6 @@ int Twips::ToPixelsX(int twips)
     return static_cast<int>(std::lround(twips / PerPixelX()));
 }
 
-int Twips::ToPixelsY(int twips)
-{
-    return static_cast<int>(std::lround(twips / PerPixelY()));
-}
-
 double Twips::PerPixelX()
 {
     return TwipsPerInch / LogicalDpiX();

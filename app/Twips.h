@@ -7,7 +7,6 @@ class Twips
 {
 public:
     static int ToPixelsX(int twips);
-    static int ToPixelsY(int twips);
     // Twips per screen pixel.
     static double PerPixelX();
     static double PerPixelY();

@@ -31,7 +31,7 @@ class Loan : public QMainWindow, public LoanForm
     LoanDocument m_document;
 
 public:
-    static constexpr int LargestAllowedRowIndex = 15;
+    static constexpr int LargestAllowedRowIndex = ScenarioData::MaxQuotes - 1;
 
     Loan();
     ~Loan() override;

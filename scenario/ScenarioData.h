@@ -10,6 +10,10 @@
 // quotes, in the units the window keeps them.
 struct ScenarioData
 {
+    // The most quote rows a window has, and so the most quotes a scenario
+    // saves and a load returns.
+    static constexpr int MaxQuotes = 16;
+
     QString LoanType;
     Money LoanAmount;
     // Months.

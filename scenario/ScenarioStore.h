@@ -14,8 +14,7 @@
 class ScenarioStore
 {
 public:
-    // The most quotes the window can show, and so the most a load returns.
-    static constexpr int MaxQuotes = 16;
+    static constexpr int MaxQuotes = ScenarioData::MaxQuotes;
 
     static QString KeyPath(const QString& name);
 

@@ -4,6 +4,7 @@
 #include "app/Language.h"
 #include "app/MessageBox.h"
 #include "engine/MoneyOverflow.h"
+#include "engine/WholeNumber.h"
 #include "scenario/FieldFormat.h"
 #include "scenario/NumberFilter.h"
 
@@ -11,7 +12,6 @@
 #include <QKeyEvent>
 
 #include <cmath>
-#include <limits>
 #include <optional>
 
 namespace {
@@ -41,10 +41,7 @@ Rule RuleOf(NumberField::Kind kind)
 // number; nothing when it leaves the 32-bit range.
 std::optional<qint32> Months(double number, bool termInMonths)
 {
-    const double whole = std::nearbyint(number) * (termInMonths ? 1 : 12);
-    if (whole < std::numeric_limits<qint32>::min() || whole > std::numeric_limits<qint32>::max())
-        return std::nullopt;
-    return static_cast<qint32>(whole);
+    return RoundedToInt32(std::nearbyint(number) * (termInMonths ? 1 : 12));
 }
 
 // The printable character a key types; a null character for editing and

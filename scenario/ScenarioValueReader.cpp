@@ -1,11 +1,11 @@
 #include "scenario/ScenarioValueReader.h"
 
 #include "engine/MoneyOverflow.h"
+#include "engine/WholeNumber.h"
 #include "scenario/RegistryAPI.h"
 #include "scenario/StoredText.h"
 
 #include <cmath>
-#include <limits>
 #include <optional>
 
 using RegistryAPI::Root;
@@ -41,10 +41,10 @@ bool ScenarioValueReader::Read(const QString& name, Money& place)
 bool ScenarioValueReader::Read(const QString& name, qint32& place)
 {
     return Take(name, place, [&name](double number) {
-        const double whole = std::nearbyint(number);
-        if (whole < std::numeric_limits<qint32>::min() || whole > std::numeric_limits<qint32>::max())
+        const std::optional<qint32> whole = RoundedToInt32(number);
+        if (!whole)
             throw ScenarioLoadError::Overflow(name);
-        return qint32(whole);
+        return *whole;
     });
 }
 

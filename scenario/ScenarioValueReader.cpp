@@ -5,7 +5,6 @@
 #include "scenario/RegistryAPI.h"
 #include "scenario/StoredText.h"
 
-#include <cmath>
 #include <optional>
 
 using RegistryAPI::Root;

@@ -1,6 +1,6 @@
 #include "scenario/LoanTypes.h"
 
-#include "langlib/Resources.h"
+#include "langlib/ResourceIds.h"
 
 #include <array>
 #include <utility>

@@ -11,6 +11,7 @@
 #include "engine/PaymentFrequency.h"
 #include "langlib/Resources.h"
 #include "print/PrintCommands.h"
+#include "scenario/ChoiceList.h"
 #include "scenario/CurrentLoanSection.h"
 #include "scenario/FieldFormat.h"
 #include "scenario/LoanTypes.h"
@@ -76,8 +77,8 @@ Loan::Loan()
     setObjectName(QStringLiteral("Loan"));
     setWindowTitle(MessageBox::ProgramTitle());
     SetupForm(this);
-    m_rows = std::make_unique<QuoteRows>(*this);
-    m_grid = std::make_unique<QuoteGrid>(*this, *m_rows);
+    m_rows = std::make_unique<QuoteRows>(*this, m_document, m_settings);
+    m_grid = std::make_unique<QuoteGrid>(*this, *this, *m_rows, m_settings, m_document);
     ConnectDocument();
     connect(&LanguageNotice::Instance(), &LanguageNotice::Bound, this, [this] {
         ApplyLanguageTexts();
@@ -108,19 +109,16 @@ void Loan::Load()
     m_grid->Arrange();
     LoadWallpaper();
     RelayoutGrid();
-    ShowDefaultNextPayment();
+    m_document.SetDefaultNextPayment();
     m_document.SetScenarioChanged(false);
 }
 
-// The fields show what the document signals, in the order it signals.
+// What the document has to say reaches the user at once, in its order.
 void Loan::ConnectDocument()
 {
-    connect(&m_document, &LoanDocument::QuoteResultsChanged, this, [this] {
-        for (int d = 0; d <= LoadedUpperIndex(); ++d)
-            RefreshQuoteRow(d);
-    });
     connect(&m_document, &LoanDocument::PaymentNoticeRequested, this,
             [] { MessageBox::Ok(Res(rsActualLessThanCalculated)); });
+    connect(&m_document, &LoanDocument::LoadFailed, this, [](const QString& message) { MessageBox::Ok(message); });
 }
 
 void Loan::BindFields()
@@ -161,7 +159,6 @@ void Loan::BindFields()
         RecalcCurrentPayment();
     });
     m_rows->SetUpRow(0);
-    cboLoanName->installEventFilter(this);
 }
 
 void Loan::ConnectCommands()
@@ -171,7 +168,6 @@ void Loan::ConnectCommands()
     for (const auto& [index, entry] : mnuToolsLanguageOpt)
         connect(entry, &QAction::triggered, this, [this, index = index] { LanguageChosen(index); });
     m_helpCommands = std::make_unique<HelpCommands>(*this);
-    connect(dtNextPayment, &QDateEdit::dateChanged, this, &Loan::NextPaymentPicked);
 }
 
 Money Loan::LoanAmount() const { return m_document.LoanAmount(); }
@@ -184,12 +180,6 @@ void Loan::MarkScenarioChanged() { m_document.MarkScenarioChanged(); }
 
 QString Loan::LoanName() const { return m_document.LoanName(); }
 void Loan::SetLoanName(const QString& name) { m_document.SetLoanName(name); }
-
-void Loan::ShowInNameBox(const QString& text)
-{
-    cboLoanName->setCurrentIndex(cboLoanName->findText(text, Qt::MatchFixedString));
-    cboLoanName->setEditText(text);
-}
 
 void Loan::SetLoanAmount(Money amount) { m_document.SetLoanAmount(amount); }
 void Loan::SetLoanTerm(qint32 term) { m_document.SetLoanTerm(term); }
@@ -226,27 +216,6 @@ bool Loan::ScenarioChanged() const { return m_document.ScenarioChanged(); }
 void Loan::SetScenarioChanged(bool changed) { m_document.SetScenarioChanged(changed); }
 bool Loan::PaymentNoticeShown() const { return m_document.PaymentNoticeShown(); }
 Settings& Loan::ProgramSettings() { return m_settings; }
-
-// Both ways of changing the picker's date end here.
-void Loan::NextPaymentPicked()
-{
-    const double picked = DayCount::FromDate(dtNextPayment->date());
-    if (picked != m_document.CurrentNextPayment())
-        MarkScenarioChanged();
-    SetCurrentNextPayment(picked);
-}
-
-// The first day of the coming month, or today when today is the first.
-void Loan::ShowDefaultNextPayment()
-{
-    SetCurrentNextPayment(Today());
-    const QDate today = dtNextPayment->date();
-    if (today.day() > 1) {
-        const QSignalBlocker quiet(dtNextPayment);
-        dtNextPayment->setDate(QDate(today.year(), today.month(), 1).addMonths(1));
-    }
-    NextPaymentPicked();
-}
 
 void Loan::LanguageChosen(int index)
 {
@@ -337,24 +306,8 @@ void Loan::ApplyLanguageTexts()
     SetTip(cmdInterest, rsCmdInterestToolTip);
     SetTip(lblWho, rsWhoToolTip);
 
-    for (int d = 0; d <= LoadedUpperIndex(); ++d)
-        ApplyRowTexts(static_cast<std::size_t>(d));
+    m_rows->ApplyTexts();
     m_helpCommands->ApplyLanguage();
-}
-
-void Loan::ApplyRowTexts(std::size_t d)
-{
-    SetTip(chkPoints[d], rsChkPointsToolTip);
-    SetTip(txtPoints[d], rsPointsToolTip);
-    SetTip(txtInterestRate[d], rsInterestRateToolTip);
-    SetTip(txtTerm[d], rsTermToolTip);
-    SetTip(cboFrequency[d], rsFrequencyToolTip);
-    SetTip(txtPandI[d], rsPandIToolTip);
-    SetTip(txtPayment[d], rsPaymentToolTip);
-    SetTip(txtActualPayment[d], rsActualPaymentToolTip);
-    SetTip(txtWho[d], rsWhoDoubleClick);
-    SetTip(txtPayoffDate[d], rsPayoffDateToolTip);
-    SetTip(txtInterest[d], rsInterestToolTip);
 }
 
 void Loan::closeEvent(QCloseEvent* event)
@@ -384,24 +337,14 @@ void Loan::StoreSettings()
     }
 }
 
-// The scenario name box selects its text on entering and takes its text as
-// the name on leaving; a name typed in clears the colour of a refused one.
-bool Loan::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == cboLoanName && event->type() == QEvent::FocusIn)
-        cboLoanName->lineEdit()->selectAll();
-    if (watched == cboLoanName && event->type() == QEvent::FocusOut)
-        CommitLoanNameEdit();
-    return QMainWindow::eventFilter(watched, event);
-}
-
 // ---- New-loan and current-loan sections, saved scenarios ----
 
 void Loan::ConnectSections()
 {
-    m_newLoanSection = std::make_unique<NewLoanSection>(*this);
-    m_currentLoanSection = std::make_unique<CurrentLoanSection>(*this);
-    m_scenarioCommands = std::make_unique<ScenarioCommands>(*this);
+    m_newLoanSection = std::make_unique<NewLoanSection>(*this, m_document);
+    m_currentLoanSection = std::make_unique<CurrentLoanSection>(*this, m_document);
+    m_scenarioCommands = std::make_unique<ScenarioCommands>(*this, *this, m_document);
+    connect(m_scenarioCommands.get(), &ScenarioCommands::RowFieldToCommit, m_rows.get(), &QuoteRows::CommitFieldEdit);
 }
 
 QString Loan::LoanType()
@@ -411,61 +354,26 @@ QString Loan::LoanType()
     else if (focusWidget() == txtLoanAmount
              && FieldFormat::IsValidNumber(txtLoanAmount->text(), txtLoanAmount->AllowedDecimals()))
         txtLoanAmount->CommitEdit();
-    const int id = LoanTypes::NameId(m_document.LoanTypeCode());
-    return id == 0 ? QString() : Res(id);
+    return m_newLoanSection->LoanTypeName();
 }
 
 // Always counts as a change, even when the type stays the same.
-void Loan::SetLoanType(const QString& name)
-{
-    m_document.ChooseLoanType(LoanTypes::CodeForName(name, Res));
-    RefreshLoanTypeText();
-}
-
-void Loan::CommitLoanNameEdit()
-{
-    SetLoanName(cboLoanName->currentText());
-    if (!ScenarioName::IsBlank(LoanName()))
-        cboLoanName->setPalette(QPalette());
-}
-
+void Loan::SetLoanType(const QString& name) { m_newLoanSection->ChooseLoanType(name); }
+void Loan::CommitLoanNameEdit() { m_scenarioCommands->CommitLoanNameEdit(); }
 QString Loan::LoanTypeCode() const { return m_document.LoanTypeCode(); }
-void Loan::SetLoanTypeCode(const QString& code) { m_document.SetLoanTypeCode(code); }
 void Loan::FillLoanTypeList() { m_newLoanSection->FillLoanTypeList(); }
 void Loan::RefreshLoanTypeText() { m_newLoanSection->RefreshLoanTypeText(); }
 
-QString Loan::CurrentFrequency() const
-{
-    return PaymentFrequency(CurrentFrequencyCode()).Name(Res);
-}
-
-void Loan::SetCurrentFrequency(const QString& name)
-{
-    m_document.SetCurrentFrequencyCode(PaymentFrequency::CodeForName(name, Res));
-}
-
-QString Loan::CurrentActualFrequency() const
-{
-    return PaymentFrequency(CurrentActualFrequencyCode()).Name(Res);
-}
-
-void Loan::SetCurrentActualFrequency(const QString& name)
-{
-    m_document.SetCurrentActualFrequencyCode(PaymentFrequency::CodeForName(name, Res));
-}
-
+QString Loan::CurrentFrequency() const { return m_currentLoanSection->FrequencyName(); }
+void Loan::SetCurrentFrequency(const QString& name) { m_currentLoanSection->ChooseFrequency(name); }
+QString Loan::CurrentActualFrequency() const { return m_currentLoanSection->ActualFrequencyName(); }
+void Loan::SetCurrentActualFrequency(const QString& name) { m_currentLoanSection->ChooseActualFrequency(name); }
 QString Loan::CurrentFrequencyCode() const { return m_document.CurrentFrequencyCode(); }
 QString Loan::CurrentActualFrequencyCode() const { return m_document.CurrentActualFrequencyCode(); }
-
-void Loan::SetCurrentFrequencyCodes(const QString& scheduled, const QString& actual)
-{
-    m_document.SetCurrentFrequencyCodes(scheduled, actual);
-}
 
 void Loan::RecalcCurrentPayment() { m_document.RecalcCurrentPayment(); }
 void Loan::RecalcCurrentPayoff() { m_document.RecalcCurrentPayoff(); }
 void Loan::RefreshFrequencyTexts() { m_currentLoanSection->RefreshFrequencyTexts(); }
-void Loan::ShowMissingCurrentInputs() { m_currentLoanSection->ShowMissingInputs(); }
 
 bool Loan::SaveScenario() { return m_scenarioCommands->SaveScenario(); }
 void Loan::LoadScenario() { m_scenarioCommands->LoadScenario(); }
@@ -479,15 +387,9 @@ void Loan::RefillLanguageLists()
 {
     if (cboLoanName->count() > 0)
         FillLoanNameList();
-    cboLoanType->clear();
-    FillLoanTypeList();
-    RefreshLoanTypeText();
-    for (QComboBox* list : {cboCurPaymentFrequency, cboActPaymentFrequency}) {
-        list->clear();
-        FillFrequencyList(list);
-    }
-    RefreshFrequencyTexts();
-    RefillRowFrequencyLists();
+    m_newLoanSection->RefillLoanTypeList();
+    m_currentLoanSection->RefillFrequencyLists();
+    m_rows->RefillFrequencyLists();
 }
 
 // ---- Quote rows, the grid and the sorts ----
@@ -495,7 +397,6 @@ void Loan::RefillLanguageLists()
 quint16 Loan::R(quint16 row) const { return m_document.Order().R(row); }
 qint32 Loan::SortMode() const { return m_document.Order().SortMode(); }
 QuoteOrder& Loan::Order() { return m_document.Order(); }
-void Loan::ResetSortOrder() { m_document.Order().ResetToNatural(); }
 
 void Loan::ShowFinancePoints(int d) { m_rows->ShowFinancePoints(d); }
 void Loan::ShowPoints(int d) { m_rows->ShowPoints(d); }
@@ -510,9 +411,7 @@ void Loan::ShowInterest(int d) { m_rows->ShowInterest(d); }
 void Loan::ShowWho(int d) { m_rows->ShowWho(d); }
 void Loan::RefreshQuoteRow(int d) { m_rows->RefreshQuoteRow(d); }
 void Loan::ClearQuoteRow(int d) { m_rows->ClearQuoteRow(d); }
-void Loan::CommitRowFieldEdit(QWidget* field) { m_rows->CommitFieldEdit(field); }
-void Loan::FillFrequencyList(QComboBox* list) { QuoteRows::FillFrequencyList(list); }
-void Loan::RefillRowFrequencyLists() { m_rows->RefillFrequencyLists(LoadedUpperIndex()); }
+void Loan::FillFrequencyList(QComboBox* list) { ChoiceList::Fill(list, PaymentFrequency::Names(Res)); }
 
 int Loan::LoadedUpperIndex() const { return m_grid->LoadedUpperIndex(); }
 void Loan::LoadRowsUpTo(int upperIndex) { m_grid->LoadRowsUpTo(upperIndex); }

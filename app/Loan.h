@@ -72,8 +72,6 @@ public:
     void SetCurrentActualPayment(Money payment);
     double CurrentNextPayment() const;
     void SetCurrentNextPayment(double date);
-    // The first day of the coming month, or today when today is the first.
-    void ShowDefaultNextPayment();
     Money CurrentPandI() const;
     void SetCurrentPandI(Money pandI);
     Money CurrentPayment() const;
@@ -105,17 +103,11 @@ public:
     // What leaving the name box does: its text becomes the name, and a
     // usable name clears the colour of a refused one.
     void CommitLoanNameEdit();
-    // Shows the text in the name box with the list's entry of that name
-    // current, so that leaving the box does not pick that entry again.
-    void ShowInNameBox(const QString& text);
     // The loan type by its name in the active language, held as its code.
     // Reading it first takes over a name or loan amount still being typed.
     QString LoanType();
     void SetLoanType(const QString& name);
     QString LoanTypeCode() const;
-    // A saved code as it is: nothing marked, nothing shown until
-    // RefreshLoanTypeText.
-    void SetLoanTypeCode(const QString& code);
     void FillLoanTypeList();
     void RefreshLoanTypeText();
 
@@ -127,15 +119,9 @@ public:
     void SetCurrentActualFrequency(const QString& name);
     QString CurrentFrequencyCode() const;
     QString CurrentActualFrequencyCode() const;
-    // Saved codes as they are: nothing marked, nothing shown until
-    // RefreshFrequencyTexts.
-    void SetCurrentFrequencyCodes(const QString& scheduled, const QString& actual);
     void RecalcCurrentPayment();
     void RecalcCurrentPayoff();
     void RefreshFrequencyTexts();
-    // The highlight of missing scheduled-payment inputs, for values set
-    // without recomputing the payment (a loaded scenario).
-    void ShowMissingCurrentInputs();
 
     // False when nothing was saved; the reason has been shown.
     bool SaveScenario();
@@ -151,8 +137,6 @@ public:
     // 1 natural order, 2 least interest, 3 soonest payoff.
     qint32 SortMode() const;
     QuoteOrder& Order();
-    // Natural order again, as after a scenario is loaded.
-    void ResetSortOrder();
 
     // Row d shows the quote R(d) holds; each writes its field from it.
     void ShowFinancePoints(int d);
@@ -170,15 +154,9 @@ public:
     void RefreshQuoteRow(int d);
     // Empties every field of row d; the quote keeps its values.
     void ClearQuoteRow(int d);
-    // Commits a row field that has no edit cycle of its own (finance-points
-    // box, frequency list, lender text) without leaving it.
-    void CommitRowFieldEdit(QWidget* field);
     // Adds the frequency names to an empty list; a list with entries is
     // left alone.
     void FillFrequencyList(QComboBox* list);
-    // After a language change: every row's list in the new language, showing
-    // its quote's frequency.
-    void RefillRowFrequencyLists();
 
     // Highest row index whose fields exist.
     int LoadedUpperIndex() const;
@@ -195,7 +173,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Load();
@@ -203,10 +180,8 @@ private:
     void BindFields();
     void ConnectCommands();
     void LanguageChosen(int index);
-    void NextPaymentPicked();
     bool QueryUnload();
     void StoreSettings();
-    void ApplyRowTexts(std::size_t d);
     QString TermUnit() const;
 
     Settings m_settings;

@@ -4,6 +4,7 @@
 #include "app/Twips.h"
 #include "app/WhoField.h"
 #include "scenario/FieldFormat.h"
+#include "sheet/RowColumn.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,17 +27,6 @@
 #include <algorithm>
 
 namespace {
-
-// Planned widths of the row fields, in twips.
-constexpr int PointsBoxWidth = 300;
-constexpr int PointsWidth = 900;
-constexpr int RateWidth = 1050;
-constexpr int TermWidth = 750;
-constexpr int FrequencyWidth = 1650;
-constexpr int MoneyWidth = 1350;
-constexpr int PayoffDateWidth = 1425;
-constexpr int InterestWidth = 1500;
-constexpr int WhoWidth = 2700;
 
 // Planned widths of the section fields, in twips.
 constexpr int NameWidth = 2700;
@@ -308,14 +298,10 @@ std::vector<QWidget*> LoanForm::RowFields(std::size_t d) const
 
 void LoanForm::ArrangeGrid()
 {
-    // Widths in the order of RowFields.
-    constexpr int widths[] = {PointsBoxWidth, PointsWidth, RateWidth,      TermWidth,
-                              FrequencyWidth, MoneyWidth,  MoneyWidth,     MoneyWidth,
-                              PayoffDateWidth, InterestWidth, WhoWidth};
     const int rowHeight = cboFrequency[0]->sizeHint().height();
     int left = 0;
-    for (std::size_t column = 0; column < std::size(widths); ++column) {
-        const int width = Twips::ToPixelsX(widths[column]);
+    for (std::size_t column = 0; column < RowColumn::Count; ++column) {
+        const int width = Twips::ToPixelsX(RowColumn::All()[column].Twips);
         for (std::size_t d = 0; d < chkPoints.size(); ++d)
             Place(RowFields(d)[column], left, static_cast<int>(d) * rowHeight, width, rowHeight);
         left += width;

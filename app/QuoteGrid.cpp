@@ -1,14 +1,18 @@
 #include "app/QuoteGrid.h"
 
 #include "app/Language.h"
-#include "app/Loan.h"
+#include "app/LoanForm.h"
 #include "app/MessageBox.h"
+#include "scenario/LoanDocument.h"
+#include "scenario/ScenarioData.h"
+#include "scenario/Settings.h"
 #include "sheet/QuoteRows.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLayout>
+#include <QMainWindow>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -20,6 +24,7 @@
 namespace {
 
 constexpr int QuoteBlock = 10;
+constexpr int LargestRowIndex = ScenarioData::MaxQuotes - 1;
 
 // The user sees only the finished arrangement: a window on screen stops
 // painting while rows and sizes change and paints once at the end. A window
@@ -52,31 +57,35 @@ void SetHeight(QWidget* control, int height)
 
 } // namespace
 
-QuoteGrid::QuoteGrid(Loan& loan, QuoteRows& rows)
-    : m_loan(loan)
+QuoteGrid::QuoteGrid(QMainWindow& window, LoanForm& form, QuoteRows& rows, Settings& settings,
+                     LoanDocument& document)
+    : m_window(window)
+    , m_form(form)
     , m_rows(rows)
+    , m_settings(settings)
+    , m_document(document)
 {
-    QScrollBar* scrollBar = m_loan.vsbLoans;
+    QScrollBar* scrollBar = m_form.vsbLoans;
     // While the thumb is dragged the canvas follows it pixel by pixel; the
     // value, and with it the snap to a whole row, changes on release.
     scrollBar->setTracking(false);
     connect(scrollBar, &QScrollBar::valueChanged, this, &QuoteGrid::ScrollChanged);
     connect(scrollBar, &QScrollBar::sliderMoved, this, &QuoteGrid::MoveCanvas);
     connect(&m_rows, &QuoteRows::RowEntered, this, &QuoteGrid::RowEntered);
-    m_loan.picScroll->installEventFilter(this);
-    m_loan.centralWidget()->installEventFilter(this);
+    m_form.picScroll->installEventFilter(this);
+    m_window.centralWidget()->installEventFilter(this);
 }
 
 int QuoteGrid::DisplayedUpperIndex() const
 {
-    return m_loan.ProgramSettings().DisplayedUpperIndex;
+    return m_settings.DisplayedUpperIndex;
 }
 
 void QuoteGrid::Arrange()
 {
-    m_loan.ArrangeGrid();
-    m_rowHeight = std::max(1, m_loan.cboFrequency[0]->height());
-    m_loan.vsbLoans->setSingleStep(m_rowHeight);
+    m_form.ArrangeGrid();
+    m_rowHeight = std::max(1, m_form.cboFrequency[0]->height());
+    m_form.vsbLoans->setSingleStep(m_rowHeight);
 }
 
 void QuoteGrid::Relayout()
@@ -84,27 +93,27 @@ void QuoteGrid::Relayout()
     const int displayed = DisplayedUpperIndex();
     if (displayed == m_laidOutUpperIndex)
         return;
-    const FrozenWindow frozen(&m_loan);
+    const FrozenWindow frozen(&m_window);
     CreateRowsUpTo(displayed);
     ResizeGridBy((displayed - m_laidOutUpperIndex) * m_rowHeight);
     GrowQuotes(m_laidOutUpperIndex, std::max(displayed, m_loadedUpperIndex));
     m_laidOutUpperIndex = displayed;
 
     ResetScrollBar();
-    m_loan.centralWidget()->update();
+    m_window.centralWidget()->update();
 }
 
 void QuoteGrid::LoadRowsUpTo(int upperIndex)
 {
-    const FrozenWindow frozen(&m_loan);
-    GrowQuotes(m_loadedUpperIndex, std::min(upperIndex, Loan::LargestAllowedRowIndex));
+    const FrozenWindow frozen(&m_window);
+    GrowQuotes(m_loadedUpperIndex, std::min(upperIndex, LargestRowIndex));
     CreateRowsUpTo(upperIndex);
     ResetScrollBar();
 }
 
 void QuoteGrid::CreateRowsUpTo(int upperIndex)
 {
-    const int last = std::min(upperIndex, Loan::LargestAllowedRowIndex);
+    const int last = std::min(upperIndex, LargestRowIndex);
     while (m_loadedUpperIndex < last)
         CreateRow(++m_loadedUpperIndex);
 }
@@ -113,22 +122,22 @@ void QuoteGrid::CreateRowsUpTo(int upperIndex)
 // What's-this texts row 0 has at this moment.
 void QuoteGrid::CreateRow(int i)
 {
-    m_loan.AddRowFields();
-    const std::vector<QWidget*> above = m_loan.RowFields(static_cast<std::size_t>(i - 1));
-    const std::vector<QWidget*> first = m_loan.RowFields(0);
-    const std::vector<QWidget*> fields = m_loan.RowFields(static_cast<std::size_t>(i));
-    const int pitch = m_loan.cboFrequency[i - 1]->height();
+    m_form.AddRowFields();
+    const std::vector<QWidget*> above = m_form.RowFields(static_cast<std::size_t>(i - 1));
+    const std::vector<QWidget*> first = m_form.RowFields(0);
+    const std::vector<QWidget*> fields = m_form.RowFields(static_cast<std::size_t>(i));
+    const int pitch = m_form.cboFrequency[i - 1]->height();
     for (std::size_t column = 0; column < fields.size(); ++column) {
         fields[column]->setGeometry(above[column]->geometry().translated(0, pitch));
         fields[column]->setToolTip(first[column]->toolTip());
         fields[column]->setWhatsThis(first[column]->whatsThis());
         fields[column]->show();
     }
-    QWidget* canvas = m_loan.picCanvas;
-    SetHeight(canvas, canvas->height() + m_loan.cboFrequency[i]->height());
+    QWidget* canvas = m_form.picCanvas;
+    SetHeight(canvas, canvas->height() + m_form.cboFrequency[i]->height());
 
     // Tab goes through the new row right after the row above it.
-    QWidget* previous = m_loan.txtWho[i - 1];
+    QWidget* previous = m_form.txtWho[i - 1];
     for (QWidget* field : m_rows.InputFields(i)) {
         QWidget::setTabOrder(previous, field);
         previous = field;
@@ -141,11 +150,11 @@ void QuoteGrid::CreateRow(int i)
 void QuoteGrid::AppendRow()
 {
     GrowQuotes(m_loadedUpperIndex, m_loadedUpperIndex + 1);
-    if (m_loadedUpperIndex >= Loan::LargestAllowedRowIndex)
+    if (m_loadedUpperIndex >= LargestRowIndex)
         return;
     CreateRow(++m_loadedUpperIndex);
     SetScrollRange();
-    ScrollChanged(m_loan.vsbLoans->value());
+    ScrollChanged(m_form.vsbLoans->value());
 }
 
 void QuoteGrid::RowEntered(int d)
@@ -157,7 +166,7 @@ void QuoteGrid::RowEntered(int d)
 
 void QuoteGrid::BringIntoView(int i)
 {
-    QScrollBar* scrollBar = m_loan.vsbLoans;
+    QScrollBar* scrollBar = m_form.vsbLoans;
     const double top = static_cast<double>(scrollBar->value()) / m_rowHeight;
     if (top > i)
         scrollBar->setValue(m_rowHeight * i);
@@ -172,16 +181,16 @@ void QuoteGrid::GrowQuotes(int from, int to)
         return;
     const int blocks = (to - from + QuoteBlock - 1) / QuoteBlock;
     const std::size_t count = static_cast<std::size_t>(from + blocks * QuoteBlock + 1);
-    m_loan.Document().GrowQuotes(count);
+    m_document.GrowQuotes(count);
 }
 
 // The viewport, the scroll bar beside it and so the window change by the
 // height of the rows shown or no longer shown at once.
 void QuoteGrid::ResizeGridBy(int pixels)
 {
-    SetHeight(m_loan.picScroll, m_loan.picScroll->height() + pixels);
-    SetHeight(m_loan.vsbLoans, m_loan.vsbLoans->height() + pixels);
-    m_loan.fraGrid->setFixedHeight(m_loan.fraGrid->minimumHeight() + pixels);
+    SetHeight(m_form.picScroll, m_form.picScroll->height() + pixels);
+    SetHeight(m_form.vsbLoans, m_form.vsbLoans->height() + pixels);
+    m_form.fraGrid->setFixedHeight(m_form.fraGrid->minimumHeight() + pixels);
     FitWindow();
 }
 
@@ -189,17 +198,17 @@ void QuoteGrid::ResizeGridBy(int pixels)
 // one not yet shown gets it when it is shown.
 void QuoteGrid::FitWindow()
 {
-    if (!m_loan.isVisible())
+    if (!m_window.isVisible())
         return;
-    m_loan.centralWidget()->layout()->activate();
-    m_loan.layout()->activate();
-    m_loan.resize(m_loan.sizeHint());
+    m_window.centralWidget()->layout()->activate();
+    m_window.layout()->activate();
+    m_window.resize(m_window.sizeHint());
 }
 
 // One page is all the rows shown at once; the rows below them are the range.
 void QuoteGrid::SetScrollRange()
 {
-    QScrollBar* scrollBar = m_loan.vsbLoans;
+    QScrollBar* scrollBar = m_form.vsbLoans;
     const int displayed = DisplayedUpperIndex();
     scrollBar->setMaximum(std::max(0, m_loadedUpperIndex - displayed) * m_rowHeight);
     scrollBar->setPageStep((displayed + 1) * m_rowHeight);
@@ -208,7 +217,7 @@ void QuoteGrid::SetScrollRange()
 void QuoteGrid::ResetScrollBar()
 {
     SetScrollRange();
-    m_loan.vsbLoans->setValue(0);
+    m_form.vsbLoans->setValue(0);
     ScrollChanged(0);
 }
 
@@ -216,7 +225,7 @@ void QuoteGrid::ResetScrollBar()
 // nearer one, an exact half to the even row.
 void QuoteGrid::ScrollChanged(int value)
 {
-    QScrollBar* scrollBar = m_loan.vsbLoans;
+    QScrollBar* scrollBar = m_form.vsbLoans;
     if (scrollBar->maximum() == 0) {
         scrollBar->setEnabled(false);
         MoveCanvas(0);
@@ -233,8 +242,8 @@ void QuoteGrid::ScrollChanged(int value)
 
 void QuoteGrid::MoveCanvas(int value)
 {
-    QWidget* canvas = m_loan.picCanvas;
-    const QRect inside = m_loan.picScroll->contentsRect();
+    QWidget* canvas = m_form.picCanvas;
+    const QRect inside = m_form.picScroll->contentsRect();
     canvas->move(inside.left(), inside.top() - value);
     // Rows scrolled out of the viewport must not paint over its frame.
     canvas->setMask(QRect(0, value, canvas->width(), inside.height()));
@@ -242,27 +251,27 @@ void QuoteGrid::MoveCanvas(int value)
 
 void QuoteGrid::LoadWallpaper()
 {
-    Settings& settings = m_loan.ProgramSettings();
+    Settings& settings = m_settings;
     const int error = m_wallpaper.Load(settings.Wallpaper);
     if (error != Wallpaper::NoError) {
         MessageBox::Ok(Wallpaper::FailureText(error, settings.Wallpaper,
                                               [](int id) { return Language::LoadResString(id); }));
         settings.Wallpaper.clear();
     }
-    m_loan.centralWidget()->update();
+    m_window.centralWidget()->update();
 }
 
 // The wheel over the rows scrolls the rows; the window's background carries
 // the wallpaper.
 bool QuoteGrid::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_loan.picScroll && event->type() == QEvent::Wheel) {
-        QCoreApplication::sendEvent(m_loan.vsbLoans, event);
+    if (watched == m_form.picScroll && event->type() == QEvent::Wheel) {
+        QCoreApplication::sendEvent(m_form.vsbLoans, event);
         return true;
     }
-    if (watched == m_loan.centralWidget() && event->type() == QEvent::Paint
-        && !m_loan.ProgramSettings().Wallpaper.isEmpty()) {
-        QPainter painter(m_loan.centralWidget());
+    if (watched == m_window.centralWidget() && event->type() == QEvent::Paint
+        && !m_settings.Wallpaper.isEmpty()) {
+        QPainter painter(m_window.centralWidget());
         m_wallpaper.Tile(painter, static_cast<QPaintEvent*>(event)->rect());
     }
     return QObject::eventFilter(watched, event);

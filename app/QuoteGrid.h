@@ -4,8 +4,11 @@
 
 #include <QObject>
 
-class Loan;
+class LoanDocument;
+class LoanForm;
+class QMainWindow;
 class QuoteRows;
+class Settings;
 
 // The grid of quote rows inside the main window: row 0 packed under its
 // headings, the viewport sized to the rows shown at once, further rows made
@@ -17,7 +20,7 @@ class QuoteGrid : public QObject
     Q_OBJECT
 
 public:
-    QuoteGrid(Loan& loan, QuoteRows& rows);
+    QuoteGrid(QMainWindow& window, LoanForm& form, QuoteRows& rows, Settings& settings, LoanDocument& document);
 
     // Once, while the window loads: row 0, the headings, the viewport one row
     // high, the scroll bar beside it.
@@ -55,8 +58,11 @@ private:
     void ScrollChanged(int value);
     void MoveCanvas(int value);
 
-    Loan& m_loan;
+    QMainWindow& m_window;
+    LoanForm& m_form;
     QuoteRows& m_rows;
+    Settings& m_settings;
+    LoanDocument& m_document;
     Wallpaper m_wallpaper;
 
     int m_laidOutUpperIndex = 0;

@@ -20,6 +20,14 @@ QVector<PaymentFrequency> PaymentFrequency::All()
              PaymentFrequency(Kind::Biweekly), PaymentFrequency(Kind::Quadweekly) };
 }
 
+QStringList PaymentFrequency::Names(const TextLookup& text)
+{
+    QStringList names;
+    for (const PaymentFrequency& frequency : All())
+        names.append(text(frequency.NameId()));
+    return names;
+}
+
 QString PaymentFrequency::CodeForName(const QString& name, const TextLookup& text)
 {
     for (const PaymentFrequency& frequency : All()) {

@@ -3,6 +3,7 @@
 #include "engine/Money.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <functional>
@@ -24,6 +25,8 @@ public:
 
     // The four known frequencies in the order frequency lists show them.
     static QVector<PaymentFrequency> All();
+    // Their names in the same order.
+    static QStringList Names(const TextLookup& text);
     // The code whose name in the active language is exactly `name`, or the
     // empty code when no name matches.
     static QString CodeForName(const QString& name, const TextLookup& text);

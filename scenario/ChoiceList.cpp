@@ -2,10 +2,35 @@
 
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QSignalBlocker>
 
 void ChoiceList::Select(QComboBox* list, const QString& text)
 {
     list->setCurrentIndex(list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void ChoiceList::Fill(QComboBox* list, const QStringList& names)
+{
+    if (list->count() > 0)
+        return;
+    const QString shown = list->currentText();
+    const QSignalBlocker quiet(list);
+    list->addItems(names);
+    list->setCurrentIndex(list->findText(shown));
+    if (list->isEditable())
+        list->setEditText(shown);
+}
+
+void ChoiceList::Refill(QComboBox* list, const QStringList& names)
+{
+    list->clear();
+    Fill(list, names);
+}
+
+void ChoiceList::ShowText(QComboBox* list, const QString& text)
+{
+    list->setCurrentIndex(list->findText(text, Qt::MatchFixedString));
+    list->setEditText(text);
 }
 
 bool ChoiceList::IsOpening(const QEvent* event)

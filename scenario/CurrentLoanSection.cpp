@@ -1,6 +1,6 @@
 #include "scenario/CurrentLoanSection.h"
 
-#include "app/Loan.h"
+#include "app/LoanForm.h"
 #include "engine/DayCount.h"
 #include "engine/PaymentFrequency.h"
 #include "scenario/ChoiceList.h"
@@ -13,24 +13,31 @@
 #include <QEvent>
 #include <QSignalBlocker>
 
-CurrentLoanSection::CurrentLoanSection(Loan& window)
-    : m_window(window)
-    , m_document(window.Document())
+CurrentLoanSection::CurrentLoanSection(LoanForm& form, LoanDocument& document)
+    : m_form(form)
+    , m_document(document)
 {
-    for (QComboBox* list : {window.cboCurPaymentFrequency, window.cboActPaymentFrequency})
+    for (QComboBox* list : {form.cboCurPaymentFrequency, form.cboActPaymentFrequency})
         list->installEventFilter(this);
-    connect(window.cboCurPaymentFrequency, &QComboBox::activated, this,
+    connect(form.cboCurPaymentFrequency, &QComboBox::activated, this,
             &CurrentLoanSection::ScheduledFrequencyChosen);
-    connect(window.cboActPaymentFrequency, &QComboBox::activated, this,
+    connect(form.cboActPaymentFrequency, &QComboBox::activated, this,
             &CurrentLoanSection::ActualFrequencyChosen);
-    connect(&m_document, &LoanDocument::Changed, this, &CurrentLoanSection::Show);
-    connect(&m_document, &LoanDocument::CurrentPaymentInputsChecked, this, &CurrentLoanSection::ShowPaymentInputs);
+    connect(form.dtNextPayment, &QDateEdit::dateChanged, this, &CurrentLoanSection::NextPaymentPicked);
+    connect(&document, &LoanDocument::Changed, this, &CurrentLoanSection::Show);
+    connect(&document, &LoanDocument::CurrentPaymentInputsChecked, this, &CurrentLoanSection::ShowPaymentInputs);
+    connect(&document, &LoanDocument::ScenarioApplying, this, &CurrentLoanSection::FillFrequencyLists);
+    connect(&document, &LoanDocument::ScenarioApplied, this, [this] {
+        RefreshFrequencyTexts();
+        ShowMissingInputs();
+    });
+    connect(&document, &LoanDocument::Cleared, this, &CurrentLoanSection::ClearFrequencyLists);
 }
 
 void CurrentLoanSection::Show(LoanDocument::Value value)
 {
     using Value = LoanDocument::Value;
-    Loan& w = m_window;
+    LoanForm& w = m_form;
     const LoanDocument& d = m_document;
     switch (value) {
     case Value::CurrentLoanAmount:
@@ -107,21 +114,35 @@ void CurrentLoanSection::ShowMissingInputs()
         else
             FieldColour::Clear(input);
     };
-    show(m_window.txtCurLoanAmount, noAmount);
-    show(m_window.txtCurLoanTerm, noTerm);
-    show(m_window.txtCurInterestRate, noRate);
+    show(m_form.txtCurLoanAmount, noAmount);
+    show(m_form.txtCurLoanTerm, noTerm);
+    show(m_form.txtCurInterestRate, noRate);
 }
 
 void CurrentLoanSection::RefreshFrequencyTexts()
 {
-    ShowFrequencyText(m_window.cboCurPaymentFrequency, m_document.CurrentFrequencyCode());
-    ShowFrequencyText(m_window.cboActPaymentFrequency, m_document.CurrentActualFrequencyCode());
+    ShowFrequencyText(m_form.cboCurPaymentFrequency, m_document.CurrentFrequencyCode());
+    ShowFrequencyText(m_form.cboActPaymentFrequency, m_document.CurrentActualFrequencyCode());
+}
+
+void CurrentLoanSection::RefillFrequencyLists()
+{
+    ClearFrequencyLists();
+    FillFrequencyLists();
+    RefreshFrequencyTexts();
 }
 
 void CurrentLoanSection::FillFrequencyLists()
 {
-    m_window.FillFrequencyList(m_window.cboCurPaymentFrequency);
-    m_window.FillFrequencyList(m_window.cboActPaymentFrequency);
+    const QStringList names = PaymentFrequency::Names(m_document.Texts());
+    ChoiceList::Fill(m_form.cboCurPaymentFrequency, names);
+    ChoiceList::Fill(m_form.cboActPaymentFrequency, names);
+}
+
+void CurrentLoanSection::ClearFrequencyLists()
+{
+    m_form.cboCurPaymentFrequency->clear();
+    m_form.cboActPaymentFrequency->clear();
 }
 
 void CurrentLoanSection::ShowFrequencyText(QComboBox* list, const QString& code)
@@ -131,26 +152,53 @@ void CurrentLoanSection::ShowFrequencyText(QComboBox* list, const QString& code)
         list->clear();
         return;
     }
-    m_window.FillFrequencyList(list);
-    ChoiceList::Select(list, frequency.Name([this](qint32 id) { return m_document.LoadResString(id); }));
+    ChoiceList::Fill(list, PaymentFrequency::Names(m_document.Texts()));
+    ChoiceList::Select(list, frequency.Name(m_document.Texts()));
+}
+
+QString CurrentLoanSection::FrequencyName() const
+{
+    return PaymentFrequency(m_document.CurrentFrequencyCode()).Name(m_document.Texts());
+}
+
+void CurrentLoanSection::ChooseFrequency(const QString& name)
+{
+    m_document.SetCurrentFrequencyCode(PaymentFrequency::CodeForName(name, m_document.Texts()));
+}
+
+QString CurrentLoanSection::ActualFrequencyName() const
+{
+    return PaymentFrequency(m_document.CurrentActualFrequencyCode()).Name(m_document.Texts());
+}
+
+void CurrentLoanSection::ChooseActualFrequency(const QString& name)
+{
+    m_document.SetCurrentActualFrequencyCode(
+        PaymentFrequency::CodeForName(name, m_document.Texts()));
 }
 
 void CurrentLoanSection::ScheduledFrequencyChosen()
 {
-    const QString chosen = m_window.cboCurPaymentFrequency->currentText();
-    if (chosen != m_window.CurrentFrequency())
-        m_window.SetCurrentFrequency(chosen);
+    const QString chosen = m_form.cboCurPaymentFrequency->currentText();
+    if (chosen != FrequencyName())
+        ChooseFrequency(chosen);
     m_document.RecalcCurrentPayment();
     m_document.RecalcCurrentPayoff();
 }
 
 void CurrentLoanSection::ActualFrequencyChosen()
 {
-    const QString chosen = m_window.cboActPaymentFrequency->currentText();
-    if (chosen != m_window.CurrentActualFrequency())
-        m_window.SetCurrentActualFrequency(chosen);
+    const QString chosen = m_form.cboActPaymentFrequency->currentText();
+    if (chosen != ActualFrequencyName())
+        ChooseActualFrequency(chosen);
     m_document.RecalcCurrentPayment();
     m_document.RecalcCurrentPayoff();
+}
+
+// Both ways of changing the picker's date end here.
+void CurrentLoanSection::NextPaymentPicked()
+{
+    m_document.SetCurrentNextPayment(DayCount::FromDate(m_form.dtNextPayment->date()));
 }
 
 bool CurrentLoanSection::eventFilter(QObject* watched, QEvent* event)

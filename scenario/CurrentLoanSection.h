@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-class Loan;
+class LoanForm;
 class QComboBox;
 
 // The current-loan section of the window: its fields show the document's
@@ -17,13 +17,20 @@ class CurrentLoanSection : public QObject
     Q_OBJECT
 
 public:
-    explicit CurrentLoanSection(Loan& window);
+    CurrentLoanSection(LoanForm& form, LoanDocument& document);
 
     // Highlights amount, term and rate where missing, as the scheduled
     // payment's computation does, without computing it.
     void ShowMissingInputs();
     // Both lists show the names of their stored codes.
     void RefreshFrequencyTexts();
+    // Both lists in the language bound now, showing their codes' names.
+    void RefillFrequencyLists();
+    // The frequencies by their names in the active language.
+    QString FrequencyName() const;
+    void ChooseFrequency(const QString& name);
+    QString ActualFrequencyName() const;
+    void ChooseActualFrequency(const QString& name);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -37,7 +44,9 @@ private:
     void ShowFrequencyText(QComboBox* list, const QString& code);
     void ScheduledFrequencyChosen();
     void ActualFrequencyChosen();
+    void NextPaymentPicked();
+    void ClearFrequencyLists();
 
-    Loan& m_window;
+    LoanForm& m_form;
     LoanDocument& m_document;
 };

@@ -1,10 +1,13 @@
 #include "scenario/LoanDocument.h"
 
 #include "engine/Annuity.h"
+#include "engine/DayCount.h"
 #include "engine/MoneyOverflow.h"
 #include "engine/PaymentFrequency.h"
 #include "engine/PayoffSimulation.h"
 #include "langlib/ResourceIds.h"
+
+#include <QDate>
 
 #include <stdexcept>
 
@@ -57,6 +60,7 @@ void LoanDocument::ChooseLoanType(const QString& code)
 {
     m_loanTypeCode = code;
     MarkScenarioChanged();
+    emit Changed(Value::LoanType);
 }
 
 // Every quote starts from the loan amount, also those that have no row yet.
@@ -287,4 +291,135 @@ ScenarioData LoanDocument::Collect() const
                             quote->FrequencyCode(), quote->ActualPayment(), quote->Who()});
     }
     return data;
+}
+
+void LoanDocument::SetDefaultNextPayment()
+{
+    QDate date = DayCount::ToDate(Today());
+    if (date.day() > 1)
+        date = QDate(date.year(), date.month(), 1).addMonths(1);
+    SetCurrentNextPayment(DayCount::FromDate(date));
+}
+
+void LoanDocument::Apply(const LoadedScenario& loaded)
+{
+    emit ScenarioApplying(static_cast<int>(loaded.Data.Quotes.size()));
+    SetCurrentBalance(Money());
+    SetCurrentActualPayment(Money());
+    ApplyNewLoan(loaded);
+    ApplyCurrentLoan(loaded);
+    ApplyQuotes(loaded);
+    emit ScenarioApplied();
+    SetScenarioChanged(false);
+}
+
+void LoanDocument::ApplyNewLoan(const LoadedScenario& loaded)
+{
+    const ScenarioData& data = loaded.Data;
+    SetLoanTypeCode(data.LoanType);
+    Take(loaded.Failure(ScenarioField::LoanAmount), [&] { SetLoanAmount(data.LoanAmount); });
+    Take(loaded.Failure(ScenarioField::LoanTerm), [&] { SetLoanTerm(data.LoanTerm); });
+    Take(loaded.Failure(ScenarioField::EscrowTaxes), [&] { SetEscrowTaxes(data.EscrowTaxes); });
+    Take(loaded.Failure(ScenarioField::EscrowInsurance), [&] { SetEscrowInsurance(data.EscrowInsurance); });
+}
+
+void LoanDocument::ApplyCurrentLoan(const LoadedScenario& loaded)
+{
+    const ScenarioData& data = loaded.Data;
+    Take(loaded.Failure(ScenarioField::CurrentLoanAmount), [&] { SetCurrentLoanAmount(data.CurrentLoanAmount); });
+    Take(loaded.Failure(ScenarioField::CurrentTerm), [&] { SetCurrentTerm(data.CurrentTerm); });
+    Take(loaded.Failure(ScenarioField::CurrentInterestRate),
+         [&] { SetCurrentInterestRate(data.CurrentInterestRate); });
+    Take(loaded.Failure(ScenarioField::CurrentBalance), [&] { SetCurrentBalance(data.CurrentBalance); });
+    SetCurrentFrequencyCodes(data.CurrentFrequency, data.CurrentActualFrequency);
+    Take(loaded.Failure(ScenarioField::CurrentNextPayment), [&] { SetCurrentNextPayment(data.CurrentNextPayment); });
+    Take(loaded.Failure(ScenarioField::CurrentPayment), [&] { SetCurrentPayment(data.CurrentPayment); });
+    Take(loaded.Failure(ScenarioField::CurrentActualPayment),
+         [&] { SetCurrentActualPayment(data.CurrentActualPayment); });
+}
+
+void LoanDocument::ApplyQuotes(const LoadedScenario& loaded)
+{
+    const int count = static_cast<int>(loaded.Data.Quotes.size());
+    GrowQuotes(static_cast<std::size_t>(count));
+    m_order.ResetToNatural();
+    for (int index = 0; index < static_cast<int>(Quotes.size()); ++index) {
+        if (index < count) {
+            ApplyQuote(loaded, index);
+        } else {
+            EmptyQuote(*Quotes[static_cast<std::size_t>(index)]);
+            emit QuoteEmptied(index);
+        }
+    }
+}
+
+// The term is set before the rate, so a saved term is never replaced by the
+// default term a quote takes when it first gets a rate.
+void LoanDocument::ApplyQuote(const LoadedScenario& loaded, int index)
+{
+    CLoan& quote = *Quotes[static_cast<std::size_t>(index)];
+    const ScenarioQuote& saved = loaded.Data.Quotes[index];
+    quote.SetTerm(0);
+    quote.SetPoints(0);
+    quote.SetInterestRate(0);
+    quote.SetFinancePoints(false);
+    Take(loaded.Failure(index, QuoteField::ActualPayment), [&] { quote.SetActualPayment(saved.ActualPayment); });
+    Take(loaded.Failure(index, QuoteField::Term), [&] { quote.SetTerm(saved.Term); });
+    quote.SetFinancePoints(saved.FinancePoints);
+    Take(loaded.Failure(index, QuoteField::Points), [&] { quote.SetPoints(saved.Points); });
+    Take(loaded.Failure(index, QuoteField::InterestRate), [&] { quote.SetInterestRate(saved.InterestRate); });
+    quote.SetFrequencyCode(saved.FrequencyCode);
+    quote.SetWho(saved.Who);
+    emit QuoteApplied(index);
+}
+
+template <typename Set>
+void LoanDocument::Take(const ScenarioLoadError* failure, Set set)
+{
+    if (failure)
+        emit LoadFailed(failure->Message());
+    else
+        set();
+}
+
+// The rate goes first: with no payment left to compute, clearing the actual
+// payment cannot raise it again.
+void LoanDocument::EmptyQuote(CLoan& quote)
+{
+    quote.SetInterestRate(0);
+    quote.SetPoints(0);
+    quote.SetFinancePoints(false);
+    quote.SetTerm(0);
+    quote.SetFrequencyCode(QString());
+    quote.SetActualPayment(Money());
+    quote.SetWho(QString());
+}
+
+// The actual frequency is emptied too: it may hold a code of its own when the
+// scheduled one was never set.
+void LoanDocument::Clear()
+{
+    SetLoanName(QString());
+    ChooseLoanType(QString());
+    SetLoanAmount(Money());
+    SetLoanTerm(0);
+    SetEscrowTaxes(Money());
+    SetEscrowInsurance(Money());
+    SetCurrentLoanAmount(Money());
+    SetCurrentTerm(0);
+    SetCurrentInterestRate(0);
+    SetCurrentBalance(Money());
+    SetCurrentFrequencyCode(QString());
+    SetCurrentActualFrequencyCode(QString());
+    SetCurrentPayment(Money());
+    SetCurrentActualPayment(Money());
+    RecalcCurrentPayment();
+    SetDefaultNextPayment();
+    SetCurrentPayoffDate(0);
+    SetCurrentAmountLeft(Money());
+    SetCurrentInterestLeft(Money());
+    for (const auto& quote : Quotes)
+        EmptyQuote(*quote);
+    emit Cleared();
+    SetScenarioChanged(false);
 }

@@ -3,6 +3,7 @@
 #include "engine/CLoan.h"
 #include "engine/LoanHost.h"
 #include "engine/Money.h"
+#include "scenario/LoadedScenario.h"
 #include "scenario/ScenarioData.h"
 #include "sheet/QuoteOrder.h"
 
@@ -45,6 +46,7 @@ public:
         CurrentPayoffDate,
         CurrentFrequency,
         CurrentActualFrequency,
+        LoanType,
     };
 
     // The text of a string id in the active language, and today's day count.
@@ -60,6 +62,7 @@ public:
     Money EscrowMonthly() const override { return m_escrowMonthly; }
     double Today() const override;
     QString LoadResString(int id) const override;
+    const TextLookup& Texts() const { return m_text; }
     // Asks the views for the notice and remembers that it was given.
     void ShowPaymentNotice() override;
     void MarkScenarioChanged() override { m_scenarioChanged = true; }
@@ -139,9 +142,21 @@ public:
     // Quotes up to count, also for rows not made yet.
     void GrowQuotes(std::size_t count);
     QuoteOrder& Order() { return m_order; }
+    const QuoteOrder& Order() const { return m_order; }
+
     // The values a saved scenario holds.
     ScenarioData Collect() const;
-    const QuoteOrder& Order() const { return m_order; }
+    // Takes a loaded scenario over through the setters in a fixed order, so
+    // every value shows and every figure that depends on it is recomputed. A
+    // value that failed to convert is reported where it comes and keeps what
+    // it had. The quotes come back in natural order; quotes the scenario does
+    // not hold are emptied, so nothing of the scenario shown before survives
+    // into the next save.
+    void Apply(const LoadedScenario& loaded);
+    // Nothing entered, the next payment on its default date, nothing to save.
+    void Clear();
+    // The first day of the coming month, or today when today is the first.
+    void SetDefaultNextPayment();
 
 signals:
     // The value was set; its view shows it.
@@ -151,6 +166,20 @@ signals:
     void PaymentNoticeRequested();
     // The scheduled payment was asked for: the inputs it lacks may differ.
     void CurrentPaymentInputsChecked();
+
+    // A scenario of that many quotes is about to be applied: the views make
+    // their rows and fill their lists.
+    void ScenarioApplying(int quoteCount);
+    // A stored value could not be taken over; the message says which.
+    void LoadFailed(const QString& message);
+    // The quote of that index, in natural order, holds its saved values.
+    void QuoteApplied(int index);
+    // The quote of that index holds nothing now.
+    void QuoteEmptied(int index);
+    // Every value has been applied: lists show the names of their codes.
+    void ScenarioApplied();
+    // Clear has emptied every value.
+    void Cleared();
 
 private:
     // Stores a scenario value, marking the scenario changed when it differs.
@@ -163,6 +192,14 @@ private:
     }
 
     bool HasCurrentLoan() const;
+    void ApplyNewLoan(const LoadedScenario& loaded);
+    void ApplyCurrentLoan(const LoadedScenario& loaded);
+    void ApplyQuotes(const LoadedScenario& loaded);
+    void ApplyQuote(const LoadedScenario& loaded, int index);
+    // Runs set unless the value failed to load, which is reported instead.
+    template <typename Set>
+    void Take(const ScenarioLoadError* failure, Set set);
+    static void EmptyQuote(CLoan& quote);
     void ShowNoCurrentPayoff(qint32 reason);
 
     TextLookup m_text;

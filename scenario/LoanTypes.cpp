@@ -18,14 +18,6 @@ const std::array<std::pair<const char*, int>, 6> Table = {{
 
 } // namespace
 
-QVector<QString> LoanTypes::Codes()
-{
-    QVector<QString> codes;
-    for (const auto& [code, id] : Table)
-        codes << QLatin1String(code);
-    return codes;
-}
-
 int LoanTypes::NameId(const QString& code)
 {
     for (const auto& [entry, id] : Table) {
@@ -33,6 +25,14 @@ int LoanTypes::NameId(const QString& code)
             return id;
     }
     return 0;
+}
+
+QStringList LoanTypes::Names(const TextLookup& text)
+{
+    QStringList names;
+    for (const auto& [code, id] : Table)
+        names.append(text(id));
+    return names;
 }
 
 QString LoanTypes::CodeForName(const QString& name, const TextLookup& text)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <QVector>
+#include <QStringList>
 
 #include <functional>
 
@@ -15,8 +15,8 @@ public:
     // Looks up a text of the active language by string id.
     using TextLookup = std::function<QString(int)>;
 
-    // The codes in the order the list shows their names.
-    static QVector<QString> Codes();
+    // The names in the order the list shows them.
+    static QStringList Names(const TextLookup& text);
     // String id of the code's name; 0 for any other code.
     static int NameId(const QString& code);
     // The code whose name in the active language is exactly `name`; the empty

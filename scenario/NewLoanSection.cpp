@@ -1,6 +1,6 @@
 #include "scenario/NewLoanSection.h"
 
-#include "app/Loan.h"
+#include "app/LoanForm.h"
 #include "scenario/ChoiceList.h"
 #include "scenario/FieldFormat.h"
 #include "scenario/LoanTypes.h"
@@ -9,71 +9,93 @@
 #include <QEvent>
 #include <QLineEdit>
 
-NewLoanSection::NewLoanSection(Loan& window)
-    : m_window(window)
+NewLoanSection::NewLoanSection(LoanForm& form, LoanDocument& document)
+    : m_form(form)
+    , m_document(document)
 {
-    window.cboLoanType->installEventFilter(this);
-    connect(window.cboLoanType, &QComboBox::activated, this, &NewLoanSection::TypeChosen);
-    connect(&window.Document(), &LoanDocument::Changed, this, &NewLoanSection::Show);
+    form.cboLoanType->installEventFilter(this);
+    connect(form.cboLoanType, &QComboBox::activated, this, &NewLoanSection::TypeChosen);
+    connect(&document, &LoanDocument::Changed, this, &NewLoanSection::Show);
+    connect(&document, &LoanDocument::ScenarioApplying, this, &NewLoanSection::FillLoanTypeList);
+    connect(&document, &LoanDocument::ScenarioApplied, this, &NewLoanSection::RefreshLoanTypeText);
 }
 
 void NewLoanSection::Show(LoanDocument::Value value)
 {
     using Value = LoanDocument::Value;
-    Loan& w = m_window;
+    LoanForm& f = m_form;
     switch (value) {
     case Value::LoanName:
-        w.ShowInNameBox(w.LoanName());
+        ChoiceList::ShowText(f.cboLoanName, m_document.LoanName());
+        break;
+    case Value::LoanType:
+        RefreshLoanTypeText();
         break;
     case Value::LoanAmount:
-        w.txtLoanAmount->ShowValue();
+        f.txtLoanAmount->ShowValue();
         break;
     case Value::LoanTerm:
-        w.txtLoanTerm->ShowValue();
+        f.txtLoanTerm->ShowValue();
         break;
     case Value::EscrowTaxes:
-        w.txtAnnualTaxes->ShowValue();
+        f.txtAnnualTaxes->ShowValue();
         break;
     case Value::EscrowInsurance:
-        w.txtAnnualInsurance->ShowValue();
+        f.txtAnnualInsurance->ShowValue();
         break;
     case Value::EscrowMonthly:
-        w.txtMonthlyEscrow->setText(FieldFormat::Currency(w.EscrowMonthly()));
+        f.txtMonthlyEscrow->setText(FieldFormat::Currency(m_document.EscrowMonthly()));
         break;
     default:
         break;
     }
 }
 
+// The first name added would otherwise be taken for the user's choice.
 void NewLoanSection::FillLoanTypeList()
 {
-    QComboBox* list = m_window.cboLoanType;
+    QComboBox* list = m_form.cboLoanType;
     if (list->count() > 0)
         return;
-    for (const QString& code : LoanTypes::Codes())
-        list->addItem(m_window.LoadResString(LoanTypes::NameId(code)));
-    // The first name added would otherwise be taken for the user's choice.
-    ChoiceList::Select(list, m_window.LoanType());
+    ChoiceList::Fill(list, LoanTypes::Names(m_document.Texts()));
+    ChoiceList::Select(list, LoanTypeName());
 }
 
 void NewLoanSection::RefreshLoanTypeText()
 {
-    if (m_window.LoanTypeCode().isEmpty()) {
-        m_window.cboLoanType->clear();
+    if (m_document.LoanTypeCode().isEmpty()) {
+        m_form.cboLoanType->clear();
         return;
     }
     FillLoanTypeList();
-    ChoiceList::Select(m_window.cboLoanType, m_window.LoanType());
+    ChoiceList::Select(m_form.cboLoanType, LoanTypeName());
+}
+
+void NewLoanSection::RefillLoanTypeList()
+{
+    m_form.cboLoanType->clear();
+    FillLoanTypeList();
+    RefreshLoanTypeText();
+}
+
+QString NewLoanSection::LoanTypeName() const
+{
+    const int id = LoanTypes::NameId(m_document.LoanTypeCode());
+    return id == 0 ? QString() : m_document.LoadResString(id);
+}
+
+void NewLoanSection::ChooseLoanType(const QString& name)
+{
+    m_document.ChooseLoanType(LoanTypes::CodeForName(name, m_document.Texts()));
 }
 
 // Choosing the type already shown changes nothing.
 void NewLoanSection::TypeChosen()
 {
-    const QString chosen = m_window.cboLoanType->currentText();
-    if (chosen == m_window.LoanType())
+    const QString chosen = m_form.cboLoanType->currentText();
+    if (chosen == LoanTypeName())
         return;
-    m_window.SetLoanType(chosen);
-    m_window.SetScenarioChanged(true);
+    ChooseLoanType(chosen);
 }
 
 bool NewLoanSection::eventFilter(QObject* watched, QEvent* event)

@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-class Loan;
+class LoanForm;
 
 // The new-loan section of the window: its fields show the document's new
 // loan as the document signals it, and the loan type list is filled in the
@@ -15,13 +15,19 @@ class NewLoanSection : public QObject
     Q_OBJECT
 
 public:
-    explicit NewLoanSection(Loan& window);
+    NewLoanSection(LoanForm& form, LoanDocument& document);
 
     // Adds the six names when the list is empty; a filled list is left as it
     // is, in whatever language filled it.
     void FillLoanTypeList();
     // Shows the name of the stored code, or an empty list for no code.
     void RefreshLoanTypeText();
+    // The list in the language bound now, showing the stored code's name.
+    void RefillLoanTypeList();
+    // The name of the stored code in the active language; empty for none.
+    QString LoanTypeName() const;
+    // A type chosen by its name: always a change, even the same one again.
+    void ChooseLoanType(const QString& name);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,5 +36,6 @@ private:
     void Show(LoanDocument::Value value);
     void TypeChosen();
 
-    Loan& m_window;
+    LoanForm& m_form;
+    LoanDocument& m_document;
 };

@@ -1,20 +1,22 @@
 #include "scenario/ScenarioCommands.h"
 
 #include "app/CMouse.h"
-#include "app/Loan.h"
+#include "app/LoanForm.h"
 #include "app/MessageBox.h"
 #include "langlib/Resources.h"
 #include "scenario/FieldColour.h"
 #include "scenario/RegistryAPI.h"
 #include "scenario/ScenarioName.h"
 #include "scenario/ScenarioStore.h"
-#include "scenario/ScenarioTransfer.h"
+#include "scenario/ChoiceList.h"
+#include "scenario/LoanDocument.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 #include <algorithm>
@@ -33,34 +35,49 @@ bool IsDropDownKey(const QEvent* event)
 
 } // namespace
 
-ScenarioCommands::ScenarioCommands(Loan& window)
+ScenarioCommands::ScenarioCommands(QWidget& window, LoanForm& form, LoanDocument& document)
     : m_window(window)
+    , m_form(form)
+    , m_document(document)
 {
-    connect(window.mnuFileNew, &QAction::triggered, this, &ScenarioCommands::NewCommand);
-    connect(window.mnuFileSave, &QAction::triggered, this, &ScenarioCommands::SaveCommand);
-    connect(window.mnuFileDelete, &QAction::triggered, this, &ScenarioCommands::DeleteCommand);
-    connect(window.cboLoanName, &QComboBox::activated, this, &ScenarioCommands::NameSelected);
-    window.cboLoanName->installEventFilter(this);
+    connect(form.mnuFileNew, &QAction::triggered, this, &ScenarioCommands::NewCommand);
+    connect(form.mnuFileSave, &QAction::triggered, this, &ScenarioCommands::SaveCommand);
+    connect(form.mnuFileDelete, &QAction::triggered, this, &ScenarioCommands::DeleteCommand);
+    connect(form.cboLoanName, &QComboBox::activated, this, &ScenarioCommands::NameSelected);
+    connect(&document, &LoanDocument::Cleared, this, [this] { FieldColour::Clear(m_form.cboLoanName); });
+    form.cboLoanName->installEventFilter(this);
     // Completing a typed name to a saved one that begins alike would save
     // the new scenario over that one.
-    window.cboLoanName->setCompleter(nullptr);
+    form.cboLoanName->setCompleter(nullptr);
+}
+
+QString ScenarioCommands::Text(int id) const
+{
+    return m_document.LoadResString(id);
+}
+
+void ScenarioCommands::CommitLoanNameEdit()
+{
+    m_document.SetLoanName(m_form.cboLoanName->currentText());
+    if (!ScenarioName::IsBlank(m_document.LoanName()))
+        m_form.cboLoanName->setPalette(QPalette());
 }
 
 bool ScenarioCommands::SaveScenario()
 {
-    const QString name = m_window.LoanName();
+    const QString name = m_document.LoanName();
     switch (ScenarioName::Check(name)) {
     case ScenarioName::Verdict::Blank:
-        MessageBox::Ok(m_window.LoadResString(rsInvalidSaveName));
+        MessageBox::Ok(Text(rsInvalidSaveName));
         return false;
     case ScenarioName::Verdict::Refused:
-        MessageBox::Ok(m_window.LoadResString(rsUnusableSaveName) + name);
+        MessageBox::Ok(Text(rsUnusableSaveName) + name);
         RequireName();
         return false;
     case ScenarioName::Verdict::Valid:
         break;
     }
-    const ScenarioData data = m_window.Document().Collect();
+    const ScenarioData data = m_document.Collect();
     try {
         CMouse mouse;
         mouse.SetPointer(Qt::WaitCursor);
@@ -69,7 +86,7 @@ bool ScenarioCommands::SaveScenario()
         MessageBox::Ok(error.description());
         return false;
     }
-    m_window.SetScenarioChanged(false);
+    m_document.SetScenarioChanged(false);
     return true;
 }
 
@@ -79,19 +96,19 @@ void ScenarioCommands::LoadScenario()
     try {
         CMouse mouse;
         mouse.SetPointer(Qt::WaitCursor);
-        loaded = ScenarioStore::Load(m_window.LoanName());
+        loaded = ScenarioStore::Load(m_document.LoanName());
     } catch (const RegistryAPI::Error& error) {
         MessageBox::Ok(error.description());
         return;
     }
-    ScenarioTransfer(m_window).Apply(loaded);
+    m_document.Apply(loaded);
 }
 
 bool ScenarioCommands::DeleteScenario()
 {
-    const QString name = m_window.LoanName();
+    const QString name = m_document.LoanName();
     if (ScenarioName::IsBlank(name)) {
-        MessageBox::Ok(m_window.LoadResString(rsInvalidDeleteName));
+        MessageBox::Ok(Text(rsInvalidDeleteName));
         return true;
     }
     try {
@@ -107,58 +124,26 @@ bool ScenarioCommands::DeleteScenario()
 
 void ScenarioCommands::ClearScenario()
 {
-    Loan& w = m_window;
-    w.SetLoanName(QString());
-    FieldColour::Clear(w.cboLoanName);
-    w.SetLoanType(QString());
-    w.cboLoanType->clear();
-    w.SetLoanAmount(Money());
-    w.SetLoanTerm(0);
-    w.SetEscrowTaxes(Money());
-    w.SetEscrowInsurance(Money());
-    w.SetCurrentLoanAmount(Money());
-    w.SetCurrentTerm(0);
-    w.SetCurrentInterestRate(0);
-    w.SetCurrentBalance(Money());
-    // The actual frequency too: it may hold a code of its own when the
-    // scheduled one was never set.
-    w.SetCurrentFrequency(QString());
-    w.SetCurrentActualFrequency(QString());
-    w.cboCurPaymentFrequency->clear();
-    w.cboActPaymentFrequency->clear();
-    w.SetCurrentPayment(Money());
-    w.SetCurrentActualPayment(Money());
-    w.RecalcCurrentPayment();
-
-    w.ShowDefaultNextPayment();
-
-    w.SetCurrentPayoffDate(0);
-    w.SetCurrentAmountLeft(Money());
-    w.SetCurrentInterestLeft(Money());
-    for (const auto& quote : w.Quotes)
-        ScenarioTransfer::EmptyQuote(*quote);
-    for (int d = 0; d <= w.LoadedUpperIndex(); ++d)
-        w.ClearQuoteRow(d);
-    w.SetScenarioChanged(false);
+    m_document.Clear();
 }
 
 void ScenarioCommands::FillLoanNameList()
 {
-    QComboBox* list = m_window.cboLoanName;
+    QComboBox* list = m_form.cboLoanName;
     const QString typed = list->currentText();
     list->clear();
-    list->addItem(m_window.LoadResString(rsLTNewGT));
+    list->addItem(Text(rsLTNewGT));
     list->addItems(ScenarioStore::Names());
-    m_window.ShowInNameBox(typed);
+    ChoiceList::ShowText(list, typed);
 }
 
 bool ScenarioCommands::ResolveUnsavedChanges()
 {
-    if (!m_window.ScenarioChanged())
+    if (!m_document.ScenarioChanged())
         return true;
     switch (AskToSaveChanges()) {
     case QMessageBox::Yes:
-        if (ScenarioName::IsBlank(m_window.LoanName())) {
+        if (ScenarioName::IsBlank(m_document.LoanName())) {
             RequireName();
             return false;
         }
@@ -172,50 +157,49 @@ bool ScenarioCommands::ResolveUnsavedChanges()
 
 QMessageBox::StandardButton ScenarioCommands::AskToSaveChanges()
 {
-    const QString name = m_window.LoanName();
-    const QString title = m_window.LoadResString(rsSaveChanges);
+    const QString name = m_document.LoanName();
+    const QString title = Text(rsSaveChanges);
     const QString question =
         name.isEmpty() ? title
-                       : m_window.LoadResString(rsSaveChangesTo) + name + m_window.LoadResString(rsQuestionMark);
+                       : Text(rsSaveChangesTo) + name + Text(rsQuestionMark);
     return MessageBox::Question(question, title, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
 void ScenarioCommands::RequireName()
 {
-    FieldColour::Mark(m_window.cboLoanName, FieldColour::Required);
-    m_window.cboLoanName->setFocus();
+    FieldColour::Mark(m_form.cboLoanName, FieldColour::Required);
+    m_form.cboLoanName->setFocus();
 }
 
 bool ScenarioCommands::CommitPendingEdit()
 {
-    Loan& w = m_window;
-    QWidget* focus = w.focusWidget();
+    QWidget* focus = m_window.focusWidget();
     if (auto* field = qobject_cast<NumberField*>(focus))
         return field->CommitEdit();
-    if (focus == w.cboLoanName)
-        w.CommitLoanNameEdit();
-    else if (focus == w.dtNextPayment)
-        w.dtNextPayment->interpretText();
-    else if (focus == w.cboCurPaymentFrequency)
-        w.RecalcCurrentPayment();
+    if (focus == m_form.cboLoanName)
+        CommitLoanNameEdit();
+    else if (focus == m_form.dtNextPayment)
+        m_form.dtNextPayment->interpretText();
+    else if (focus == m_form.cboCurPaymentFrequency)
+        m_document.RecalcCurrentPayment();
     else
-        w.CommitRowFieldEdit(focus);
+        emit RowFieldToCommit(focus);
     return true;
 }
 
 void ScenarioCommands::NewCommand()
 {
     FillLoanNameList();
-    m_window.cboLoanName->setCurrentIndex(0);
+    m_form.cboLoanName->setCurrentIndex(0);
     NameSelected(0);
-    m_window.cboLoanName->setFocus();
+    m_form.cboLoanName->setFocus();
 }
 
 void ScenarioCommands::SaveCommand()
 {
     if (!CommitPendingEdit())
         return;
-    if (ScenarioName::IsBlank(m_window.cboLoanName->currentText())) {
+    if (ScenarioName::IsBlank(m_form.cboLoanName->currentText())) {
         RequireName();
         return;
     }
@@ -224,22 +208,21 @@ void ScenarioCommands::SaveCommand()
 
 void ScenarioCommands::DeleteCommand()
 {
-    Loan& w = m_window;
-    if (ScenarioName::IsBlank(w.LoanName()) && w.ScenarioChanged()) {
+        if (ScenarioName::IsBlank(m_document.LoanName()) && m_document.ScenarioChanged()) {
         ClearScenario();
-        w.cboLoanName->setFocus();
+        m_form.cboLoanName->setFocus();
         return;
     }
     const QString question =
-        w.LoadResString(rsDeleteLoan) + w.LoanName() + w.LoadResString(rsQuestionMark);
-    if (MessageBox::Question(question, w.LoadResString(rsConfirmLoanDelete), QMessageBox::Yes | QMessageBox::No)
+        Text(rsDeleteLoan) + m_document.LoanName() + Text(rsQuestionMark);
+    if (MessageBox::Question(question, Text(rsConfirmLoanDelete), QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
         return;
     if (!DeleteScenario())
         return;
     ClearScenario();
     FillLoanNameList();
-    w.cboLoanName->setFocus();
+    m_form.cboLoanName->setFocus();
 }
 
 // A save that fails keeps the changes, and with them the scenario shown.
@@ -248,25 +231,30 @@ void ScenarioCommands::DeleteCommand()
 // when the question takes the focus, and a Yes saves under that name.
 void ScenarioCommands::NameSelected(int index)
 {
-    Loan& w = m_window;
-    const QString selected = w.cboLoanName->itemText(index);
-    w.SetLoanName(w.LoanName());
+        const QString selected = m_form.cboLoanName->itemText(index);
+    m_document.SetLoanName(m_document.LoanName());
     if (!ResolveUnsavedChanges()) {
-        w.SetLoanName(w.LoanName());
+        m_document.SetLoanName(m_document.LoanName());
         return;
     }
-    if (selected == w.LoadResString(rsLTNewGT)) {
+    if (selected == Text(rsLTNewGT)) {
         ClearScenario();
         return;
     }
-    w.SetLoanName(selected);
+    m_document.SetLoanName(selected);
     if (ScenarioStore::Exists(selected))
         LoadScenario();
 }
 
+// The name box selects its text on entering and takes its text as the name
+// on leaving; the saved names are read anew whenever the list may open.
 bool ScenarioCommands::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress || IsDropDownKey(event))
+    if (event->type() == QEvent::FocusIn)
+        m_form.cboLoanName->lineEdit()->selectAll();
+    else if (event->type() == QEvent::FocusOut)
+        CommitLoanNameEdit();
+    else if (event->type() == QEvent::MouseButtonPress || IsDropDownKey(event))
         FillLoanNameList();
     return QObject::eventFilter(watched, event);
 }

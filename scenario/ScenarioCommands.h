@@ -3,7 +3,8 @@
 #include <QMessageBox>
 #include <QObject>
 
-class Loan;
+class LoanDocument;
+class LoanForm;
 class QWidget;
 
 // Saved scenarios as the window offers them: the name list, the File menu's
@@ -14,7 +15,8 @@ class ScenarioCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit ScenarioCommands(Loan& window);
+    // The window is asked for its focused field.
+    ScenarioCommands(QWidget& window, LoanForm& form, LoanDocument& document);
 
     // False when nothing was saved: a blank or refused name, or a registry
     // failure; each is shown to the user and the window keeps its data.
@@ -33,6 +35,13 @@ public:
     // Stores the value being typed into the focused field as if the user had
     // left it; false when the typed text was refused.
     bool CommitPendingEdit();
+    // What leaving the name box does: its text becomes the name, and a
+    // usable name clears the colour of a refused one.
+    void CommitLoanNameEdit();
+
+signals:
+    // A field of a quote row has the focus and holds what it shows.
+    void RowFieldToCommit(QWidget* field);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +53,9 @@ private:
     void NameSelected(int index);
     QMessageBox::StandardButton AskToSaveChanges();
     void RequireName();
+    QString Text(int id) const;
 
-    Loan& m_window;
+    QWidget& m_window;
+    LoanForm& m_form;
+    LoanDocument& m_document;
 };

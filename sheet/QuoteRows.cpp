@@ -1,13 +1,15 @@
 #include "sheet/QuoteRows.h"
 
-#include "app/Language.h"
-#include "app/Loan.h"
+#include "app/LoanForm.h"
 #include "engine/CLoan.h"
 #include "engine/PaymentFrequency.h"
-#include "langlib/Resources.h"
+#include "langlib/ResourceIds.h"
+#include "scenario/ChoiceList.h"
 #include "scenario/FieldColour.h"
 #include "scenario/FieldFormat.h"
 #include "scenario/ResultReason.h"
+#include "scenario/Settings.h"
+#include "sheet/RowColumn.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,9 +19,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QTimer>
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -76,40 +78,66 @@ bool IsUpOrDown(const QEvent* event)
 
 } // namespace
 
-QuoteRows::QuoteRows(Loan& loan)
-    : m_loan(loan)
+QuoteRows::QuoteRows(LoanForm& form, LoanDocument& document, const Settings& settings)
+    : m_form(form)
+    , m_document(document)
+    , m_settings(settings)
 {
-    connect(m_loan.Timer1, &QTimer::timeout, this, &QuoteRows::Timer1Fired);
-    connect(m_loan.cmdPayoffDate, &QPushButton::clicked, this, &QuoteRows::SortByPayoff);
-    connect(m_loan.cmdInterest, &QPushButton::clicked, this, &QuoteRows::SortByInterest);
+    connect(form.Timer1, &QTimer::timeout, this, &QuoteRows::Timer1Fired);
+    connect(form.cmdPayoffDate, &QPushButton::clicked, this, &QuoteRows::SortByPayoff);
+    connect(form.cmdInterest, &QPushButton::clicked, this, &QuoteRows::SortByInterest);
+    connect(&document, &LoanDocument::QuoteResultsChanged, this, [this] {
+        for (int d = 0; d <= LastRow(); ++d)
+            RefreshQuoteRow(d);
+    });
+    // The rows follow the quotes' natural order while a scenario is applied.
+    connect(&document, &LoanDocument::QuoteApplied, this, [this](int index) {
+        if (index > LastRow())
+            return;
+        FillFrequencyList(index);
+        ShowQuoteRow(index);
+    });
+    connect(&document, &LoanDocument::QuoteEmptied, this, [this](int index) {
+        if (index <= LastRow())
+            ClearQuoteRow(index);
+    });
+    connect(&document, &LoanDocument::Cleared, this, [this] {
+        for (int d = 0; d <= LastRow(); ++d)
+            ClearQuoteRow(d);
+    });
 }
 
 CLoan& QuoteRows::Quote(int d) const
 {
-    return *m_loan.Quotes[m_loan.R(static_cast<quint16>(d))];
+    return *m_document.Quotes[m_document.Order().R(static_cast<quint16>(d))];
 }
 
 int QuoteRows::LastRow() const
 {
-    return m_loan.LoadedUpperIndex();
+    return static_cast<int>(m_form.chkPoints.size()) - 1;
 }
 
 std::vector<QWidget*> QuoteRows::InputFields(int d) const
 {
-    return {m_loan.chkPoints[d],    m_loan.txtPoints[d],        m_loan.txtInterestRate[d], m_loan.txtTerm[d],
-            m_loan.cboFrequency[d], m_loan.txtActualPayment[d], m_loan.txtWho[d]};
+    const std::vector<QWidget*> fields = m_form.RowFields(static_cast<std::size_t>(d));
+    std::vector<QWidget*> inputs;
+    for (std::size_t column = 0; column < RowColumn::Count; ++column) {
+        if (RowColumn::All()[column].Input)
+            inputs.push_back(fields[column]);
+    }
+    return inputs;
 }
 
 void QuoteRows::SetUpRow(int d)
 {
-    for (QLineEdit* result : {m_loan.txtPandI[d], m_loan.txtPayment[d], m_loan.txtPayoffDate[d],
-                              m_loan.txtInterest[d]})
+    for (QLineEdit* result : {m_form.txtPandI[d], m_form.txtPayment[d], m_form.txtPayoffDate[d],
+                              m_form.txtInterest[d]})
         ShowAsResult(result);
 
     BindNumberFields(d);
-    connect(m_loan.chkPoints[d], &QCheckBox::clicked, this,
+    connect(m_form.chkPoints[d], &QCheckBox::clicked, this,
             [this, d](bool ticked) { FinancePointsClicked(d, ticked); });
-    connect(m_loan.cboFrequency[d], qOverload<int>(&QComboBox::activated), this,
+    connect(m_form.cboFrequency[d], qOverload<int>(&QComboBox::activated), this,
             [this, d] { FrequencyLeft(d); });
 
     for (QWidget* field : InputFields(d)) {
@@ -123,39 +151,39 @@ void QuoteRows::SetUpRow(int d)
 void QuoteRows::BindNumberFields(int d)
 {
     auto quote = [this, d]() -> CLoan& { return Quote(d); };
-    m_loan.txtPoints[d]->BindNumber([quote] { return quote().Points(); },
+    m_form.txtPoints[d]->BindNumber([quote] { return quote().Points(); },
                                     [this, d](double points) { PointsLeft(d, points); });
-    m_loan.txtInterestRate[d]->BindNumber([quote] { return quote().InterestRate(); },
+    m_form.txtInterestRate[d]->BindNumber([quote] { return quote().InterestRate(); },
                                           [this, d](double rate) { RateLeft(d, rate); });
-    m_loan.txtTerm[d]->BindTerm([quote] { return quote().Term(); }, [this, d](qint32 term) { TermLeft(d, term); },
-                                [this] { return m_loan.ProgramSettings().TermInMonths; });
-    m_loan.txtActualPayment[d]->BindMoney([quote] { return quote().ActualPayment(); },
+    m_form.txtTerm[d]->BindTerm([quote] { return quote().Term(); }, [this, d](qint32 term) { TermLeft(d, term); },
+                                [this] { return m_settings.TermInMonths; });
+    m_form.txtActualPayment[d]->BindMoney([quote] { return quote().ActualPayment(); },
                                           [this, d](Money payment) { ActualPaymentLeft(d, payment); });
 }
 
 void QuoteRows::ShowFinancePoints(int d)
 {
-    m_loan.chkPoints[d]->setChecked(Quote(d).FinancePoints());
+    m_form.chkPoints[d]->setChecked(Quote(d).FinancePoints());
 }
 
 void QuoteRows::ShowPoints(int d)
 {
-    m_loan.txtPoints[d]->ShowValue();
+    m_form.txtPoints[d]->ShowValue();
 }
 
 void QuoteRows::ShowInterestRate(int d)
 {
-    m_loan.txtInterestRate[d]->ShowValue();
+    m_form.txtInterestRate[d]->ShowValue();
 }
 
 void QuoteRows::ShowTerm(int d)
 {
-    m_loan.txtTerm[d]->ShowValue();
+    m_form.txtTerm[d]->ShowValue();
 }
 
 void QuoteRows::ShowFrequency(int d)
 {
-    QComboBox* list = m_loan.cboFrequency[d];
+    QComboBox* list = m_form.cboFrequency[d];
     const QString name = Quote(d).Frequency();
     if (name.isEmpty()) {
         list->clear();
@@ -169,7 +197,7 @@ void QuoteRows::ShowFrequency(int d)
 void QuoteRows::ShowPandI(int d)
 {
     CLoan& quote = Quote(d);
-    QLineEdit* field = m_loan.txtPandI[d];
+    QLineEdit* field = m_form.txtPandI[d];
     field->setText(FieldFormat::Currency(OrNothing([&quote] { return quote.PandI(); })));
     ResultReason::Show(field, field->text().isEmpty() ? PandIReason(d) : 0);
 }
@@ -180,7 +208,7 @@ qint32 QuoteRows::PandIReason(int d) const
 {
     const CLoan& quote = Quote(d);
     const bool frequencyKnown = PaymentFrequency(quote.FrequencyCode()).IsKnown();
-    if (!frequencyKnown && !m_loan.cboFrequency[d]->currentText().isEmpty())
+    if (!frequencyKnown && !m_form.cboFrequency[d]->currentText().isEmpty())
         return rsReasonUnknownFrequency;
     if (quote.InterestRate() == 0)
         return 0;
@@ -196,22 +224,22 @@ void QuoteRows::ShowPayment(int d)
     if (quote.Forced()) {
         HighlightRaised(d);
         ShowActualPayment(d);
-        if (!m_loan.Timer1->isActive())
-            m_loan.Timer1->start();
+        if (!m_form.Timer1->isActive())
+            m_form.Timer1->start();
     }
-    m_loan.txtPayment[d]->setText(FieldFormat::Currency(payment));
+    m_form.txtPayment[d]->setText(FieldFormat::Currency(payment));
 }
 
 void QuoteRows::ShowActualPayment(int d)
 {
-    m_loan.txtActualPayment[d]->ShowValue();
+    m_form.txtActualPayment[d]->ShowValue();
 }
 
 // A payoff that never comes, or one beyond what money can count, has no date.
 void QuoteRows::ShowPayoffDate(int d)
 {
     CLoan& quote = Quote(d);
-    QLineEdit* field = m_loan.txtPayoffDate[d];
+    QLineEdit* field = m_form.txtPayoffDate[d];
     bool overflowed = false;
     field->setText(FieldFormat::ShortDate(OrNothing([&quote] { return quote.PayoffDate(); }, &overflowed)));
     field->setToolTip(QString());
@@ -221,14 +249,14 @@ void QuoteRows::ShowPayoffDate(int d)
 
 void QuoteRows::ShowInterest(int d)
 {
-    QLineEdit* field = m_loan.txtInterest[d];
+    QLineEdit* field = m_form.txtInterest[d];
     field->setText(FieldFormat::Currency(Quote(d).Interest()));
     field->setToolTip(QString());
 }
 
 void QuoteRows::ShowWho(int d)
 {
-    m_loan.txtWho[d]->setPlainText(Quote(d).Who());
+    m_form.txtWho[d]->setPlainText(Quote(d).Who());
 }
 
 // Payment before PayoffDate, which needs the raised actual payment, and
@@ -258,51 +286,51 @@ void QuoteRows::ShowQuoteRow(int d)
 
 void QuoteRows::ClearQuoteRow(int d)
 {
-    m_loan.chkPoints[d]->setChecked(false);
-    for (QLineEdit* field : {static_cast<QLineEdit*>(m_loan.txtPoints[d]),
-                             static_cast<QLineEdit*>(m_loan.txtInterestRate[d]),
-                             static_cast<QLineEdit*>(m_loan.txtTerm[d]), m_loan.txtPandI[d], m_loan.txtPayment[d],
-                             static_cast<QLineEdit*>(m_loan.txtActualPayment[d]), m_loan.txtPayoffDate[d],
-                             m_loan.txtInterest[d]})
+    m_form.chkPoints[d]->setChecked(false);
+    for (QLineEdit* field : {static_cast<QLineEdit*>(m_form.txtPoints[d]),
+                             static_cast<QLineEdit*>(m_form.txtInterestRate[d]),
+                             static_cast<QLineEdit*>(m_form.txtTerm[d]), m_form.txtPandI[d], m_form.txtPayment[d],
+                             static_cast<QLineEdit*>(m_form.txtActualPayment[d]), m_form.txtPayoffDate[d],
+                             m_form.txtInterest[d]})
         field->clear();
-    ResultReason::Show(m_loan.txtPandI[d], 0);
-    ResultReason::Show(m_loan.txtPayoffDate[d], 0);
-    m_loan.cboFrequency[d]->clear();
-    m_loan.cboFrequency[d]->clearEditText();
-    m_loan.txtWho[d]->clear();
+    ResultReason::Show(m_form.txtPandI[d], 0);
+    ResultReason::Show(m_form.txtPayoffDate[d], 0);
+    m_form.cboFrequency[d]->clear();
+    m_form.cboFrequency[d]->clearEditText();
+    m_form.txtWho[d]->clear();
 }
 
-void QuoteRows::RefillFrequencyLists(int lastRow)
+void QuoteRows::RefillFrequencyLists()
 {
-    for (int d = 0; d <= lastRow; ++d) {
-        m_loan.cboFrequency[d]->clear();
-        FillFrequencyList(m_loan.cboFrequency[d]);
+    for (int d = 0; d <= LastRow(); ++d) {
+        ChoiceList::Refill(m_form.cboFrequency[d], PaymentFrequency::Names(m_document.Texts()));
         ShowFrequency(d);
     }
 }
 
-void QuoteRows::FillFrequencyList(QComboBox* list)
+void QuoteRows::FillFrequencyList(int d)
 {
-    if (list->count() > 0)
-        return;
-    const QString shown = list->currentText();
-    const QSignalBlocker quiet(list);
-    for (const PaymentFrequency& frequency : PaymentFrequency::All())
-        list->addItem(Language::LoadResString(frequency.NameId()));
-    list->setCurrentIndex(list->findText(shown));
-    if (list->isEditable())
-        list->setEditText(shown);
+    ChoiceList::Fill(m_form.cboFrequency[d], PaymentFrequency::Names(m_document.Texts()));
+}
+
+void QuoteRows::ApplyTexts()
+{
+    for (int d = 0; d <= LastRow(); ++d) {
+        const std::vector<QWidget*> fields = m_form.RowFields(static_cast<std::size_t>(d));
+        for (std::size_t column = 0; column < RowColumn::Count; ++column)
+            fields[column]->setToolTip(m_document.LoadResString(RowColumn::All()[column].TipId));
+    }
 }
 
 void QuoteRows::SortByPayoff()
 {
-    m_loan.Order().SortByPayoff(m_loan.Quotes, LastRow());
+    m_document.Order().SortByPayoff(m_document.Quotes, LastRow());
     ShowSortedRows();
 }
 
 void QuoteRows::SortByInterest()
 {
-    m_loan.Order().SortByInterest(m_loan.Quotes, LastRow());
+    m_document.Order().SortByInterest(m_document.Quotes, LastRow());
     ShowSortedRows();
 }
 
@@ -310,11 +338,11 @@ void QuoteRows::SortByInterest()
 // view goes back to the first row, where the best quote now stands.
 void QuoteRows::ShowSortedRows()
 {
-    m_loan.picScroll->setUpdatesEnabled(false);
+    m_form.picScroll->setUpdatesEnabled(false);
     for (int d = 0; d <= LastRow(); ++d)
         ShowQuoteRow(d);
-    m_loan.vsbLoans->setValue(m_loan.vsbLoans->minimum());
-    m_loan.picScroll->setUpdatesEnabled(true);
+    m_form.vsbLoans->setValue(m_form.vsbLoans->minimum());
+    m_form.picScroll->setUpdatesEnabled(true);
 }
 
 void QuoteRows::PointsLeft(int d, double points)
@@ -327,7 +355,7 @@ void QuoteRows::PointsLeft(int d, double points)
 void QuoteRows::RateLeft(int d, double rate)
 {
     Quote(d).SetInterestRate(rate);
-    if (!m_loan.txtInterestRate[d]->text().isEmpty())
+    if (!m_form.txtInterestRate[d]->text().isEmpty())
         ShowInterestRate(d);
     RefreshQuoteRow(d);
 }
@@ -335,7 +363,7 @@ void QuoteRows::RateLeft(int d, double rate)
 void QuoteRows::TermLeft(int d, qint32 term)
 {
     Quote(d).SetTerm(term);
-    if (!m_loan.txtTerm[d]->text().isEmpty())
+    if (!m_form.txtTerm[d]->text().isEmpty())
         ShowTerm(d);
     RefreshQuoteRow(d);
 }
@@ -345,7 +373,7 @@ void QuoteRows::TermLeft(int d, qint32 term)
 void QuoteRows::ActualPaymentLeft(int d, Money payment)
 {
     CLoan& quote = Quote(d);
-    if (m_loan.txtActualPayment[d]->text().isEmpty()) {
+    if (m_form.txtActualPayment[d]->text().isEmpty()) {
         OrNothing([&quote] { quote.SetActualPayment(Money()); });
         return;
     }
@@ -357,7 +385,7 @@ void QuoteRows::ActualPaymentLeft(int d, Money payment)
 
 void QuoteRows::FinancePointsLeft(int d)
 {
-    const bool ticked = m_loan.chkPoints[d]->isChecked();
+    const bool ticked = m_form.chkPoints[d]->isChecked();
     if (!ticked && !Quote(d).FinancePoints())
         return;
     Quote(d).SetFinancePoints(ticked);
@@ -373,17 +401,17 @@ void QuoteRows::FinancePointsClicked(int d, bool ticked)
 // A text that names no frequency leaves the quote without one.
 void QuoteRows::FrequencyLeft(int d)
 {
-    const QString text = m_loan.cboFrequency[d]->currentText();
+    const QString text = m_form.cboFrequency[d]->currentText();
     if (text != Quote(d).Frequency()) {
         Quote(d).SetFrequency(text);
-        m_loan.MarkScenarioChanged();
+        m_document.MarkScenarioChanged();
     }
     RefreshQuoteRow(d);
 }
 
 void QuoteRows::WhoLeft(int d)
 {
-    Quote(d).SetWho(m_loan.txtWho[d]->toPlainText());
+    Quote(d).SetWho(m_form.txtWho[d]->toPlainText());
 }
 
 // The row fields without an edit cycle of their own take what they show when
@@ -394,11 +422,11 @@ void QuoteRows::CommitFieldEdit(QWidget* field)
     if (!row.isValid())
         return;
     const int d = row.toInt();
-    if (field == m_loan.chkPoints[d])
+    if (field == m_form.chkPoints[d])
         FinancePointsLeft(d);
-    else if (field == m_loan.cboFrequency[d])
+    else if (field == m_form.cboFrequency[d])
         FrequencyLeft(d);
-    else if (field == m_loan.txtWho[d])
+    else if (field == m_form.txtWho[d])
         WhoLeft(d);
 }
 
@@ -421,12 +449,12 @@ bool QuoteRows::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::MouseButtonPress:
-        if (watched == m_loan.cboFrequency[d])
-            FillFrequencyList(m_loan.cboFrequency[d]);
+        if (watched == m_form.cboFrequency[d])
+            FillFrequencyList(d);
         break;
     case QEvent::KeyPress:
-        if (watched == m_loan.cboFrequency[d])
-            FillFrequencyList(m_loan.cboFrequency[d]);
+        if (watched == m_form.cboFrequency[d])
+            FillFrequencyList(d);
         [[fallthrough]];
     case QEvent::KeyRelease:
         if (IsUpOrDown(event) && MovesBetweenRows(watched, event->type(), d)) {
@@ -440,15 +468,25 @@ bool QuoteRows::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-// The points and lender fields move on pressing an arrow, the rate, term and
-// actual payment on releasing it.
+int QuoteRows::ColumnOf(const QObject* watched, int d) const
+{
+    const std::vector<QWidget*> fields = m_form.RowFields(static_cast<std::size_t>(d));
+    return static_cast<int>(std::find(fields.begin(), fields.end(), watched) - fields.begin());
+}
+
 bool QuoteRows::MovesBetweenRows(QObject* watched, QEvent::Type type, int d) const
 {
-    if (watched == m_loan.txtPoints[d] || watched == m_loan.txtWho[d])
+    const std::size_t column = static_cast<std::size_t>(ColumnOf(watched, d));
+    if (column >= RowColumn::Count)
+        return false;
+    switch (RowColumn::All()[column].Moves) {
+    case RowColumn::Arrow::OnPress:
         return type == QEvent::KeyPress;
-    if (watched == m_loan.txtInterestRate[d] || watched == m_loan.txtTerm[d]
-        || watched == m_loan.txtActualPayment[d])
+    case RowColumn::Arrow::OnRelease:
         return type == QEvent::KeyRelease;
+    case RowColumn::Arrow::Stays:
+        break;
+    }
     return false;
 }
 
@@ -457,18 +495,13 @@ void QuoteRows::MoveToRow(QObject* watched, int d, int target)
 {
     if (target < 0 || target > LastRow())
         return;
-    QWidget* const sameField =
-        watched == m_loan.txtPoints[d]          ? static_cast<QWidget*>(m_loan.txtPoints[target])
-        : watched == m_loan.txtInterestRate[d]  ? static_cast<QWidget*>(m_loan.txtInterestRate[target])
-        : watched == m_loan.txtTerm[d]          ? static_cast<QWidget*>(m_loan.txtTerm[target])
-        : watched == m_loan.txtActualPayment[d] ? static_cast<QWidget*>(m_loan.txtActualPayment[target])
-                                                : static_cast<QWidget*>(m_loan.txtWho[target]);
-    sameField->setFocus(Qt::OtherFocusReason);
+    const std::size_t column = static_cast<std::size_t>(ColumnOf(watched, d));
+    m_form.RowFields(static_cast<std::size_t>(target))[column]->setFocus(Qt::OtherFocusReason);
 }
 
 void QuoteRows::HighlightRaised(int d)
 {
-    FieldColour::Mark(m_loan.txtActualPayment[d], RaisedColour);
+    FieldColour::Mark(m_form.txtActualPayment[d], RaisedColour);
     m_raisedRows.insert(d);
 }
 
@@ -476,11 +509,11 @@ void QuoteRows::HighlightRaised(int d)
 // alone shows a raise, for longer.
 void QuoteRows::Timer1Fired()
 {
-    m_loan.Timer1->stop();
-    if (!m_loan.PaymentNoticeShown()) {
-        m_loan.ShowPaymentNotice();
-        m_loan.Timer1->setInterval(LaterTimer1Interval);
+    m_form.Timer1->stop();
+    if (!m_document.PaymentNoticeShown()) {
+        m_document.ShowPaymentNotice();
+        m_form.Timer1->setInterval(LaterTimer1Interval);
     }
     for (const int d : std::exchange(m_raisedRows, {}))
-        FieldColour::Clear(m_loan.txtActualPayment[d]);
+        FieldColour::Clear(m_form.txtActualPayment[d]);
 }

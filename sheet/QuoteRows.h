@@ -2,6 +2,7 @@
 
 #include "app/FocusReturn.h"
 #include "engine/Money.h"
+#include "scenario/LoanDocument.h"
 
 #include <QEvent>
 #include <QObject>
@@ -10,9 +11,9 @@
 #include <vector>
 
 class CLoan;
-class Loan;
-class QComboBox;
+class LoanForm;
 class QLineEdit;
+class Settings;
 
 // The quote rows of the comparison sheet: what each field of a row shows,
 // what leaving a field does to the quote behind the row, the raised actual
@@ -24,8 +25,7 @@ class QuoteRows : public QObject
     Q_OBJECT
 
 public:
-    explicit QuoteRows(Loan& loan);
-
+    QuoteRows(LoanForm& form, LoanDocument& document, const Settings& settings);
 
     // Gives the fields of row d their looks and handlers; once per row.
     void SetUpRow(int d);
@@ -54,11 +54,9 @@ public:
 
     // The language changed: each row's list gets the new names and shows its
     // quote's frequency again.
-    void RefillFrequencyLists(int lastRow);
-
-    // Adds the frequency names in the order lists offer them, unless the list
-    // already has entries; what the list shows stays as it was.
-    static void FillFrequencyList(QComboBox* list);
+    void RefillFrequencyLists();
+    // Every row's tooltips in the active language.
+    void ApplyTexts();
 
     void SortByPayoff();
     void SortByInterest();
@@ -74,6 +72,10 @@ private:
     CLoan& Quote(int d) const;
     qint32 PandIReason(int d) const;
     int LastRow() const;
+    // The frequency names, unless row d's list has them already.
+    void FillFrequencyList(int d);
+    // Index of the watched field among row d's columns; Count for none.
+    int ColumnOf(const QObject* watched, int d) const;
     void BindNumberFields(int d);
     void ShowSortedRows();
 
@@ -91,7 +93,9 @@ private:
     void HighlightRaised(int d);
     void Timer1Fired();
 
-    Loan& m_loan;
+    LoanForm& m_form;
+    LoanDocument& m_document;
+    const Settings& m_settings;
     // Rows whose actual payment shows the raised highlight until Timer1 fires.
     std::set<int> m_raisedRows;
     // The field that had the focus when the window lost it, until the focus

@@ -2,14 +2,14 @@
 
 #include "engine/Annuity.h"
 #include "engine/DayCount.h"
-#include "engine/MoneyOverflow.h"
+#include "engine/NothingOnOverflow.h"
 #include "engine/PaymentFrequency.h"
 #include "engine/PayoffSimulation.h"
 #include "langlib/ResourceIds.h"
 
 #include <QDate>
 
-#include <stdexcept>
+#include <optional>
 
 namespace {
 
@@ -17,11 +17,7 @@ namespace {
 // leaves the range of money.
 Money MonthlyEscrow(Money taxes, Money insurance)
 {
-    try {
-        return Money::FromDoubleToCents((taxes + insurance).ToDouble() / 12);
-    } catch (const MoneyOverflow&) {
-        return Money();
-    }
+    return NothingOnOverflow([&] { return Money::FromDoubleToCents((taxes + insurance).ToDouble() / 12); });
 }
 
 } // namespace
@@ -190,15 +186,14 @@ void LoanDocument::RecalcCurrentPayment()
     const PaymentFrequency frequency(m_currentFrequencyCode);
     if (!frequency.IsKnown())
         return;
-    try {
-        const Money pandI = AnnuityPayment(m_currentLoanAmount, m_currentInterestRate, m_currentTerm, frequency);
-        SetCurrentPandI(pandI);
-        // The whole monthly escrow, whatever the frequency.
-        SetCurrentPayment(pandI + m_escrowMonthly);
-    } catch (const std::overflow_error&) {
-        SetCurrentPandI(Money());
-        SetCurrentPayment(Money());
-    }
+    bool overflowed = false;
+    const Money pandI = NothingOnOverflow(
+        [&] { return AnnuityPayment(m_currentLoanAmount, m_currentInterestRate, m_currentTerm, frequency); },
+        &overflowed);
+    // The whole monthly escrow, whatever the frequency.
+    const Money payment = NothingOnOverflow([&] { return pandI + m_escrowMonthly; }, &overflowed);
+    SetCurrentPandI(overflowed ? Money() : pandI);
+    SetCurrentPayment(overflowed ? Money() : payment);
 }
 
 // The quotes' payoff simulation, run from the current balance at the actual
@@ -214,19 +209,21 @@ void LoanDocument::RecalcCurrentPayoff()
         ShowNoCurrentPayoff(rsReasonNoFrequency);
         return;
     }
-    try {
-        const PayoffSimulation payoff(m_currentBalance, m_currentInterestRate, frequency, m_currentActualPayment,
-                                      m_escrowMonthly, m_currentNextPayment);
-        if (!payoff.PaysOff()) {
-            ShowNoCurrentPayoff(rsReasonNeverPaidOff);
-            return;
-        }
-        SetCurrentPayoffDate(payoff.PayoffDate());
-        SetCurrentAmountLeft(payoff.AmountPaid());
-        SetCurrentInterestLeft(payoff.Interest());
-    } catch (const std::overflow_error&) {
+    const auto payoff = NothingOnOverflow([&] {
+        return std::optional<PayoffSimulation>(std::in_place, m_currentBalance, m_currentInterestRate, frequency,
+                                               m_currentActualPayment, m_escrowMonthly, m_currentNextPayment);
+    });
+    if (!payoff) {
         ShowNoCurrentPayoff(0);
+        return;
     }
+    if (!payoff->PaysOff()) {
+        ShowNoCurrentPayoff(rsReasonNeverPaidOff);
+        return;
+    }
+    SetCurrentPayoffDate(payoff->PayoffDate());
+    SetCurrentAmountLeft(payoff->AmountPaid());
+    SetCurrentInterestLeft(payoff->Interest());
 }
 
 void LoanDocument::ShowNoCurrentPayoff(qint32 reason)

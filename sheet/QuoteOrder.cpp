@@ -1,6 +1,6 @@
 #include "sheet/QuoteOrder.h"
 
-#include "engine/MoneyOverflow.h"
+#include "engine/NothingOnOverflow.h"
 
 #include <algorithm>
 #include <utility>
@@ -62,22 +62,25 @@ void QuoteOrder::Grow(std::size_t quoteCount)
 
 void QuoteOrder::SortByPayoff(const Quotes& quotes, int lastRow)
 {
-    const int count = RowsToSort(quotes, lastRow);
-    Grow(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-        m_payoffOrder[i] = {PayoffKey(*quotes[i]), static_cast<quint16>(i)};
-    ExchangeSort(m_payoffOrder, count);
+    SortBy(m_payoffOrder, quotes, lastRow, &QuoteOrder::PayoffKey);
     m_mode = SoonestPayoff;
 }
 
 void QuoteOrder::SortByInterest(const Quotes& quotes, int lastRow)
 {
+    SortBy(m_interestOrder, quotes, lastRow, &QuoteOrder::InterestKey);
+    m_mode = LeastInterest;
+}
+
+// The rows shown take their keys afresh; the order beyond them stays.
+template <typename Entry, typename Key>
+void QuoteOrder::SortBy(std::vector<Entry>& order, const Quotes& quotes, int lastRow, Key key)
+{
     const int count = RowsToSort(quotes, lastRow);
     Grow(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
-        m_interestOrder[i] = {InterestKey(*quotes[i]), static_cast<quint16>(i)};
-    ExchangeSort(m_interestOrder, count);
-    m_mode = LeastInterest;
+        order[i] = {key(*quotes[i]), static_cast<quint16>(i)};
+    ExchangeSort(order, count);
 }
 
 bool QuoteOrder::HasData(const CLoan& quote)
@@ -88,15 +91,9 @@ bool QuoteOrder::HasData(const CLoan& quote)
 
 double QuoteOrder::PayoffKey(CLoan& quote)
 {
-    double date = 0;
-    // A quote whose figures leave the range of money has no payoff date to
-    // show; it sorts like any other quote without one rather than stopping
-    // the sort.
-    try {
-        date = quote.PayoffDate();
-    } catch (const MoneyOverflow&) {
-        date = 0;
-    }
+    // A quote whose figures leave the range of money sorts like any other
+    // quote without a payoff date.
+    const double date = NothingOnOverflow([&quote] { return quote.PayoffDate(); });
     if (date != 0)
         return date;
     return HasData(quote) ? NoDateWithData : NoDateNoData;

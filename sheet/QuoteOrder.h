@@ -73,6 +73,8 @@ private:
     static double PayoffKey(CLoan& quote);
     static Money InterestKey(const CLoan& quote);
     static int RowsToSort(const Quotes& quotes, int lastRow);
+    template <typename Entry, typename Key>
+    void SortBy(std::vector<Entry>& order, const Quotes& quotes, int lastRow, Key key);
 
     qint32 m_mode = NaturalOrder;
     std::vector<PayoffEntry> m_payoffOrder;

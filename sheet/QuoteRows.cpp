@@ -2,6 +2,7 @@
 
 #include "app/LoanForm.h"
 #include "engine/CLoan.h"
+#include "engine/NothingOnOverflow.h"
 #include "engine/PaymentFrequency.h"
 #include "langlib/ResourceIds.h"
 #include "scenario/ChoiceList.h"
@@ -22,7 +23,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -40,20 +40,6 @@ constexpr int DarkReasonDarker = 150;
 constexpr int LaterTimer1Interval = 2000;
 
 const char* const RowProperty = "quoteRow";
-
-// A figure beyond what the program can count shows as no result rather than
-// stopping the program.
-template <typename Read>
-auto OrNothing(Read read, bool* overflowed = nullptr) -> decltype(read())
-{
-    try {
-        return read();
-    } catch (const std::overflow_error&) {
-        if (overflowed)
-            *overflowed = true;
-        return decltype(read())();
-    }
-}
 
 // Under a dark palette a result is a grey a little lighter than the window,
 // with the palette's own text, so it reads as a result and not as a field
@@ -198,7 +184,7 @@ void QuoteRows::ShowPandI(int d)
 {
     CLoan& quote = Quote(d);
     QLineEdit* field = m_form.txtPandI[d];
-    field->setText(FieldFormat::Currency(OrNothing([&quote] { return quote.PandI(); })));
+    field->setText(FieldFormat::Currency(NothingOnOverflow([&quote] { return quote.PandI(); })));
     ResultReason::Show(field, field->text().isEmpty() ? PandIReason(d) : 0);
 }
 
@@ -220,7 +206,7 @@ qint32 QuoteRows::PandIReason(int d) const
 void QuoteRows::ShowPayment(int d)
 {
     CLoan& quote = Quote(d);
-    const Money payment = OrNothing([&quote] { return quote.Payment(); });
+    const Money payment = NothingOnOverflow([&quote] { return quote.Payment(); });
     if (quote.Forced()) {
         HighlightRaised(d);
         ShowActualPayment(d);
@@ -241,7 +227,7 @@ void QuoteRows::ShowPayoffDate(int d)
     CLoan& quote = Quote(d);
     QLineEdit* field = m_form.txtPayoffDate[d];
     bool overflowed = false;
-    field->setText(FieldFormat::ShortDate(OrNothing([&quote] { return quote.PayoffDate(); }, &overflowed)));
+    field->setText(FieldFormat::ShortDate(NothingOnOverflow([&quote] { return quote.PayoffDate(); }, &overflowed)));
     field->setToolTip(QString());
     const bool never = field->text().isEmpty() && quote.HasPayoffInputs() && !overflowed;
     ResultReason::Show(field, never ? rsReasonNeverPaidOff : 0);
@@ -374,10 +360,10 @@ void QuoteRows::ActualPaymentLeft(int d, Money payment)
 {
     CLoan& quote = Quote(d);
     if (m_form.txtActualPayment[d]->text().isEmpty()) {
-        OrNothing([&quote] { quote.SetActualPayment(Money()); });
+        NothingOnOverflow([&quote] { quote.SetActualPayment(Money()); });
         return;
     }
-    OrNothing([&quote, payment] { quote.SetActualPayment(payment); });
+    NothingOnOverflow([&quote, payment] { quote.SetActualPayment(payment); });
     ShowActualPayment(d);
     ShowPayoffDate(d);
     ShowInterest(d);

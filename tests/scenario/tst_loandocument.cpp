@@ -1,9 +1,11 @@
 // The scenario's edit rules, held by the document without a window: what
 // marks a change, what reaches the quotes, and the order views hear of it.
 
+#include "engine/DayCount.h"
 #include "langlib/ResourceIds.h"
 #include "scenario/LoanDocument.h"
 
+#include <QDate>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -35,6 +37,8 @@ private slots:
     void actualPaymentNeverStaysBelowTheScheduledOne();
     void scheduledFrequencyCarriesTheActualOne();
     void paymentNoticeIsAskedForAndRemembered();
+    void appliedScenarioReportsFailuresAndEmptiesTheRest();
+    void clearedScenarioHoldsNothing();
 };
 
 void TestLoanDocument::setterMarksOnlyARealChange()
@@ -125,6 +129,74 @@ void TestLoanDocument::paymentNoticeIsAskedForAndRemembered()
     QCOMPARE(document.LoadResString(rsActualLessThanCalculated), QString::number(rsActualLessThanCalculated));
     document.ForgetPaymentNotice();
     QVERIFY(!document.PaymentNoticeShown());
+}
+
+// A value that failed to load is reported where it comes and keeps what the
+// document held; quotes the scenario does not hold are emptied, even those
+// behind no row.
+void TestLoanDocument::appliedScenarioReportsFailuresAndEmptiesTheRest()
+{
+    LoanDocument document(IdAsText, FixedToday);
+    document.GrowQuotes(4);
+    document.SetLoanTerm(240);
+    document.Quotes[3]->SetWho(QStringLiteral("Old lender"));
+    LoadedScenario loaded;
+    loaded.Data.LoanAmount = Money::FromRaw(2000000000);
+    loaded.Data.LoanTerm = 0;
+    loaded.Data.Quotes.append({false, 1.0, 360, 0.065, QStringLiteral("M"), Money(), QStringLiteral("Bank")});
+    loaded.Errors.append(ScenarioLoadError::TypeMismatch(QStringLiteral("LoanTerm")));
+    loaded.Errors.append(ScenarioLoadError::Overflow(QStringLiteral("Loan 1 Points")));
+    QStringList heard;
+    connect(&document, &LoanDocument::ScenarioApplying, this,
+            [&heard](int count) { heard << QStringLiteral("applying %1").arg(count); });
+    connect(&document, &LoanDocument::LoadFailed, this, [&heard](const QString&) { heard << QStringLiteral("failed"); });
+    connect(&document, &LoanDocument::QuoteApplied, this,
+            [&heard](int index) { heard << QStringLiteral("quote %1").arg(index); });
+    connect(&document, &LoanDocument::QuoteEmptied, this,
+            [&heard](int index) { heard << QStringLiteral("empty %1").arg(index); });
+    connect(&document, &LoanDocument::ScenarioApplied, this, [&heard] { heard << QStringLiteral("applied"); });
+
+    document.Apply(loaded);
+
+    QCOMPARE(heard, QStringList({"applying 1", "failed", "failed", "quote 0", "empty 1", "empty 2", "empty 3",
+                                 "applied"}));
+    QCOMPARE(document.LoanAmount().Raw(), Q_INT64_C(2000000000));
+    QCOMPARE(document.LoanTerm(), qint32(240));
+    const CLoan& quote = *document.Quotes[0];
+    QCOMPARE(quote.Points(), 0.0);
+    QCOMPARE(quote.Term(), qint32(360));
+    QCOMPARE(quote.StartingPrinciple().Raw(), Q_INT64_C(2000000000));
+    QVERIFY(quote.PandI() > Money());
+    QVERIFY(document.Quotes[3]->Who().isEmpty());
+    QVERIFY(!document.ScenarioChanged());
+}
+
+// The next payment falls on the first of the coming month.
+void TestLoanDocument::clearedScenarioHoldsNothing()
+{
+    const double midMonth = DayCount::FromDate(QDate(2026, 12, 9));
+    LoanDocument document(IdAsText, [midMonth] { return midMonth; });
+    document.GrowQuotes(2);
+    document.SetLoanName(QStringLiteral("Casa"));
+    document.ChooseLoanType(QStringLiteral("R"));
+    document.SetCurrentLoanAmount(Money::FromRaw(1000000000));
+    document.Quotes[1]->SetInterestRate(0.05);
+    QSignalSpy cleared(&document, &LoanDocument::Cleared);
+
+    document.Clear();
+
+    QCOMPARE(cleared.count(), 1);
+    QVERIFY(document.LoanName().isEmpty());
+    QVERIFY(document.LoanTypeCode().isEmpty());
+    QCOMPARE(document.CurrentLoanAmount(), Money());
+    QCOMPARE(document.Quotes[1]->InterestRate(), 0.0);
+    QCOMPARE(DayCount::ToDate(document.CurrentNextPayment()), QDate(2027, 1, 1));
+    QVERIFY(!document.ScenarioChanged());
+
+    const double first = DayCount::FromDate(QDate(2027, 3, 1));
+    LoanDocument onTheFirst(IdAsText, [first] { return first; });
+    onTheFirst.SetDefaultNextPayment();
+    QCOMPARE(onTheFirst.CurrentNextPayment(), first);
 }
 
 QTEST_GUILESS_MAIN(TestLoanDocument)

@@ -2,6 +2,7 @@
 // the highlight of missing inputs, the two frequency lists and the payoff
 // paid forward from the next due date.
 
+#include "tests/app/WindowTest.h"
 #include "FreshStart.h"
 #include "UserInput.h"
 
@@ -46,13 +47,11 @@ void TypeDate(QDateEdit* picker, const QDate& date)
 
 } // namespace
 
-class TestCurrentLoan : public QObject
+class TestCurrentLoan : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void scheduledPayment_data();
     void scheduledPayment();
     void smallerActualPaymentIsRaised();
@@ -68,24 +67,7 @@ private slots:
 private:
     void EnterScheduledLoan();
 
-    std::optional<FreshStart> fresh;
-    std::unique_ptr<Loan> window;
 };
-
-void TestCurrentLoan::init()
-{
-    fresh.emplace();
-    Language::SetNumber(Language::English);
-    window = std::make_unique<Loan>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-}
-
-void TestCurrentLoan::cleanup()
-{
-    window.reset();
-    fresh.reset();
-}
 
 // 100,000.00 over 30 years at 6 %, with 275.00 of monthly escrow.
 void TestCurrentLoan::EnterScheduledLoan()

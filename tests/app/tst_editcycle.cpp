@@ -1,6 +1,7 @@
 // The edit cycle of the window's numeric fields, driven as a user does:
 // click into a field, type or paste, press Tab.
 
+#include "tests/app/WindowTest.h"
 #include "FreshStart.h"
 #include "QuoteSheet.h"
 
@@ -46,13 +47,11 @@ void Leave(QWidget* field)
 
 } // namespace
 
-class TestEditCycle : public QObject
+class TestEditCycle : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void moneyShowsCurrencyAndEditsPlain();
     void rateShowsPercentAndStoresFraction_data();
     void rateShowsPercentAndStoresFraction();
@@ -78,23 +77,7 @@ private slots:
     void quoteRowFieldsFollowTheCycle();
     void tooWideValuesAreNeverShownInPart();
 
-private:
-    std::optional<FreshStart> fresh;
-    std::unique_ptr<Loan> window;
 };
-
-void TestEditCycle::init()
-{
-    fresh.emplace();
-    window = QuoteSheet::OpenWindow();
-    QVERIFY(window);
-}
-
-void TestEditCycle::cleanup()
-{
-    window.reset();
-    fresh.reset();
-}
 
 void TestEditCycle::moneyShowsCurrencyAndEditsPlain()
 {
@@ -467,8 +450,7 @@ void TestEditCycle::commaIsTheSeparatorUnderGermanOrSpanish()
     QFETCH(QString, dateShown);
     window.reset();
     fresh.emplace(locale.toLatin1().constData());
-    window = QuoteSheet::OpenWindow();
-    QVERIFY(window);
+    OpenWindow();
 
     NumberField* amount = window->txtLoanAmount;
     Enter(amount);

@@ -2,6 +2,7 @@
 // window of the window's language, the What's-this button explains every
 // control, and a help file that cannot be used is named once.
 
+#include "tests/app/WindowTest.h"
 #include "FreshStart.h"
 #include "LoanWindows.h"
 #include "QuoteSheet.h"
@@ -75,14 +76,11 @@ QWidget* WhatsThisPopup()
 
 } // namespace
 
-class TestHelp : public QObject
+class TestHelp : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void contentsOpensAtTheSamePlaceEveryTime();
     void searchStartsEmptyAndSearchesTheWindowsLanguage();
     void searchForNothingOrAPageOfTextFindsNothing();
@@ -92,22 +90,12 @@ private slots:
     void unusableHelpFileIsNamedAndTheProgramGoesOn();
 
 private:
-    std::optional<FreshStart> fresh;
-    std::unique_ptr<Loan> window;
+    void AfterWindow() override;
 };
 
-void TestHelp::init()
+void TestHelp::AfterWindow()
 {
-    fresh.emplace();
-    window = QuoteSheet::OpenWindow();
-    QVERIFY(window);
-}
-
-void TestHelp::cleanup()
-{
-    window.reset();
     HelpLocation::SetFolder(QString());
-    fresh.reset();
 }
 
 void TestHelp::contentsOpensAtTheSamePlaceEveryTime()
@@ -261,8 +249,7 @@ void TestHelp::unusableHelpFileIsNamedAndTheProgramGoesOn()
         QVERIFY(QFile::copy(shipped + QStringLiteral("/tessaly.qhc"), folder.filePath(QStringLiteral("tessaly.qhc"))));
     HelpLocation::SetFolder(folder.path());
     window.reset();
-    window = QuoteSheet::OpenWindow();
-    QVERIFY(window);
+    OpenWindow();
 
     const QString message = QStringLiteral("The help file %1 is missing or is not a help file, so help is not available.")
                                 .arg(folder.filePath(named));

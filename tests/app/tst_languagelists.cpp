@@ -1,6 +1,7 @@
 // Switching the language with values entered: every list of language texts
 // is filled anew and shows the stored choice, in both directions.
 
+#include "tests/app/WindowTest.h"
 #include "FreshStart.h"
 #include "UserInput.h"
 
@@ -24,37 +25,17 @@ void Choose(Loan& window, int language)
 
 } // namespace
 
-class TestLanguageLists : public QObject
+class TestLanguageLists : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void listsFollowTheLanguage_data();
     void listsFollowTheLanguage();
     void emptyChoicesStayEmpty();
     void newScenarioEntryFollowsTheLanguage();
 
-private:
-    std::optional<FreshStart> fresh;
-    std::unique_ptr<Loan> window;
 };
-
-void TestLanguageLists::init()
-{
-    fresh.emplace();
-    Language::SetNumber(Language::English);
-    window = std::make_unique<Loan>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-}
-
-void TestLanguageLists::cleanup()
-{
-    window.reset();
-    fresh.reset();
-}
 
 void TestLanguageLists::listsFollowTheLanguage_data()
 {

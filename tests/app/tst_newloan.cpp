@@ -1,6 +1,7 @@
 // The new-loan section driven through its fields: the monthly escrow, the
 // loan amount reaching every quote, and the loan type list.
 
+#include "tests/app/WindowTest.h"
 #include "FreshStart.h"
 #include "UserInput.h"
 
@@ -24,13 +25,11 @@ const QStringList EnglishTypes = {QStringLiteral("Mortgage"),         QStringLit
 
 } // namespace
 
-class TestNewLoan : public QObject
+class TestNewLoan : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void monthlyEscrow_data();
     void monthlyEscrow();
     void loanAmountReachesEveryQuote();
@@ -41,25 +40,7 @@ private slots:
     void settingAnUnknownTypeClearsTheList();
     void theNameIsNoChange();
 
-private:
-    std::optional<FreshStart> fresh;
-    std::unique_ptr<Loan> window;
 };
-
-void TestNewLoan::init()
-{
-    fresh.emplace();
-    Language::SetNumber(Language::English);
-    window = std::make_unique<Loan>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-}
-
-void TestNewLoan::cleanup()
-{
-    window.reset();
-    fresh.reset();
-}
 
 void TestNewLoan::monthlyEscrow_data()
 {

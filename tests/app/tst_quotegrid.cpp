@@ -2,6 +2,7 @@
 // scroll bar that rests on whole rows, the window sized to the rows shown at
 // once, and the wallpaper behind it all.
 
+#include "tests/app/WindowTest.h"
 #include "FreshStart.h"
 #include "QuoteSheet.h"
 
@@ -27,14 +28,11 @@
 
 using namespace QuoteSheet;
 
-class TestQuoteGrid : public QObject
+class TestQuoteGrid : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void defaultStartShowsSixRows();
     void rowsAreAddedOnFocusUpToSixteen();
     void scrollRestsOnWholeRows_data();
@@ -55,22 +53,7 @@ private:
     int CanvasTop() const { return window->picCanvas->y(); }
     void ReopenWithWallpaper(const QString& fileName);
 
-    std::optional<FreshStart> fresh;
-    std::unique_ptr<Loan> window;
 };
-
-void TestQuoteGrid::init()
-{
-    fresh.emplace();
-    window = OpenWindow();
-    QVERIFY(window);
-}
-
-void TestQuoteGrid::cleanup()
-{
-    window.reset();
-    fresh.reset();
-}
 
 void TestQuoteGrid::ReopenWithWallpaper(const QString& fileName)
 {
@@ -80,7 +63,7 @@ void TestQuoteGrid::ReopenWithWallpaper(const QString& fileName)
     // As on a first start, which creates the program's key.
     Settings::ReadStartLanguage();
     stored.SaveSettings();
-    window = OpenWindow();
+    OpenWindow();
 }
 
 void TestQuoteGrid::defaultStartShowsSixRows()

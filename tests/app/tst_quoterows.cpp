@@ -2,6 +2,7 @@
 // actual payment, the arrow keys, bad input, the two sorts and a change of
 // language, all through the real window.
 
+#include "tests/app/WindowTest.h"
 #include "FreshStart.h"
 #include "QuoteSheet.h"
 
@@ -71,14 +72,11 @@ QPalette DarkFusionPalette()
 
 } // namespace
 
-class TestQuoteRows : public QObject
+class TestQuoteRows : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void rateTakesTheDefaultTerm();
     void termInMonthsOrYears_data();
     void termInMonthsOrYears();
@@ -107,22 +105,7 @@ private slots:
 private:
     void TypeLoanAmount(const QString& amount);
 
-    std::optional<FreshStart> fresh;
-    std::unique_ptr<Loan> window;
 };
-
-void TestQuoteRows::init()
-{
-    fresh.emplace();
-    window = OpenWindow();
-    QVERIFY(window);
-}
-
-void TestQuoteRows::cleanup()
-{
-    window.reset();
-    fresh.reset();
-}
 
 void TestQuoteRows::TypeLoanAmount(const QString& amount)
 {
@@ -548,7 +531,7 @@ void TestQuoteRows::darkPaletteKeepsTheColoursReadable()
     window.reset();
     const QPalette light = QApplication::palette();
     QApplication::setPalette(DarkFusionPalette());
-    window = OpenWindow();
+    OpenWindow();
     TypeLoanAmount(QStringLiteral("100000"));
     TypeQuote(*window, 0, QStringLiteral("6.5"), QStringLiteral("30"), QStringLiteral("Monthly"));
     Type(window->txtActualPayment[0], QStringLiteral("100"));

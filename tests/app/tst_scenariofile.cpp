@@ -2,6 +2,7 @@
 // name, the question about unsaved changes, and every value surviving a save,
 // a new window and a load.
 
+#include "tests/app/WindowTest.h"
 #include "FreshStart.h"
 #include "LoanWindows.h"
 #include "UserInput.h"
@@ -63,13 +64,11 @@ void TypeWho(QPlainTextEdit* who, const QString& text)
 
 } // namespace
 
-class TestScenarioFile : public QObject
+class TestScenarioFile : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void saveNumbersTheFilledQuotes();
     void loadFillsRowsFromTheTop();
     void loadMarksTheCurrentInputsItLacks();
@@ -101,32 +100,14 @@ private slots:
     void lockedHiveKeepsTheWindowsData();
 
 private:
-    void OpenWindow();
     void Save();
 
-    std::optional<FreshStart> fresh;
-    std::unique_ptr<Loan> window;
+    void BeforeWindow() override;
 };
 
-void TestScenarioFile::init()
+void TestScenarioFile::BeforeWindow()
 {
-    fresh.emplace();
     RegistryAPI::CreateKey(Root::CurrentUser, Settings::ProgramKey);
-    OpenWindow();
-}
-
-void TestScenarioFile::cleanup()
-{
-    window.reset();
-    fresh.reset();
-}
-
-void TestScenarioFile::OpenWindow()
-{
-    Language::SetNumber(Language::English);
-    window = std::make_unique<Loan>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 
 void TestScenarioFile::Save()

@@ -1,6 +1,7 @@
 // Closing the window: the question about unsaved changes, its three answers,
 // and what reaches the registry after each.
 
+#include "tests/app/WindowTest.h"
 #include "FreshStart.h"
 
 #include "app/Language.h"
@@ -40,37 +41,23 @@ void Type(QWidget* field, const QString& text)
 
 } // namespace
 
-class TestShutdown : public QObject
+class TestShutdown : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void unchangedClosesWithoutQuestion();
     void answers_data();
     void answers();
     void nameTypedAfterRefusalClearsTheColour();
 
 private:
-    std::optional<FreshStart> fresh;
-    std::unique_ptr<Loan> window;
+    void BeforeWindow() override;
 };
 
-void TestShutdown::init()
+void TestShutdown::BeforeWindow()
 {
-    fresh.emplace();
     RegistryAPI::CreateKey(Root::CurrentUser, Settings::ProgramKey);
-    Language::SetNumber(Language::English);
-    window = std::make_unique<Loan>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-}
-
-void TestShutdown::cleanup()
-{
-    window.reset();
-    fresh.reset();
 }
 
 void TestShutdown::unchangedClosesWithoutQuestion()

@@ -1,6 +1,7 @@
 // The about box opened from the Help menu: its texts in both languages and
 // the system information button, with PATH standing for what is installed.
 
+#include "tests/app/WindowTest.h"
 #include "../app/FreshStart.h"
 #include "../app/QuoteSheet.h"
 
@@ -32,14 +33,11 @@ void AddProgram(const QTemporaryDir& folder, const QString& name, const QByteArr
 
 } // namespace
 
-class TestAbout : public QObject
+class TestAbout : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void aboutBoxShowsTheVersionInformation_data();
     void aboutBoxShowsTheVersionInformation();
     void noUsableSystemInformationProgramIsSaid_data();
@@ -50,24 +48,20 @@ private:
     frmAbout* OpenAbout();
     void ClickSysInfo();
 
-    std::optional<FreshStart> fresh;
-    std::unique_ptr<Loan> window;
     QByteArray path;
+
+    void BeforeWindow() override;
+    void AfterWindow() override;
 };
 
-void TestAbout::init()
+void TestAbout::BeforeWindow()
 {
     path = qgetenv("PATH");
-    fresh.emplace();
-    window = QuoteSheet::OpenWindow();
-    QVERIFY(window);
 }
 
-void TestAbout::cleanup()
+void TestAbout::AfterWindow()
 {
     qputenv("PATH", path);
-    window.reset();
-    fresh.reset();
 }
 
 frmAbout* TestAbout::OpenAbout()

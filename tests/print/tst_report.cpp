@@ -3,6 +3,7 @@
 // loan name, headings and page number, the footer, and texts that try to
 // leave the page.
 
+#include "tests/app/WindowTest.h"
 #include "../app/FreshStart.h"
 #include "PrintSheet.h"
 #include "RecordingSurface.h"
@@ -67,36 +68,18 @@ void FillAllRows(Loan& window, int lines)
 
 } // namespace
 
-class TestReport : public QObject
+class TestReport : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void textsWhereTheWindowShowsThem_data();
     void textsWhereTheWindowShowsThem();
     void longLenderTextsBreakOntoPageTwo();
     void badInputStaysOnThePage_data();
     void badInputStaysOnThePage();
 
-private:
-    std::unique_ptr<FreshStart> m_fresh;
-    std::unique_ptr<Loan> m_window;
 };
-
-void TestReport::init()
-{
-    m_fresh = std::make_unique<FreshStart>();
-    m_window = QuoteSheet::OpenWindow();
-    QVERIFY(m_window);
-}
-
-void TestReport::cleanup()
-{
-    m_window.reset();
-    m_fresh.reset();
-}
 
 void TestReport::textsWhereTheWindowShowsThem_data()
 {
@@ -108,7 +91,7 @@ void TestReport::textsWhereTheWindowShowsThem_data()
 void TestReport::textsWhereTheWindowShowsThem()
 {
     QFETCH(double, s);
-    Loan& w = *m_window;
+    Loan& w = *window;
     QVERIFY(PrintSheet::TypeComparison(w, QStringLiteral("Casa Grande")));
     const auto page = Draw(w, s);
     const WindowGeometry geometry(w);
@@ -156,7 +139,7 @@ void TestReport::textsWhereTheWindowShowsThem()
 
 void TestReport::longLenderTextsBreakOntoPageTwo()
 {
-    Loan& w = *m_window;
+    Loan& w = *window;
     QuoteSheet::Type(w.cboLoanName, QStringLiteral("Casa Grande"));
     FillAllRows(w, 10);
     const auto page = Draw(w, 1);
@@ -207,7 +190,7 @@ void TestReport::badInputStaysOnThePage()
     QFETCH(QString, name);
     QFETCH(QString, lender);
     QFETCH(int, rowLines);
-    Loan& w = *m_window;
+    Loan& w = *window;
     w.cboLoanName->setEditText(name);
     w.CommitLoanNameEdit();
     w.txtWho[0]->setPlainText(lender);

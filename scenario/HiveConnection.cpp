@@ -39,140 +39,140 @@ INSERT INTO keys(id, parent, name, fold) VALUES(1, NULL, '', '');
 HiveConnection::HiveConnection(const QString& file)
 {
     // SQLite takes file names in UTF-8 on every system.
-    const int opened = sqlite3_open_v2(file.toUtf8().constData(), &db,
+    const int opened = sqlite3_open_v2(file.toUtf8().constData(), &m_db,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
                                            | SQLITE_OPEN_NOMUTEX,
                                        nullptr);
     if (opened != SQLITE_OK) {
-        const HiveFailure failure(opened, db ? sqlite3_errmsg(db) : "out of memory");
-        sqlite3_close_v2(db);
+        const HiveFailure failure(opened, m_db ? sqlite3_errmsg(m_db) : "out of memory");
+        sqlite3_close_v2(m_db);
         throw failure;
     }
-    sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, busyWaitMs);
+    sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_busy_timeout(m_db, busyWaitMs);
     try {
-        exec("PRAGMA synchronous = FULL");
-        prepareTables();
+        Exec("PRAGMA synchronous = FULL");
+        PrepareTables();
     } catch (...) {
-        sqlite3_close_v2(db);
+        sqlite3_close_v2(m_db);
         throw;
     }
 }
 
 HiveConnection::~HiveConnection()
 {
-    sqlite3_close_v2(db);
+    sqlite3_close_v2(m_db);
 }
 
-sqlite3* HiveConnection::handle() const
+sqlite3* HiveConnection::Handle() const
 {
-    return db;
+    return m_db;
 }
 
-void HiveConnection::exec(const char* sql)
+void HiveConnection::Exec(const char* sql)
 {
-    const int result = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    const int result = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
     if (result != SQLITE_OK)
-        throw HiveFailure(result, sqlite3_errmsg(db));
+        throw HiveFailure(result, sqlite3_errmsg(m_db));
 }
 
-void HiveConnection::exec(const QByteArray& sql)
+void HiveConnection::Exec(const QByteArray& sql)
 {
-    exec(sql.constData());
+    Exec(sql.constData());
 }
 
-void HiveConnection::rollback() noexcept
+void HiveConnection::Rollback() noexcept
 {
-    if (!sqlite3_get_autocommit(db))
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (!sqlite3_get_autocommit(m_db))
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
-void HiveConnection::checkIntegrity()
+void HiveConnection::CheckIntegrity()
 {
-    HiveStatement check(db, "PRAGMA quick_check(1)");
-    if (!check.step() || check.text(0) != QLatin1String("ok"))
+    HiveStatement check(m_db, "PRAGMA quick_check(1)");
+    if (!check.Step() || check.Text(0) != QLatin1String("ok"))
         throw HiveFailure(SQLITE_CORRUPT, "the hive failed its integrity check");
 }
 
-bool HiveConnection::isDamaged(const QString& file)
+bool HiveConnection::IsDamaged(const QString& file)
 {
     if (!QFile::exists(file))
         return false;
     try {
         HiveConnection connection(file);
-        connection.checkIntegrity();
+        connection.CheckIntegrity();
         return false;
     } catch (const HiveFailure& failure) {
-        return failure.isDamage();
+        return failure.IsDamage();
     }
 }
 
-void HiveConnection::setBusyWait(int milliseconds)
+void HiveConnection::SetBusyWait(int milliseconds)
 {
     busyWaitMs = milliseconds;
 }
 
-qint64 HiveConnection::pragmaNumber(const char* sql)
+qint64 HiveConnection::PragmaNumber(const char* sql)
 {
-    HiveStatement pragma(db, sql);
-    return pragma.step() ? pragma.integer(0) : 0;
+    HiveStatement pragma(m_db, sql);
+    return pragma.Step() ? pragma.Integer(0) : 0;
 }
 
-bool HiveConnection::hasTables()
+bool HiveConnection::HasTables()
 {
-    HiveStatement tables(db, "SELECT count(*) FROM sqlite_master");
-    return tables.step() && tables.integer(0) > 0;
+    HiveStatement tables(m_db, "SELECT count(*) FROM sqlite_master");
+    return tables.Step() && tables.Integer(0) > 0;
 }
 
-void HiveConnection::prepareTables()
+void HiveConnection::PrepareTables()
 {
-    const qint64 applicationId = pragmaNumber("PRAGMA application_id");
+    const qint64 applicationId = PragmaNumber("PRAGMA application_id");
     if (applicationId == HiveApplicationId) {
         // A hive laid out by a later version of the program is left alone.
-        if (pragmaNumber("PRAGMA user_version") != HiveLayoutVersion)
+        if (PragmaNumber("PRAGMA user_version") != HiveLayoutVersion)
             throw HiveFailure(SQLITE_CANTOPEN, "the hive has an unknown layout");
         return;
     }
-    if (applicationId != 0 || hasTables())
-        throw HiveFailure::foreignFile();
-    createTables();
+    if (applicationId != 0 || HasTables())
+        throw HiveFailure::ForeignFile();
+    CreateTables();
 }
 
-void HiveConnection::createTables()
+void HiveConnection::CreateTables()
 {
-    switchToWriteAheadLog();
-    exec("BEGIN IMMEDIATE");
+    SwitchToWriteAheadLog();
+    Exec("BEGIN IMMEDIATE");
     try {
         // Another copy of the program may have started the hive meanwhile.
-        const qint64 applicationId = pragmaNumber("PRAGMA application_id");
+        const qint64 applicationId = PragmaNumber("PRAGMA application_id");
         if (applicationId == HiveApplicationId) {
-            exec("COMMIT");
+            Exec("COMMIT");
             return;
         }
-        if (applicationId != 0 || hasTables())
-            throw HiveFailure::foreignFile();
-        exec(HiveTables);
-        exec(QByteArray("PRAGMA application_id = " + QByteArray::number(HiveApplicationId)));
-        exec(QByteArray("PRAGMA user_version = " + QByteArray::number(HiveLayoutVersion)));
-        exec("COMMIT");
+        if (applicationId != 0 || HasTables())
+            throw HiveFailure::ForeignFile();
+        Exec(HiveTables);
+        Exec(QByteArray("PRAGMA application_id = " + QByteArray::number(HiveApplicationId)));
+        Exec(QByteArray("PRAGMA user_version = " + QByteArray::number(HiveLayoutVersion)));
+        Exec("COMMIT");
     } catch (...) {
-        rollback();
+        Rollback();
         throw;
     }
 }
 
-void HiveConnection::switchToWriteAheadLog()
+void HiveConnection::SwitchToWriteAheadLog()
 {
     // The journal mode cannot change inside a transaction, and SQLite does not
     // wait for a lock here: when another copy is starting the hive at the same
     // moment it answers "busy" at once, so the wait is done by hand.
     QDeadlineTimer deadline(busyWaitMs);
     for (;;) {
-        const int result = sqlite3_exec(db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
+        const int result = sqlite3_exec(m_db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
         if (result == SQLITE_OK)
             return;
         if ((result & 0xff) != SQLITE_BUSY || deadline.hasExpired())
-            throw HiveFailure(result, sqlite3_errmsg(db));
+            throw HiveFailure(result, sqlite3_errmsg(m_db));
         sqlite3_sleep(BusyRetryMs);
     }
 }

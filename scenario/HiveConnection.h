@@ -17,31 +17,31 @@ public:
     HiveConnection(const HiveConnection&) = delete;
     HiveConnection& operator=(const HiveConnection&) = delete;
 
-    sqlite3* handle() const;
-    void exec(const char* sql);
-    void exec(const QByteArray& sql);
+    sqlite3* Handle() const;
+    void Exec(const char* sql);
+    void Exec(const QByteArray& sql);
     // Ends the open transaction without changes; never throws, so it is safe
     // on every way out of a failed operation.
-    void rollback() noexcept;
+    void Rollback() noexcept;
 
     // Reads every page once; damage anywhere in the file is thrown as such.
-    void checkIntegrity();
+    void CheckIntegrity();
 
     // Whether the file exists and cannot serve as a hive (garbled, or someone
     // else's database). A busy or unreadable file is not called damaged.
-    static bool isDamaged(const QString& file);
+    static bool IsDamaged(const QString& file);
 
     static constexpr int DefaultBusyWaitMs = 5000;
     // How long connections opened from now on wait for another process's
     // lock before they give up; tests shorten it to meet a locked hive fast.
-    static void setBusyWait(int milliseconds);
+    static void SetBusyWait(int milliseconds);
 
 private:
-    qint64 pragmaNumber(const char* sql);
-    bool hasTables();
-    void prepareTables();
-    void createTables();
-    void switchToWriteAheadLog();
+    qint64 PragmaNumber(const char* sql);
+    bool HasTables();
+    void PrepareTables();
+    void CreateTables();
+    void SwitchToWriteAheadLog();
 
-    sqlite3* db = nullptr;
+    sqlite3* m_db = nullptr;
 };

@@ -3,17 +3,18 @@
 #include <sqlite3.h>
 
 HiveFailure::HiveFailure(int resultCode, const std::string& message)
-    : std::runtime_error(message), code(resultCode)
+    : std::runtime_error(message)
+    , m_code(resultCode)
 {
 }
 
-bool HiveFailure::isDamage() const
+bool HiveFailure::IsDamage() const
 {
-    const int primary = code & 0xff;
+    const int primary = m_code & 0xff;
     return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
 }
 
-HiveFailure HiveFailure::foreignFile()
+HiveFailure HiveFailure::ForeignFile()
 {
     return HiveFailure(SQLITE_NOTADB, "the file holds no hive of this program");
 }

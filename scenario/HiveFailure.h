@@ -11,11 +11,11 @@ class HiveFailure : public std::runtime_error
 public:
     HiveFailure(int resultCode, const std::string& message);
 
-    bool isDamage() const;
+    bool IsDamage() const;
 
     // A file that is readable but is not a hive of this program.
-    static HiveFailure foreignFile();
+    static HiveFailure ForeignFile();
 
 private:
-    int code;
+    int m_code;
 };

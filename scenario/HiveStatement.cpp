@@ -5,77 +5,77 @@
 #include <sqlite3.h>
 
 HiveStatement::HiveStatement(sqlite3* db, const char* sql)
-    : db(db)
+    : m_db(db)
 {
-    check(sqlite3_prepare_v2(db, sql, -1, &statement, nullptr));
+    Check(sqlite3_prepare_v2(db, sql, -1, &m_statement, nullptr));
 }
 
 HiveStatement::~HiveStatement()
 {
-    sqlite3_finalize(statement);
+    sqlite3_finalize(m_statement);
 }
 
-HiveStatement& HiveStatement::bind(int index, qint64 number)
+HiveStatement& HiveStatement::Bind(int index, qint64 number)
 {
-    check(sqlite3_bind_int64(statement, index, number));
+    Check(sqlite3_bind_int64(m_statement, index, number));
     return *this;
 }
 
-HiveStatement& HiveStatement::bind(int index, const QString& text)
+HiveStatement& HiveStatement::Bind(int index, const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
-    check(sqlite3_bind_text(statement, index, utf8.constData(), int(utf8.size()),
+    Check(sqlite3_bind_text(m_statement, index, utf8.constData(), int(utf8.size()),
                             SQLITE_TRANSIENT));
     return *this;
 }
 
-HiveStatement& HiveStatement::bind(int index, const QByteArray& bytes)
+HiveStatement& HiveStatement::Bind(int index, const QByteArray& bytes)
 {
     // An empty array must stay an empty blob: a null pointer would bind NULL.
     if (bytes.isEmpty())
-        check(sqlite3_bind_zeroblob(statement, index, 0));
+        Check(sqlite3_bind_zeroblob(m_statement, index, 0));
     else
-        check(sqlite3_bind_blob(statement, index, bytes.constData(), int(bytes.size()),
+        Check(sqlite3_bind_blob(m_statement, index, bytes.constData(), int(bytes.size()),
                                 SQLITE_TRANSIENT));
     return *this;
 }
 
-bool HiveStatement::step()
+bool HiveStatement::Step()
 {
-    const int result = sqlite3_step(statement);
+    const int result = sqlite3_step(m_statement);
     if (result == SQLITE_ROW)
         return true;
     if (result == SQLITE_DONE)
         return false;
-    check(result);
+    Check(result);
     return false;
 }
 
-void HiveStatement::run()
+void HiveStatement::Run()
 {
-    while (step()) {
+    while (Step()) {
     }
 }
 
-qint64 HiveStatement::integer(int column) const
+qint64 HiveStatement::Integer(int column) const
 {
-    return sqlite3_column_int64(statement, column);
+    return sqlite3_column_int64(m_statement, column);
 }
 
-QString HiveStatement::text(int column) const
+QString HiveStatement::Text(int column) const
 {
-    const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    return QString::fromUtf8(chars, sqlite3_column_bytes(statement, column));
+    const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    return QString::fromUtf8(chars, sqlite3_column_bytes(m_statement, column));
 }
 
-QByteArray HiveStatement::bytes(int column) const
+QByteArray HiveStatement::Bytes(int column) const
 {
-    const auto* data = static_cast<const char*>(sqlite3_column_blob(statement, column));
-    return QByteArray(data, sqlite3_column_bytes(statement, column));
+    const auto* data = static_cast<const char*>(sqlite3_column_blob(m_statement, column));
+    return QByteArray(data, sqlite3_column_bytes(m_statement, column));
 }
 
-void HiveStatement::check(int resultCode) const
+void HiveStatement::Check(int resultCode) const
 {
     if (resultCode != SQLITE_OK)
-        throw HiveFailure(resultCode, sqlite3_errmsg(db));
+        throw HiveFailure(resultCode, sqlite3_errmsg(m_db));
 }

@@ -16,21 +16,21 @@ public:
     HiveStatement(const HiveStatement&) = delete;
     HiveStatement& operator=(const HiveStatement&) = delete;
 
-    HiveStatement& bind(int index, qint64 number);
-    HiveStatement& bind(int index, const QString& text);
-    HiveStatement& bind(int index, const QByteArray& bytes);
+    HiveStatement& Bind(int index, qint64 number);
+    HiveStatement& Bind(int index, const QString& text);
+    HiveStatement& Bind(int index, const QByteArray& bytes);
 
     // Advances to the next row; false when the statement has finished.
-    bool step();
-    void run();
+    bool Step();
+    void Run();
 
-    qint64 integer(int column) const;
-    QString text(int column) const;
-    QByteArray bytes(int column) const;
+    qint64 Integer(int column) const;
+    QString Text(int column) const;
+    QByteArray Bytes(int column) const;
 
 private:
-    void check(int resultCode) const;
+    void Check(int resultCode) const;
 
-    sqlite3* db;
-    sqlite3_stmt* statement = nullptr;
+    sqlite3* m_db;
+    sqlite3_stmt* m_statement = nullptr;
 };

@@ -45,11 +45,11 @@ QString fold(const QString& name)
 
 std::optional<qint64> findSubKey(HiveConnection& connection, qint64 parent, const QString& name)
 {
-    HiveStatement find(connection.handle(), "SELECT id FROM keys WHERE parent = ?1 AND fold = ?2");
-    find.bind(1, parent).bind(2, fold(name));
-    if (!find.step())
+    HiveStatement find(connection.Handle(), "SELECT id FROM keys WHERE parent = ?1 AND fold = ?2");
+    find.Bind(1, parent).Bind(2, fold(name));
+    if (!find.Step())
         return std::nullopt;
-    return find.integer(0);
+    return find.Integer(0);
 }
 
 std::optional<qint64> findKey(HiveConnection& connection, const QStringList& parts)
@@ -62,37 +62,37 @@ std::optional<qint64> findKey(HiveConnection& connection, const QStringList& par
 
 qint64 addKey(HiveConnection& connection, qint64 parent, const QString& name)
 {
-    HiveStatement add(connection.handle(),
+    HiveStatement add(connection.Handle(),
                       "INSERT INTO keys(parent, name, fold) VALUES(?1, ?2, ?3)");
-    add.bind(1, parent).bind(2, name).bind(3, fold(name)).run();
-    return sqlite3_last_insert_rowid(connection.handle());
+    add.Bind(1, parent).Bind(2, name).Bind(3, fold(name)).Run();
+    return sqlite3_last_insert_rowid(connection.Handle());
 }
 
 void bindData(HiveStatement& statement, int index, const StoredValue& value)
 {
-    switch (value.type) {
+    switch (value.Type) {
     case RegistryAPI::REG_SZ:
-        statement.bind(index, value.data.toString());
+        statement.Bind(index, value.Data.toString());
         break;
     case RegistryAPI::REG_DWORD:
-        statement.bind(index, qint64(value.data.toInt()));
+        statement.Bind(index, qint64(value.Data.toInt()));
         break;
     default:
-        statement.bind(index, value.data.toByteArray());
+        statement.Bind(index, value.Data.toByteArray());
         break;
     }
 }
 
 StoredValue columnData(const HiveStatement& statement, int typeColumn, int dataColumn)
 {
-    const int type = int(statement.integer(typeColumn));
+    const int type = int(statement.Integer(typeColumn));
     switch (type) {
     case RegistryAPI::REG_SZ:
-        return {type, statement.text(dataColumn)};
+        return {type, statement.Text(dataColumn)};
     case RegistryAPI::REG_DWORD:
-        return {type, qint32(statement.integer(dataColumn))};
+        return {type, qint32(statement.Integer(dataColumn))};
     default:
-        return {type, statement.bytes(dataColumn)};
+        return {type, statement.Bytes(dataColumn)};
     }
 }
 
@@ -111,13 +111,13 @@ QString damagedName(const QString& file)
 HiveStore::HiveStore() = default;
 HiveStore::~HiveStore() = default;
 
-HiveStore& HiveStore::instance()
+HiveStore& HiveStore::Instance()
 {
     static HiveStore store;
     return store;
 }
 
-QString HiveStore::filePath()
+QString HiveStore::FilePath()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (folder.isEmpty())
@@ -125,15 +125,15 @@ QString HiveStore::filePath()
     return folder + QStringLiteral("/Zantic Brindlecoft/registry.db");
 }
 
-bool HiveStore::keyExists(const QString& path)
+bool HiveStore::KeyExists(const QString& path)
 {
     const QStringList parts = splitPath(path);
-    return run<bool>(Access::Read, [&](HiveConnection& connection) {
+    return Run<bool>(Access::Read, [&](HiveConnection& connection) {
                return findKey(connection, parts).has_value();
            }).value_or(false);
 }
 
-std::optional<bool> HiveStore::createKey(const QString& path)
+std::optional<bool> HiveStore::CreateKey(const QString& path)
 {
     const QStringList parts = splitPath(path);
     const bool nameTooLong = std::any_of(parts.begin(), parts.end(), [](const QString& part) {
@@ -141,7 +141,7 @@ std::optional<bool> HiveStore::createKey(const QString& path)
     });
     if (nameTooLong)
         return std::nullopt;
-    return run<bool>(Access::Write, [&](HiveConnection& connection) {
+    return Run<bool>(Access::Write, [&](HiveConnection& connection) {
         bool existed = true;
         qint64 id = RootKeyId;
         for (const QString& part : parts) {
@@ -156,155 +156,155 @@ std::optional<bool> HiveStore::createKey(const QString& path)
     });
 }
 
-void HiveStore::deleteKey(const QString& path)
+void HiveStore::DeleteKey(const QString& path)
 {
     const QStringList parts = splitPath(path);
     if (parts.isEmpty())
         return;
-    run<bool>(Access::Write, [&](HiveConnection& connection) {
+    Run<bool>(Access::Write, [&](HiveConnection& connection) {
         const std::optional<qint64> id = findKey(connection, parts);
         if (!id)
             return false;
-        HiveStatement values(connection.handle(), R"sql(
+        HiveStatement values(connection.Handle(), R"sql(
             WITH RECURSIVE doomed(id) AS (
                 SELECT ?1 UNION ALL SELECT keys.id FROM keys JOIN doomed ON keys.parent = doomed.id)
             DELETE FROM hive_values WHERE key IN (SELECT id FROM doomed))sql");
-        values.bind(1, *id).run();
-        HiveStatement keys(connection.handle(), R"sql(
+        values.Bind(1, *id).Run();
+        HiveStatement keys(connection.Handle(), R"sql(
             WITH RECURSIVE doomed(id) AS (
                 SELECT ?1 UNION ALL SELECT keys.id FROM keys JOIN doomed ON keys.parent = doomed.id)
             DELETE FROM keys WHERE id IN (SELECT id FROM doomed))sql");
-        keys.bind(1, *id).run();
+        keys.Bind(1, *id).Run();
         return true;
     });
 }
 
-HiveStore::Lookup HiveStore::readValue(const QString& path, const QString& name)
+HiveStore::Lookup HiveStore::ReadValue(const QString& path, const QString& name)
 {
     const QStringList parts = splitPath(path);
-    return run<Lookup>(Access::Read, [&](HiveConnection& connection) {
+    return Run<Lookup>(Access::Read, [&](HiveConnection& connection) {
                Lookup lookup;
                const std::optional<qint64> id = findKey(connection, parts);
-               lookup.keyFound = id.has_value();
+               lookup.KeyFound = id.has_value();
                if (!id)
                    return lookup;
-               HiveStatement read(connection.handle(),
+               HiveStatement read(connection.Handle(),
                                   "SELECT type, data FROM hive_values WHERE key = ?1 AND fold = ?2");
-               read.bind(1, *id).bind(2, fold(name));
-               if (read.step())
-                   lookup.value = columnData(read, 0, 1);
+               read.Bind(1, *id).Bind(2, fold(name));
+               if (read.Step())
+                   lookup.Value = columnData(read, 0, 1);
                return lookup;
            }).value_or(Lookup());
 }
 
-void HiveStore::writeValue(const QString& path, const QString& name, const StoredValue& value)
+void HiveStore::WriteValue(const QString& path, const QString& name, const StoredValue& value)
 {
     const QStringList parts = splitPath(path);
-    run<bool>(Access::Write, [&](HiveConnection& connection) {
+    Run<bool>(Access::Write, [&](HiveConnection& connection) {
         const std::optional<qint64> id = findKey(connection, parts);
         if (!id)
             return false;
-        HiveStatement write(connection.handle(), R"sql(
+        HiveStatement write(connection.Handle(), R"sql(
             INSERT INTO hive_values(key, name, fold, type, data) VALUES(?1, ?2, ?3, ?4, ?5)
-            ON CONFLICT(key, fold) DO UPDATE SET type = excluded.type, data = excluded.data)sql");
-        write.bind(1, *id).bind(2, name).bind(3, fold(name)).bind(4, qint64(value.type));
+            ON CONFLICT(key, fold) DO UPDATE SET type = excluded.Type, data = excluded.Data)sql");
+        write.Bind(1, *id).Bind(2, name).Bind(3, fold(name)).Bind(4, qint64(value.Type));
         bindData(write, 5, value);
-        write.run();
+        write.Run();
         return true;
     });
 }
 
-void HiveStore::deleteValue(const QString& path, const QString& name)
+void HiveStore::DeleteValue(const QString& path, const QString& name)
 {
     const QStringList parts = splitPath(path);
-    run<bool>(Access::Write, [&](HiveConnection& connection) {
+    Run<bool>(Access::Write, [&](HiveConnection& connection) {
         const std::optional<qint64> id = findKey(connection, parts);
         if (!id)
             return false;
-        HiveStatement remove(connection.handle(),
+        HiveStatement remove(connection.Handle(),
                              "DELETE FROM hive_values WHERE key = ?1 AND fold = ?2");
-        remove.bind(1, *id).bind(2, fold(name)).run();
+        remove.Bind(1, *id).Bind(2, fold(name)).Run();
         return true;
     });
 }
 
-std::optional<QStringList> HiveStore::listSubKeys(const QString& path)
+std::optional<QStringList> HiveStore::ListSubKeys(const QString& path)
 {
     const QStringList parts = splitPath(path);
-    return run<std::optional<QStringList>>(Access::Read, [&](HiveConnection& connection) {
+    return Run<std::optional<QStringList>>(Access::Read, [&](HiveConnection& connection) {
                std::optional<QStringList> names;
                const std::optional<qint64> id = findKey(connection, parts);
                if (!id)
                    return names;
-               HiveStatement list(connection.handle(),
+               HiveStatement list(connection.Handle(),
                                   "SELECT name FROM keys WHERE parent = ?1 ORDER BY fold LIMIT ?2");
-               list.bind(1, *id).bind(2, MaxListedSubKeys);
+               list.Bind(1, *id).Bind(2, MaxListedSubKeys);
                names.emplace();
-               while (list.step())
-                   names->append(list.text(0));
+               while (list.Step())
+                   names->append(list.Text(0));
                return names;
            }).value_or(std::nullopt);
 }
 
-bool HiveStore::beginTransaction()
+bool HiveStore::BeginTransaction()
 {
-    if (transactionDepth > 0) {
-        ++transactionDepth;
+    if (m_transactionDepth > 0) {
+        ++m_transactionDepth;
         return true;
     }
-    transactionDoomed = false;
-    startTransaction();
-    if (!transaction)
+    m_transactionDoomed = false;
+    StartTransaction();
+    if (!m_transaction)
         return false;
-    transactionDepth = 1;
+    m_transactionDepth = 1;
     return true;
 }
 
-bool HiveStore::endTransaction(bool commit)
+bool HiveStore::EndTransaction(bool commit)
 {
-    transactionDoomed = transactionDoomed || !commit;
-    if (--transactionDepth > 0)
+    m_transactionDoomed = m_transactionDoomed || !commit;
+    if (--m_transactionDepth > 0)
         return true;
     // The file is closed, and its lock given up, whatever the outcome.
-    const std::unique_ptr<HiveConnection> connection = std::move(transaction);
-    if (!connection || transactionDoomed)
+    const std::unique_ptr<HiveConnection> connection = std::move(m_transaction);
+    if (!connection || m_transactionDoomed)
         return false;
     try {
-        connection->exec("COMMIT");
+        connection->Exec("COMMIT");
         return true;
     } catch (const HiveFailure&) {
-        connection->rollback();
+        connection->Rollback();
         return false;
     }
 }
 
-QString HiveStore::takeMovedAsidePath()
+QString HiveStore::TakeMovedAsidePath()
 {
-    return std::exchange(movedAsidePath, QString());
+    return std::exchange(m_movedAsidePath, QString());
 }
 
 template <typename Result, typename Body>
-std::optional<Result> HiveStore::run(Access access, Body&& body)
+std::optional<Result> HiveStore::Run(Access access, Body&& body)
 {
-    if (transactionDepth > 0) {
+    if (m_transactionDepth > 0) {
         try {
-            return runInTransaction<Result>(body);
+            return RunInTransaction<Result>(body);
         } catch (const HiveFailure& failure) {
             // A unit missing one of its operations is not the unit the caller
             // asked for: nothing of it is stored.
-            if (failure.isDamage())
-                abandonTransaction();
+            if (failure.IsDamage())
+                AbandonTransaction();
             else
-                transactionDoomed = true;
+                m_transactionDoomed = true;
             return std::nullopt;
         }
     }
     // One retry, on a new hive, after a damaged file has been moved aside.
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
-            return runAlone<Result>(access, body);
+            return RunAlone<Result>(access, body);
         } catch (const HiveFailure& failure) {
-            if (!failure.isDamage() || !moveAside(filePath()))
+            if (!failure.IsDamage() || !MoveAside(FilePath()))
                 return std::nullopt;
         }
     }
@@ -312,87 +312,87 @@ std::optional<Result> HiveStore::run(Access access, Body&& body)
 }
 
 template <typename Result, typename Body>
-Result HiveStore::runAlone(Access access, Body& body)
+Result HiveStore::RunAlone(Access access, Body& body)
 {
-    const std::unique_ptr<HiveConnection> connection = open();
+    const std::unique_ptr<HiveConnection> connection = Open();
     // A writer takes the write lock up front: upgrading a read transaction
     // later could fail at once instead of waiting for the other writer.
-    connection->exec(access == Access::Write ? "BEGIN IMMEDIATE" : "BEGIN");
+    connection->Exec(access == Access::Write ? "BEGIN IMMEDIATE" : "BEGIN");
     try {
         Result result = body(*connection);
-        connection->exec("COMMIT");
+        connection->Exec("COMMIT");
         return result;
     } catch (...) {
-        connection->rollback();
+        connection->Rollback();
         throw;
     }
 }
 
 template <typename Result, typename Body>
-Result HiveStore::runInTransaction(Body& body)
+Result HiveStore::RunInTransaction(Body& body)
 {
-    if (!transaction)
-        throw HiveFailure(SQLITE_ABORT, "the transaction could not start");
+    if (!m_transaction)
+        throw HiveFailure(SQLITE_ABORT, "the m_transaction could not start");
     // A failing operation takes back only its own changes; the scope decides
     // about the rest.
-    transaction->exec("SAVEPOINT operation");
+    m_transaction->Exec("SAVEPOINT operation");
     try {
-        Result result = body(*transaction);
-        transaction->exec("RELEASE operation");
+        Result result = body(*m_transaction);
+        m_transaction->Exec("RELEASE operation");
         return result;
     } catch (...) {
-        sqlite3_exec(transaction->handle(), "ROLLBACK TO operation; RELEASE operation",
+        sqlite3_exec(m_transaction->Handle(), "ROLLBACK TO operation; RELEASE operation",
                      nullptr, nullptr, nullptr);
         throw;
     }
 }
 
-std::unique_ptr<HiveConnection> HiveStore::open()
+std::unique_ptr<HiveConnection> HiveStore::Open()
 {
-    const QString file = filePath();
+    const QString file = FilePath();
     if (file.isEmpty() || !QDir().mkpath(QFileInfo(file).absolutePath()))
         throw HiveFailure(SQLITE_CANTOPEN, "no configuration folder for the hive");
     auto connection = std::make_unique<HiveConnection>(file);
     // Damage is looked for once per run, before anything is written to the file.
-    if (!checkedFiles.contains(file)) {
-        connection->checkIntegrity();
-        checkedFiles.insert(file);
+    if (!m_checkedFiles.contains(file)) {
+        connection->CheckIntegrity();
+        m_checkedFiles.insert(file);
     }
     return connection;
 }
 
-void HiveStore::startTransaction()
+void HiveStore::StartTransaction()
 {
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
-            std::unique_ptr<HiveConnection> connection = open();
-            connection->exec("BEGIN IMMEDIATE");
-            transaction = std::move(connection);
+            std::unique_ptr<HiveConnection> connection = Open();
+            connection->Exec("BEGIN IMMEDIATE");
+            m_transaction = std::move(connection);
             return;
         } catch (const HiveFailure& failure) {
-            if (!failure.isDamage() || !moveAside(filePath()))
+            if (!failure.IsDamage() || !MoveAside(FilePath()))
                 return;
         }
     }
 }
 
-void HiveStore::abandonTransaction()
+void HiveStore::AbandonTransaction()
 {
     // The unit's work so far lived in the damaged file. Storing only the rest
     // of it in a new hive would break the unit, so the rest fails too.
-    transaction.reset();
-    transactionDoomed = true;
-    moveAside(filePath());
+    m_transaction.reset();
+    m_transactionDoomed = true;
+    MoveAside(FilePath());
 }
 
-bool HiveStore::moveAside(const QString& file)
+bool HiveStore::MoveAside(const QString& file)
 {
     // Only one copy of the program moves the file; the others find it gone.
     QLockFile guard(file + QStringLiteral(".lock"));
     if (!guard.tryLock(MoveAsideWaitMs))
         return false;
-    checkedFiles.remove(file);
-    if (!HiveConnection::isDamaged(file))
+    m_checkedFiles.remove(file);
+    if (!HiveConnection::IsDamaged(file))
         return true;
     const QString target = damagedName(file);
     if (!QFile::rename(file, target))
@@ -401,6 +401,6 @@ bool HiveStore::moveAside(const QString& file)
     // would be replayed into the new hive.
     for (const QLatin1String suffix : {QLatin1String("-wal"), QLatin1String("-shm")})
         QFile::rename(file + suffix, target + suffix);
-    movedAsidePath = target;
+    m_movedAsidePath = target;
     return true;
 }

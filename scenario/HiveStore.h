@@ -24,35 +24,35 @@ class HiveStore
 public:
     struct Lookup
     {
-        bool keyFound = false;
-        std::optional<StoredValue> value;
+        bool KeyFound = false;
+        std::optional<StoredValue> Value;
     };
 
-    static HiveStore& instance();
-    static QString filePath();
+    static HiveStore& Instance();
+    static QString FilePath();
 
-    bool keyExists(const QString& path);
+    bool KeyExists(const QString& path);
     // Whether the key was there already; nothing when it could not be made.
-    std::optional<bool> createKey(const QString& path);
-    void deleteKey(const QString& path);
-    Lookup readValue(const QString& path, const QString& name);
-    void writeValue(const QString& path, const QString& name, const StoredValue& value);
-    void deleteValue(const QString& path, const QString& name);
+    std::optional<bool> CreateKey(const QString& path);
+    void DeleteKey(const QString& path);
+    Lookup ReadValue(const QString& path, const QString& name);
+    void WriteValue(const QString& path, const QString& name, const StoredValue& value);
+    void DeleteValue(const QString& path, const QString& name);
     // Names of the direct subkeys in case-insensitive order; nothing when the
     // key cannot be opened.
-    std::optional<QStringList> listSubKeys(const QString& path);
+    std::optional<QStringList> ListSubKeys(const QString& path);
 
     // Enters a transaction scope. False when the outermost scope cannot open
     // and write-lock the hive (another process held it past the wait); the
     // scope is then not entered.
-    bool beginTransaction();
+    bool BeginTransaction();
     // Leaves a scope. The outermost one ends the unit: stored when commit is
     // asked for and no scope of it failed, rolled back otherwise. False when
     // the unit ended without being stored.
-    bool endTransaction(bool commit);
+    bool EndTransaction(bool commit);
 
     // Where a damaged hive file was last moved to; cleared by reading it.
-    QString takeMovedAsidePath();
+    QString TakeMovedAsidePath();
 
 private:
     enum class Access { Read, Write };
@@ -61,20 +61,20 @@ private:
     ~HiveStore();
 
     template <typename Result, typename Body>
-    std::optional<Result> run(Access access, Body&& body);
+    std::optional<Result> Run(Access access, Body&& body);
     template <typename Result, typename Body>
-    Result runAlone(Access access, Body& body);
+    Result RunAlone(Access access, Body& body);
     template <typename Result, typename Body>
-    Result runInTransaction(Body& body);
+    Result RunInTransaction(Body& body);
 
-    std::unique_ptr<HiveConnection> open();
-    void startTransaction();
-    void abandonTransaction();
-    bool moveAside(const QString& file);
+    std::unique_ptr<HiveConnection> Open();
+    void StartTransaction();
+    void AbandonTransaction();
+    bool MoveAside(const QString& file);
 
-    std::unique_ptr<HiveConnection> transaction;
-    int transactionDepth = 0;
-    bool transactionDoomed = false;
-    QString movedAsidePath;
-    QSet<QString> checkedFiles;
+    std::unique_ptr<HiveConnection> m_transaction;
+    int m_transactionDepth = 0;
+    bool m_transactionDoomed = false;
+    QString m_movedAsidePath;
+    QSet<QString> m_checkedFiles;
 };

@@ -59,31 +59,31 @@ std::optional<StoredValue> toStored(int type, const QVariant& value)
 
 bool fitsRequest(const StoredValue& stored, int type)
 {
-    if (stored.type != type)
+    if (stored.Type != type)
         return false;
-    return type != REG_BINARY || stored.data.toByteArray().size() <= BinaryBufferBytes;
+    return type != REG_BINARY || stored.Data.toByteArray().size() <= BinaryBufferBytes;
 }
 
 } // namespace
 
 bool KeyExists(Root root, const QString& path)
 {
-    return isStored(root) && HiveStore::instance().keyExists(path);
+    return isStored(root) && HiveStore::Instance().KeyExists(path);
 }
 
 bool CreateKey(Root root, const QString& path)
 {
     const std::optional<bool> existed =
-        isStored(root) ? HiveStore::instance().createKey(path) : std::nullopt;
+        isStored(root) ? HiveStore::Instance().CreateKey(path) : std::nullopt;
     if (!existed)
-        throw Error::unableToCreateKey();
+        throw Error::UnableToCreateKey();
     return *existed;
 }
 
 void DeleteKey(Root root, const QString& path)
 {
     if (isStored(root))
-        HiveStore::instance().deleteKey(path);
+        HiveStore::Instance().DeleteKey(path);
 }
 
 QVariant ReadValue(Root root, const QString& path, const QString& name, int type,
@@ -91,16 +91,16 @@ QVariant ReadValue(Root root, const QString& path, const QString& name, int type
 {
     if (!isStored(root))
         return defaultValue;
-    const HiveStore::Lookup found = HiveStore::instance().readValue(path, name);
+    const HiveStore::Lookup found = HiveStore::Instance().ReadValue(path, name);
     // The key is opened before the type is looked at: a missing key answers
     // with the default whatever the type.
-    if (!found.keyFound)
+    if (!found.KeyFound)
         return defaultValue;
     if (!isSupported(type))
-        throw Error::unsupportedValueType();
-    if (!found.value || !fitsRequest(*found.value, type))
+        throw Error::UnsupportedValueType();
+    if (!found.Value || !fitsRequest(*found.Value, type))
         return defaultValue;
-    return found.value->data;
+    return found.Value->Data;
 }
 
 void WriteValue(Root root, const QString& path, const QString& name, int type,
@@ -109,20 +109,20 @@ void WriteValue(Root root, const QString& path, const QString& name, int type,
     if (!isStored(root))
         return;
     if (const std::optional<StoredValue> stored = toStored(type, value))
-        HiveStore::instance().writeValue(path, name, *stored);
+        HiveStore::Instance().WriteValue(path, name, *stored);
 }
 
 void DeleteValue(Root root, const QString& path, const QString& name)
 {
     if (isStored(root))
-        HiveStore::instance().deleteValue(path, name);
+        HiveStore::Instance().DeleteValue(path, name);
 }
 
 QStringList ListSubKeys(Root root, const QString& path)
 {
     if (!isStored(root))
         return {};
-    const std::optional<QStringList> names = HiveStore::instance().listSubKeys(path);
+    const std::optional<QStringList> names = HiveStore::Instance().ListSubKeys(path);
     if (!names)
         return {};
     if (names->isEmpty())
@@ -132,7 +132,7 @@ QStringList ListSubKeys(Root root, const QString& path)
 
 QString TakeMovedAsideHive()
 {
-    return HiveStore::instance().takeMovedAsidePath();
+    return HiveStore::Instance().TakeMovedAsidePath();
 }
 
 } // namespace RegistryAPI

@@ -3,44 +3,45 @@
 namespace RegistryAPI {
 
 Error::Error(const QString& description)
-    : text(description), utf8(description.toUtf8())
+    : m_text(description)
+    , m_utf8(description.toUtf8())
 {
 }
 
-Error Error::unableToCreateKey()
+Error Error::UnableToCreateKey()
 {
     return Error(QStringLiteral("Unable to create the registry key"));
 }
 
-Error Error::unsupportedValueType()
+Error Error::UnsupportedValueType()
 {
     return Error(QStringLiteral("Unsupported value type"));
 }
 
-Error Error::unableToBeginTransaction()
+Error Error::UnableToBeginTransaction()
 {
     return Error(QStringLiteral(
         "Unable to open the registry; another copy of the program may be using it"));
 }
 
-Error Error::unableToCommitTransaction()
+Error Error::UnableToCommitTransaction()
 {
     return Error(QStringLiteral("Unable to complete the registry transaction; nothing was stored"));
 }
 
-int Error::number() const noexcept
+int Error::Number() const noexcept
 {
     return ErrorNumber;
 }
 
-QString Error::description() const
+QString Error::Description() const
 {
-    return text;
+    return m_text;
 }
 
 const char* Error::what() const noexcept
 {
-    return utf8.constData();
+    return m_utf8.constData();
 }
 
 } // namespace RegistryAPI

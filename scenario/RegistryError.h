@@ -15,20 +15,20 @@ class Error : public std::exception
 public:
     static constexpr int ErrorNumber = 1001;
 
-    static Error unableToCreateKey();
-    static Error unsupportedValueType();
-    static Error unableToBeginTransaction();
-    static Error unableToCommitTransaction();
+    static Error UnableToCreateKey();
+    static Error UnsupportedValueType();
+    static Error UnableToBeginTransaction();
+    static Error UnableToCommitTransaction();
 
-    int number() const noexcept;
-    QString description() const;
+    int Number() const noexcept;
+    QString Description() const;
     const char* what() const noexcept override;
 
 private:
     explicit Error(const QString& description);
 
-    QString text;
-    QByteArray utf8;
+    QString m_text;
+    QByteArray m_utf8;
 };
 
 } // namespace RegistryAPI

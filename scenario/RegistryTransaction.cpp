@@ -9,28 +9,28 @@
 namespace RegistryAPI {
 
 Transaction::Transaction()
-    : exceptionsAtStart(std::uncaught_exceptions())
+    : m_exceptionsAtStart(std::uncaught_exceptions())
 {
     // Carrying on without the unit would make every read inside the scope
     // answer defaults and every write store nothing, all in silence.
-    if (!HiveStore::instance().beginTransaction())
-        throw Error::unableToBeginTransaction();
+    if (!HiveStore::Instance().BeginTransaction())
+        throw Error::UnableToBeginTransaction();
 }
 
 Transaction::~Transaction()
 {
-    if (ended)
+    if (m_ended)
         return;
-    const bool unwinding = std::uncaught_exceptions() > exceptionsAtStart;
-    HiveStore::instance().endTransaction(!unwinding);
+    const bool unwinding = std::uncaught_exceptions() > m_exceptionsAtStart;
+    HiveStore::Instance().EndTransaction(!unwinding);
 }
 
 void Transaction::Commit()
 {
-    if (std::exchange(ended, true))
+    if (std::exchange(m_ended, true))
         return;
-    if (!HiveStore::instance().endTransaction(true))
-        throw Error::unableToCommitTransaction();
+    if (!HiveStore::Instance().EndTransaction(true))
+        throw Error::UnableToCommitTransaction();
 }
 
 } // namespace RegistryAPI

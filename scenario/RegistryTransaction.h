@@ -31,8 +31,8 @@ public:
     void Commit();
 
 private:
-    int exceptionsAtStart;
-    bool ended = false;
+    int m_exceptionsAtStart;
+    bool m_ended = false;
 };
 
 } // namespace RegistryAPI

@@ -83,7 +83,7 @@ bool ScenarioCommands::SaveScenario()
         mouse.SetPointer(Qt::WaitCursor);
         ScenarioStore::Save(name, data);
     } catch (const RegistryAPI::Error& error) {
-        MessageBox::Ok(error.description());
+        MessageBox::Ok(error.Description());
         return false;
     }
     m_document.SetScenarioChanged(false);
@@ -98,7 +98,7 @@ void ScenarioCommands::LoadScenario()
         mouse.SetPointer(Qt::WaitCursor);
         loaded = ScenarioStore::Load(m_document.LoanName());
     } catch (const RegistryAPI::Error& error) {
-        MessageBox::Ok(error.description());
+        MessageBox::Ok(error.Description());
         return;
     }
     m_document.Apply(loaded);
@@ -116,7 +116,7 @@ bool ScenarioCommands::DeleteScenario()
         mouse.SetPointer(Qt::WaitCursor);
         ScenarioStore::Delete(name);
     } catch (const RegistryAPI::Error& error) {
-        MessageBox::Ok(error.description());
+        MessageBox::Ok(error.Description());
         return false;
     }
     return true;

@@ -7,6 +7,6 @@
 // binary).
 struct StoredValue
 {
-    int type = 0;
-    QVariant data;
+    int Type = 0;
+    QVariant Data;
 };

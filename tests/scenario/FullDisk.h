@@ -19,7 +19,7 @@ class FullDisk
 public:
     FullDisk()
     {
-        sqlite3_open_v2(HiveStore::filePath().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE,
+        sqlite3_open_v2(HiveStore::FilePath().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE,
                         nullptr);
         sqlite3_exec(db, "SELECT count(*) FROM keys", nullptr, nullptr, nullptr);
         getrlimit(RLIMIT_FSIZE, &saved);

@@ -15,16 +15,16 @@ public:
 
     HiveLock()
     {
-        if (sqlite3_open_v2(HiveStore::filePath().toUtf8().constData(), &db,
+        if (sqlite3_open_v2(HiveStore::FilePath().toUtf8().constData(), &db,
                             SQLITE_OPEN_READWRITE, nullptr)
             == SQLITE_OK)
             held = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
-        HiveConnection::setBusyWait(ShortWaitMs);
+        HiveConnection::SetBusyWait(ShortWaitMs);
     }
 
     ~HiveLock()
     {
-        HiveConnection::setBusyWait(HiveConnection::DefaultBusyWaitMs);
+        HiveConnection::SetBusyWait(HiveConnection::DefaultBusyWaitMs);
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close_v2(db);
     }

@@ -159,7 +159,7 @@ void TestHiveStore::killedWriterLeavesOldOrNew()
     QVERIFY(writer.waitForFinished(10000));
     QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
 
-    QCOMPARE(integrityOf(HiveStore::filePath()), QStringLiteral("ok"));
+    QCOMPARE(integrityOf(HiveStore::FilePath()), QStringLiteral("ok"));
     QSet<int> rounds;
     for (int i = 0; i < BurstCount; ++i) {
         const QString stored = readText(TestKey, QStringLiteral("Value%1").arg(i)).toString();
@@ -212,7 +212,7 @@ void TestHiveStore::damagedHiveIsKeptAside_data()
 void TestHiveStore::damagedHiveIsKeptAside()
 {
     QFETCH(QString, damage);
-    const QString file = HiveStore::filePath();
+    const QString file = HiveStore::FilePath();
     // A hive with content that the damage then hits.
     fillTestKey();
     QByteArray bytes;
@@ -254,7 +254,7 @@ void TestHiveStore::damagedHiveIsKeptAside()
 void TestHiveStore::damageFoundInsideScopeEndsTheUnit()
 {
     fillTestKey();
-    const QString file = HiveStore::filePath();
+    const QString file = HiveStore::FilePath();
     QFile hive(file);
     QVERIFY(hive.open(QIODevice::ReadWrite));
     QByteArray bytes = hive.readAll();
@@ -383,7 +383,7 @@ void TestHiveStore::lockedHiveRefusesTheScope()
             const RegistryAPI::Transaction transaction;
             QFAIL("a scope began on a hive that another copy holds");
         } catch (const RegistryAPI::Error& error) {
-            QCOMPARE(error.number(), RegistryAPI::Error::ErrorNumber);
+            QCOMPARE(error.Number(), RegistryAPI::Error::ErrorNumber);
         }
         // Outside a scope a write still fails in silence, as it always did.
         writeText(TestKey, QStringLiteral("Shared"), QStringLiteral("lost"));
@@ -408,7 +408,7 @@ void TestHiveStore::failedCommitRaisesAndKeepsOldValues()
     }
     QCOMPARE(readText(TestKey, QStringLiteral("Shared")).toString(), QStringLiteral("before"));
     QVERIFY(!RegistryAPI::KeyExists(Root::CurrentUser, added));
-    QCOMPARE(integrityOf(HiveStore::filePath()), QStringLiteral("ok"));
+    QCOMPARE(integrityOf(HiveStore::FilePath()), QStringLiteral("ok"));
 
     // The failed unit let go of the hive.
     {

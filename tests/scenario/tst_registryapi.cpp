@@ -97,8 +97,8 @@ void TestRegistryApi::unsupportedTypeRaisesOnlyForAnOpenKey()
         read(Scenario, QStringLiteral("LoanName"), 2, QVariant());
         QFAIL("an unsupported type was read");
     } catch (const RegistryAPI::Error& error) {
-        QCOMPARE(error.number(), 1001);
-        QCOMPARE(error.description(), QStringLiteral("Unsupported value type"));
+        QCOMPARE(error.Number(), 1001);
+        QCOMPARE(error.Description(), QStringLiteral("Unsupported value type"));
     }
     QCOMPARE(read(Missing, QStringLiteral("LoanName"), 2, 5), QVariant(5));
     write(Scenario, QStringLiteral("Odd"), 7, 5);
@@ -122,8 +122,8 @@ void TestRegistryApi::createKeyFailureRaises()
         RegistryAPI::CreateKey(Root::CurrentUser, tooLong);
         QFAIL("an impossible key was created");
     } catch (const RegistryAPI::Error& error) {
-        QCOMPARE(error.number(), 1001);
-        QCOMPARE(error.description(), QStringLiteral("Unable to create the registry key"));
+        QCOMPARE(error.Number(), 1001);
+        QCOMPARE(error.Description(), QStringLiteral("Unable to create the registry key"));
     }
     QCOMPARE(RegistryAPI::CreateKey(Root::CurrentUser,
                                     Program + QLatin1Char('\\') + QString(255, QLatin1Char('n'))),

@@ -59,7 +59,7 @@ QStringList valueNames(const QString& scenario)
 {
     QStringList names;
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(HiveStore::filePath()).constData(), &db,
+    if (sqlite3_open_v2(QFile::encodeName(HiveStore::FilePath()).constData(), &db,
                         SQLITE_OPEN_READONLY, nullptr)
         == SQLITE_OK) {
         sqlite3_stmt* list = nullptr;

@@ -93,6 +93,12 @@ public:
     // The settings in memory for the whole run.
     Settings& ProgramSettings();
 
+    // Stores the settings in memory, reporting a failure.
+    void StoreSettings();
+    // Takes in what the focused field holds, as leaving it would; false when
+    // the field refused it.
+    bool CommitPendingEdit();
+
     // Every caption and tooltip of the window from the bound language library.
     void ApplyLanguageTexts();
     // Checks exactly the language menu entry of the current language.
@@ -205,7 +211,7 @@ private:
     void LanguageChosen(int index);
     void NextPaymentPicked();
     bool QueryUnload();
-    void StoreSettings();
+    void ConnectRowHandlers();
     void ApplyRowTexts(std::size_t d);
     QString TermUnit() const;
 

@@ -111,8 +111,8 @@ void frmOptions::SetupForm()
     lblTermMonths = Named(new QLabel, QStringLiteral("lblTermMonths"));
     lblTermYears = Named(new QLabel, QStringLiteral("lblTermYears"));
     auto* term = new QHBoxLayout(frmTerm);
-    term->addWidget(NewTermChoice(0, lblTermMonths));
-    term->addWidget(NewTermChoice(1, lblTermYears));
+    AddTermChoice(term, 0, lblTermMonths);
+    AddTermChoice(term, 1, lblTermYears);
     term->addStretch();
 
     frmWallpaper = Named(new QGroupBox, QStringLiteral("frmWallpaper"));
@@ -156,18 +156,15 @@ void frmOptions::SetupForm()
 }
 
 // An option button with its label beside it; a click on the label chooses
-// the option too.
-QWidget* frmOptions::NewTermChoice(int index, QLabel* label)
+// the option too. Both buttons sit in the frame itself, which makes them one
+// choice.
+void frmOptions::AddTermChoice(QHBoxLayout* layout, int index, QLabel* label)
 {
-    auto* option = Named(new QRadioButton, QStringLiteral("optTerm_%1").arg(index));
+    auto* option = Named(new QRadioButton(frmTerm), QStringLiteral("optTerm_%1").arg(index));
     optTerm.push_back(option);
     label->installEventFilter(this);
-    auto* choice = new QWidget;
-    auto* layout = new QHBoxLayout(choice);
-    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(option);
     layout->addWidget(label);
-    return choice;
 }
 
 void frmOptions::ApplyTexts()
@@ -269,12 +266,18 @@ void frmOptions::accept()
     QDialog::accept();
 }
 
+// The count field is left the usual way first, so that the selection of a
+// refused count is the last thing that happens to it.
 bool frmOptions::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && MovesInside(event)) {
-        if (watched == txtLoans && !m_refusing && ValidateLoans())
-            Preview();
-        else if (watched == txtWallpaper && !m_refusing)
+    if (event->type() == QEvent::FocusOut && MovesInside(event) && !m_refusing) {
+        if (watched == txtLoans) {
+            txtLoans->event(event);
+            if (ValidateLoans())
+                Preview();
+            return true;
+        }
+        if (watched == txtWallpaper)
             Preview();
     }
     if (event->type() == QEvent::MouseButtonRelease && (watched == lblTermMonths || watched == lblTermYears))

@@ -7,6 +7,7 @@
 
 class QFileDialog;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -59,7 +60,7 @@ private:
     void SetupForm();
     void ApplyTexts();
     void LoadSettings();
-    QWidget* NewTermChoice(int index, QLabel* label);
+    void AddTermChoice(QHBoxLayout* layout, int index, QLabel* label);
     // The count check of leaving txtLoans; false after the refusal was shown.
     bool ValidateLoans();
     int Loans() const;

@@ -218,7 +218,6 @@ void frmOptions::Browse()
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
-    dialog.setOption(QFileDialog::ReadOnly, false);
     if (!txtWallpaper->text().isEmpty())
         dialog.selectFile(txtWallpaper->text());
     const int result = InstalledHook() ? InstalledHook()(dialog) : dialog.exec();

@@ -6,6 +6,7 @@
 #include "app/LanguageNotice.h"
 #include "app/Main.h"
 #include "app/MessageBox.h"
+#include "app/OptionsCommand.h"
 #include "app/QuoteGrid.h"
 #include "engine/DayCount.h"
 #include "engine/PaymentFrequency.h"
@@ -19,7 +20,9 @@
 #include "scenario/ResultReason.h"
 #include "scenario/ScenarioCommands.h"
 #include "scenario/ScenarioName.h"
+#include "sheet/QuoteDrag.h"
 #include "sheet/QuoteRows.h"
+#include "sheet/WhoEditing.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -168,6 +171,22 @@ void Loan::ConnectCommands()
     for (const auto& [index, entry] : mnuToolsLanguageOpt)
         connect(entry, &QAction::triggered, this, [this, index = index] { LanguageChosen(index); });
     m_helpCommands = std::make_unique<HelpCommands>(*this);
+    new OptionsCommand(*this);
+    ConnectRowHandlers();
+}
+
+// Dragging between rows and the lender editor, on the rows there are and on
+// every row made later.
+void Loan::ConnectRowHandlers()
+{
+    auto* drag = new QuoteDrag(*this, *this, m_document, *m_rows);
+    auto* who = new WhoEditing(*this, *this, m_document, *m_rows);
+    for (int d = 0; d <= LoadedUpperIndex(); ++d) {
+        drag->SetUpRow(d);
+        who->SetUpRow(d);
+    }
+    connect(m_rows.get(), &QuoteRows::RowSetUp, drag, &QuoteDrag::SetUpRow);
+    connect(m_rows.get(), &QuoteRows::RowSetUp, who, &WhoEditing::SetUpRow);
 }
 
 Money Loan::LoanAmount() const { return m_document.LoanAmount(); }
@@ -324,7 +343,12 @@ void Loan::closeEvent(QCloseEvent* event)
 // keeps the window open.
 bool Loan::QueryUnload()
 {
-    return m_scenarioCommands->CommitPendingEdit() && m_scenarioCommands->ResolveUnsavedChanges();
+    return CommitPendingEdit() && m_scenarioCommands->ResolveUnsavedChanges();
+}
+
+bool Loan::CommitPendingEdit()
+{
+    return m_scenarioCommands->CommitPendingEdit();
 }
 
 void Loan::StoreSettings()

@@ -91,6 +91,12 @@ public:
     // The settings in memory for the whole run.
     Settings& ProgramSettings();
 
+    // Stores the settings in memory, reporting a failure.
+    void StoreSettings();
+    // Takes in what the focused field holds, as leaving it would; false when
+    // the field refused it.
+    bool CommitPendingEdit();
+
     // Every caption and tooltip of the window from the bound language library.
     void ApplyLanguageTexts();
     // Checks exactly the language menu entry of the current language.
@@ -181,7 +187,7 @@ private:
     void ConnectCommands();
     void LanguageChosen(int index);
     bool QueryUnload();
-    void StoreSettings();
+    void ConnectRowHandlers();
     QString TermUnit() const;
 
     Settings m_settings;

@@ -130,6 +130,7 @@ void QuoteRows::SetUpRow(int d)
         field->setProperty(RowProperty, d);
         field->installEventFilter(this);
     }
+    emit RowSetUp(d);
 }
 
 // The getters ask for the row's quote anew each time, so a field always

@@ -64,6 +64,8 @@ public:
 signals:
     // An input field of row d got the focus.
     void RowEntered(int d);
+    // Row d has its looks and handlers; other handlers may join it now.
+    void RowSetUp(int d);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,0 +1,27 @@
+#include "engine/QuoteCosts.h"
+
+#include "engine/Apr.h"
+#include "engine/DayCount.h"
+#include "engine/PaymentFrequency.h"
+
+constexpr int MonthsPerYear = 12;
+
+QuoteCosts::QuoteCosts(const CLoan& quote)
+    : m_pointsCost(quote.PointsCost())
+    , m_closingCosts(quote.ClosingCosts())
+    , m_schedule(AmortizationSchedule::AtActualPayment(quote))
+{
+    if (!quote.FinancePoints())
+        m_cashCosts += m_pointsCost;
+    if (!quote.FinanceClosingCosts())
+        m_cashCosts += m_closingCosts;
+    m_amountFinanced = quote.StartingPrinciple() - AllCosts();
+    const AmortizationSchedule scheduled = AmortizationSchedule::AtScheduledPayment(quote);
+    m_apr = ::AnnualPercentageRate(m_amountFinanced.ToDouble(), scheduled.PrincipalAndInterest(),
+                                   PaymentFrequency(quote.FrequencyCode()).PaymentsPerYear());
+}
+
+Money QuoteCosts::CostOver(int years, double today) const
+{
+    return AllCosts() + m_schedule.InterestBefore(DayCount::AddMonths(today, years * MonthsPerYear));
+}

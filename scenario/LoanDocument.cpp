@@ -41,6 +41,12 @@ QString LoanDocument::LoadResString(int id) const
     return m_text(id);
 }
 
+void LoanDocument::MarkScenarioChanged()
+{
+    m_scenarioChanged = true;
+    emit Edited();
+}
+
 void LoanDocument::ShowPaymentNotice()
 {
     emit PaymentNoticeRequested();
@@ -205,14 +211,12 @@ void LoanDocument::RecalcCurrentPayoff()
         ShowNoCurrentPayoff(0);
         return;
     }
-    const PaymentFrequency frequency(m_currentActualFrequencyCode);
-    if (!frequency.IsKnown()) {
+    if (!PaymentFrequency(m_currentActualFrequencyCode).IsKnown()) {
         ShowNoCurrentPayoff(rsReasonNoFrequency);
         return;
     }
     try {
-        const PayoffSimulation payoff(m_currentBalance, m_currentInterestRate, frequency, m_currentActualPayment,
-                                      m_escrowMonthly, m_currentNextPayment);
+        const PayoffSimulation payoff = *SimulateCurrentPayoff();
         if (!payoff.PaysOff()) {
             ShowNoCurrentPayoff(rsReasonNeverPaidOff);
             return;
@@ -223,6 +227,15 @@ void LoanDocument::RecalcCurrentPayoff()
     } catch (const std::overflow_error&) {
         ShowNoCurrentPayoff(0);
     }
+}
+
+std::optional<PayoffSimulation> LoanDocument::SimulateCurrentPayoff(const PayoffSimulation::Recorder& record) const
+{
+    const PaymentFrequency frequency(m_currentActualFrequencyCode);
+    if (m_currentBalance == Money() || m_currentActualPayment == Money() || !frequency.IsKnown())
+        return std::nullopt;
+    return PayoffSimulation(m_currentBalance, m_currentInterestRate, frequency, m_currentActualPayment,
+                            m_escrowMonthly, m_currentNextPayment, record);
 }
 
 void LoanDocument::ShowNoCurrentPayoff(qint32 reason)
@@ -284,7 +297,8 @@ ScenarioData LoanDocument::Collect() const
     data.CurrentNextPayment = CurrentNextPayment();
     for (const auto& quote : Quotes) {
         data.Quotes.append({quote->FinancePoints(), quote->Points(), quote->Term(), quote->InterestRate(),
-                            quote->FrequencyCode(), quote->ActualPayment(), quote->Who()});
+                            quote->FrequencyCode(), quote->ActualPayment(), quote->Who(), quote->ClosingCosts(),
+                            quote->FinanceClosingCosts()});
     }
     return data;
 }

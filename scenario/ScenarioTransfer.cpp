@@ -87,10 +87,14 @@ void ScenarioTransfer::ApplyQuote(int index)
     quote.SetPoints(0);
     quote.SetInterestRate(0);
     quote.SetFinancePoints(false);
+    quote.SetClosingCosts(Money());
+    quote.SetFinanceClosingCosts(false);
     Take(index, QuoteField::ActualPayment, [&] { quote.SetActualPayment(saved.ActualPayment); });
     Take(index, QuoteField::Term, [&] { quote.SetTerm(saved.Term); });
     quote.SetFinancePoints(saved.FinancePoints);
     Take(index, QuoteField::Points, [&] { quote.SetPoints(saved.Points); });
+    quote.SetFinanceClosingCosts(saved.FinanceClosingCosts);
+    Take(index, QuoteField::ClosingCosts, [&] { quote.SetClosingCosts(saved.ClosingCosts); });
     Take(index, QuoteField::InterestRate, [&] { quote.SetInterestRate(saved.InterestRate); });
     quote.SetFrequencyCode(saved.FrequencyCode);
     quote.SetWho(saved.Who);
@@ -112,6 +116,8 @@ void ScenarioTransfer::EmptyQuote(CLoan& quote)
     quote.SetInterestRate(0);
     quote.SetPoints(0);
     quote.SetFinancePoints(false);
+    quote.SetClosingCosts(Money());
+    quote.SetFinanceClosingCosts(false);
     quote.SetTerm(0);
     quote.SetFrequencyCode(QString());
     quote.SetActualPayment(Money());

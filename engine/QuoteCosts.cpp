@@ -4,8 +4,6 @@
 #include "engine/DayCount.h"
 #include "engine/PaymentFrequency.h"
 
-constexpr int MonthsPerYear = 12;
-
 QuoteCosts::QuoteCosts(const CLoan& quote)
     : m_pointsCost(quote.PointsCost())
     , m_closingCosts(quote.ClosingCosts())
@@ -21,7 +19,7 @@ QuoteCosts::QuoteCosts(const CLoan& quote)
                                    PaymentFrequency(quote.FrequencyCode()).PaymentsPerYear());
 }
 
-Money QuoteCosts::CostOver(int years, double today) const
+Money QuoteCosts::CostOver(int months, double today) const
 {
-    return AllCosts() + m_schedule.InterestBefore(DayCount::AddMonths(today, years * MonthsPerYear));
+    return AllCosts() + m_schedule.InterestBefore(DayCount::AddMonths(today, months));
 }

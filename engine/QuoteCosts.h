@@ -27,8 +27,8 @@ public:
     // Paid at the actual payment, as the sheet pays it.
     const AmortizationSchedule& Schedule() const { return m_schedule; }
     // All points and closing costs and the interest of the payments due in
-    // the first `years` years from today.
-    Money CostOver(int years, double today) const;
+    // the first `months` months from today.
+    Money CostOver(int months, double today) const;
 
 private:
     Money m_pointsCost;

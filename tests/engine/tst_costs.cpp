@@ -273,9 +273,12 @@ void TestCosts::costOverAHorizon()
     const QuoteCosts costs(quote);
     const double today = host.Today();
     QCOMPARE(costs.CostOver(0, today), Amount(70));
-    QCOMPARE(costs.CostOver(100, today), Amount(70 + 20.0665));
-    // The payments before 31 March 2027 are all of them.
-    QCOMPARE(costs.CostOver(1, today), Amount(70 + 20.0665));
+    QCOMPARE(costs.CostOver(1200, today), Amount(70 + 20.0665));
+    // One month counts the payment of 31 March only, two those to 30 May.
+    QCOMPARE(costs.CostOver(1, today), Amount(80));
+    QCOMPARE(costs.CostOver(2, today), Amount(70 + 10 + 6.6998 + 3.3666));
+    // A year holds all four payments.
+    QCOMPARE(costs.CostOver(12, today), Amount(70 + 20.0665));
 }
 
 // Worked by hand. The current loan owes 1,000 and pays 250 of principal and

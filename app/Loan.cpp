@@ -8,6 +8,7 @@
 #include "app/MessageBox.h"
 #include "app/OptionsCommand.h"
 #include "app/QuoteGrid.h"
+#include "dialogs/CostsCommand.h"
 #include "engine/DayCount.h"
 #include "engine/PaymentFrequency.h"
 #include "langlib/Resources.h"
@@ -168,6 +169,7 @@ void Loan::ConnectCommands()
 {
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     new PrintCommands(*this);
+    new CostsCommand(*this);
     for (const auto& [index, entry] : mnuToolsLanguageOpt)
         connect(entry, &QAction::triggered, this, [this, index = index] { LanguageChosen(index); });
     m_helpCommands = std::make_unique<HelpCommands>(*this);

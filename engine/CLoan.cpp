@@ -49,11 +49,16 @@ void CLoan::SetStartingAmount(Money startingAmount)
     m_startingAmount = startingAmount;
 }
 
+Money CLoan::PointsCost() const
+{
+    return Money::FromDouble(m_startingAmount.ToDouble() * m_points / 100);
+}
+
 Money CLoan::StartingPrinciple() const
 {
     Money principal = m_startingAmount;
     if (m_financePoints)
-        principal += Money::FromDouble(m_startingAmount.ToDouble() * m_points / 100);
+        principal += PointsCost();
     if (m_financeClosingCosts)
         principal += m_closingCosts;
     return principal;
@@ -86,13 +91,19 @@ bool CLoan::Forced()
     return forced;
 }
 
-Money CLoan::Payment()
+Money CLoan::ScheduledPayment() const
 {
     const Money pandI = PandI();
     if (pandI == Money())
         return Money();
-    const Money payment =
-        pandI + PaymentFrequency(m_frequencyCode).EscrowShare(m_host.EscrowMonthly());
+    return pandI + PaymentFrequency(m_frequencyCode).EscrowShare(m_host.EscrowMonthly());
+}
+
+Money CLoan::Payment()
+{
+    const Money payment = ScheduledPayment();
+    if (payment == Money())
+        return Money();
     if (payment > m_actualPayment) {
         m_actualPayment = payment;
         m_forced = true;
@@ -104,18 +115,31 @@ Money CLoan::Payment()
 double CLoan::PayoffDate()
 {
     m_lastInterest = Money();
-    if (!HasPayoffInputs())
+    const std::optional<PayoffSimulation> payoff = SimulatePayoff(m_actualPayment);
+    if (!payoff)
         return 0;
-    const PayoffSimulation payoff(StartingPrinciple(), m_interestRate, PaymentFrequency(m_frequencyCode),
-                                  m_actualPayment, m_host.EscrowMonthly(), m_host.Today());
-    m_lastInterest = payoff.Interest();
-    return payoff.PayoffDate();
+    m_lastInterest = payoff->Interest();
+    return payoff->PayoffDate();
+}
+
+std::optional<PayoffSimulation> CLoan::SimulatePayoff(Money payment,
+                                                      const PayoffSimulation::Recorder& record) const
+{
+    if (!CanSimulate(payment))
+        return std::nullopt;
+    return PayoffSimulation(StartingPrinciple(), m_interestRate, PaymentFrequency(m_frequencyCode), payment,
+                            m_host.EscrowMonthly(), m_host.Today(), record);
 }
 
 bool CLoan::HasPayoffInputs() const
 {
+    return CanSimulate(m_actualPayment);
+}
+
+bool CLoan::CanSimulate(Money payment) const
+{
     return StartingPrinciple() != Money() && m_interestRate != 0 && !m_frequencyCode.isEmpty()
-           && m_actualPayment != Money();
+           && payment != Money();
 }
 
 void CLoan::SetFrequencyCode(const QString& frequencyCode)

@@ -2,8 +2,11 @@
 
 #include "engine/LoanHost.h"
 #include "engine/Money.h"
+#include "engine/PayoffSimulation.h"
 
 #include <QString>
+
+#include <optional>
 
 // One competing loan quote: the lender's terms, the payment the user means to
 // make and who offers it, turned into the payment, payoff date and total
@@ -27,6 +30,9 @@ public:
     void SetClosingCosts(Money closingCosts);
     // The window pushes its loan amount here and marks the change itself.
     void SetStartingAmount(Money startingAmount);
+    Money StartingAmount() const { return m_startingAmount; }
+    // What the points cost in money, financed or not.
+    Money PointsCost() const;
     // The amount borrowed: the starting amount plus whatever is financed.
     Money StartingPrinciple() const;
     // Months.
@@ -43,12 +49,19 @@ public:
     // PandI plus the frequency's escrow share. Raises an actual payment that
     // is smaller, so read it before PayoffDate.
     Money Payment();
+    // What Payment returns, without raising the actual payment.
+    Money ScheduledPayment() const;
     // Day count of the last payment when paying the actual payment from
     // today; 0 when there is no date. Also computes Interest.
     double PayoffDate();
     // Whether the quote has everything PayoffDate needs: a principal, a rate,
     // a known frequency and an actual payment.
     bool HasPayoffInputs() const;
+    // The simulation PayoffDate runs, at `payment` instead of the actual
+    // payment, telling `record` of every payment; nothing when an input is
+    // missing.
+    std::optional<PayoffSimulation> SimulatePayoff(Money payment,
+                                                   const PayoffSimulation::Recorder& record = {}) const;
     // The total interest of the last PayoffDate read.
     Money Interest() const { return m_lastInterest; }
 
@@ -68,6 +81,7 @@ private:
     template <typename T>
     void Store(T& field, const T& value);
     QString Text(qint32 id) const;
+    bool CanSimulate(Money payment) const;
 
     LoanHost& m_host;
     bool m_financePoints = false;

@@ -3,6 +3,8 @@
 #include "engine/Money.h"
 #include "engine/PaymentFrequency.h"
 
+#include <functional>
+
 // Pays a loan off period by period at a fixed payment: each period charges
 // the frequency's interest on the remaining balance, the payment less the
 // escrow share and that interest goes to principal, and the due date moves
@@ -21,8 +23,26 @@ public:
     // payments a year. Keeps every run short and every date printable.
     static constexpr int MaxPayments = 10000;
 
+    // One payment as the simulation makes it: the balance is what is owed
+    // after it.
+    struct Record
+    {
+        int Number = 0;
+        double DueDate = 0;
+        Money Interest;
+        Money Principal;
+        Money Escrow;
+        Money Balance;
+
+        Money Payment() const { return Interest + Principal + Escrow; }
+    };
+    // Told of every payment as it is made, also of those of a loan that
+    // turns out never to be paid off.
+    using Recorder = std::function<void(const Record&)>;
+
     PayoffSimulation(Money balance, double annualRate, const PaymentFrequency& frequency,
-                     Money payment, Money escrowMonthly, double firstDueDate);
+                     Money payment, Money escrowMonthly, double firstDueDate,
+                     const Recorder& record = {});
 
     bool PaysOff() const { return m_payments > 0; }
     // Day count of the last payment; 0 when the loan is never paid off.
@@ -34,7 +54,7 @@ public:
 
 private:
     void Run(Money balance, double annualRate, const PaymentFrequency& frequency,
-             Money payment, Money escrowMonthly, double firstDueDate);
+             Money payment, Money escrowMonthly, double firstDueDate, const Recorder& record);
 
     double m_payoffDate = 0;
     Money m_interest;

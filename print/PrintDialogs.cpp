@@ -38,10 +38,16 @@ void PrintDialogs::SetUpPage(QPrinter& printer, QWidget* parent)
 QString PrintDialogs::ChoosePdfFile(QWidget* parent, const QString& caption, const QString& filter,
                                     const QString& suggested)
 {
+    return ChooseSaveFile(parent, caption, filter, suggested, QStringLiteral("pdf"));
+}
+
+QString PrintDialogs::ChooseSaveFile(QWidget* parent, const QString& caption, const QString& filter,
+                                     const QString& suggested, const QString& suffix)
+{
     QFileDialog dialog(parent, caption, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setDefaultSuffix(suffix);
     dialog.selectFile(suggested);
     if (Show(dialog) != QDialog::Accepted)
         return {};

@@ -21,6 +21,9 @@ public:
     // A PDF file to save into, with the suggested name; empty when cancelled.
     static QString ChoosePdfFile(QWidget* parent, const QString& caption, const QString& filter,
                                  const QString& suggested);
+    // Any file to save into, given the suffix a name without one takes.
+    static QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& filter,
+                                  const QString& suggested, const QString& suffix);
 
     // Test hook: every dialog, prepared as for the user, goes to the hook,
     // whose answer is taken as the dialog's result. An empty hook shows

@@ -40,6 +40,12 @@ QString LoanDocument::LoadResString(int id) const
     return m_text(id);
 }
 
+void LoanDocument::MarkScenarioChanged()
+{
+    m_scenarioChanged = true;
+    emit Edited();
+}
+
 void LoanDocument::ShowPaymentNotice()
 {
     emit PaymentNoticeRequested();
@@ -204,15 +210,11 @@ void LoanDocument::RecalcCurrentPayoff()
         ShowNoCurrentPayoff(0);
         return;
     }
-    const PaymentFrequency frequency(m_currentActualFrequencyCode);
-    if (!frequency.IsKnown()) {
+    if (!PaymentFrequency(m_currentActualFrequencyCode).IsKnown()) {
         ShowNoCurrentPayoff(rsReasonNoFrequency);
         return;
     }
-    const auto payoff = NothingOnOverflow([&] {
-        return std::optional<PayoffSimulation>(std::in_place, m_currentBalance, m_currentInterestRate, frequency,
-                                               m_currentActualPayment, m_escrowMonthly, m_currentNextPayment);
-    });
+    const auto payoff = NothingOnOverflow([this] { return SimulateCurrentPayoff(); });
     if (!payoff) {
         ShowNoCurrentPayoff(0);
         return;
@@ -224,6 +226,15 @@ void LoanDocument::RecalcCurrentPayoff()
     SetCurrentPayoffDate(payoff->PayoffDate());
     SetCurrentAmountLeft(payoff->AmountPaid());
     SetCurrentInterestLeft(payoff->Interest());
+}
+
+std::optional<PayoffSimulation> LoanDocument::SimulateCurrentPayoff(const PayoffSimulation::Recorder& record) const
+{
+    const PaymentFrequency frequency(m_currentActualFrequencyCode);
+    if (m_currentBalance == Money() || m_currentActualPayment == Money() || !frequency.IsKnown())
+        return std::nullopt;
+    return PayoffSimulation(m_currentBalance, m_currentInterestRate, frequency, m_currentActualPayment,
+                            m_escrowMonthly, m_currentNextPayment, record);
 }
 
 void LoanDocument::ShowNoCurrentPayoff(qint32 reason)
@@ -285,7 +296,8 @@ ScenarioData LoanDocument::Collect() const
     data.CurrentNextPayment = CurrentNextPayment();
     for (const auto& quote : Quotes) {
         data.Quotes.append({quote->FinancePoints(), quote->Points(), quote->Term(), quote->InterestRate(),
-                            quote->FrequencyCode(), quote->ActualPayment(), quote->Who()});
+                            quote->FrequencyCode(), quote->ActualPayment(), quote->Who(), quote->ClosingCosts(),
+                            quote->FinanceClosingCosts()});
     }
     return data;
 }
@@ -360,10 +372,14 @@ void LoanDocument::ApplyQuote(const LoadedScenario& loaded, int index)
     quote.SetPoints(0);
     quote.SetInterestRate(0);
     quote.SetFinancePoints(false);
+    quote.SetClosingCosts(Money());
+    quote.SetFinanceClosingCosts(false);
     Take(loaded.Failure(index, QuoteField::ActualPayment), [&] { quote.SetActualPayment(saved.ActualPayment); });
     Take(loaded.Failure(index, QuoteField::Term), [&] { quote.SetTerm(saved.Term); });
     quote.SetFinancePoints(saved.FinancePoints);
     Take(loaded.Failure(index, QuoteField::Points), [&] { quote.SetPoints(saved.Points); });
+    quote.SetFinanceClosingCosts(saved.FinanceClosingCosts);
+    Take(loaded.Failure(index, QuoteField::ClosingCosts), [&] { quote.SetClosingCosts(saved.ClosingCosts); });
     Take(loaded.Failure(index, QuoteField::InterestRate), [&] { quote.SetInterestRate(saved.InterestRate); });
     quote.SetFrequencyCode(saved.FrequencyCode);
     quote.SetWho(saved.Who);
@@ -386,6 +402,8 @@ void LoanDocument::EmptyQuote(CLoan& quote)
     quote.SetInterestRate(0);
     quote.SetPoints(0);
     quote.SetFinancePoints(false);
+    quote.SetClosingCosts(Money());
+    quote.SetFinanceClosingCosts(false);
     quote.SetTerm(0);
     quote.SetFrequencyCode(QString());
     quote.SetActualPayment(Money());

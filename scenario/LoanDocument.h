@@ -3,6 +3,7 @@
 #include "engine/CLoan.h"
 #include "engine/LoanHost.h"
 #include "engine/Money.h"
+#include "engine/PayoffSimulation.h"
 #include "scenario/LoadedScenario.h"
 #include "scenario/ScenarioData.h"
 #include "sheet/QuoteOrder.h"
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // The scenario the main window shows, without a widget: the new loan, the
@@ -65,7 +67,7 @@ public:
     const TextLookup& Texts() const { return m_text; }
     // Asks the views for the notice and remembers that it was given.
     void ShowPaymentNotice() override;
-    void MarkScenarioChanged() override { m_scenarioChanged = true; }
+    void MarkScenarioChanged() override;
 
     // The new loan.
     QString LoanName() const { return m_loanName; }
@@ -120,6 +122,10 @@ public:
     // the next due date on. A payment that never pays the balance off, or
     // figures beyond the range of money, leave all three empty.
     void RecalcCurrentPayoff();
+    // The simulation RecalcCurrentPayoff runs, telling `record` of every
+    // payment; nothing without a balance, an actual payment or a known
+    // actual frequency. Throws MoneyOverflow as the simulation does.
+    std::optional<PayoffSimulation> SimulateCurrentPayoff(const PayoffSimulation::Recorder& record = {}) const;
 
     // The frequencies as codes. A change of the scheduled one carries the
     // actual one with it.
@@ -139,6 +145,9 @@ public:
 
     // One quote per row, by quote index, each starting from the loan amount.
     std::vector<std::unique_ptr<CLoan>> Quotes;
+    // A quote changed other than through the sheet: the rows show their
+    // results again.
+    void RefreshQuoteResults() { emit QuoteResultsChanged(); }
     // Quotes up to count, also for rows not made yet.
     void GrowQuotes(std::size_t count);
     QuoteOrder& Order() { return m_order; }
@@ -164,6 +173,9 @@ signals:
     // Every quote has a new starting amount; the rows show their results again.
     void QuoteResultsChanged();
     void PaymentNoticeRequested();
+    // A value of the scenario changed, a quote's among them: every change
+    // that marks it unsaved.
+    void Edited();
     // The scheduled payment was asked for: the inputs it lacks may differ.
     void CurrentPaymentInputsChecked();
 

@@ -35,6 +35,8 @@ QString Suffix(QuoteField field)
     case QuoteField::Frequency: return QStringLiteral(" Frequency");
     case QuoteField::ActualPayment: return QStringLiteral(" ActualPayment");
     case QuoteField::Who: return QStringLiteral(" Who");
+    case QuoteField::ClosingCosts: return QStringLiteral(" ClosingCosts");
+    case QuoteField::FinanceClosingCosts: return QStringLiteral(" FinanceClosingCosts");
     }
     return {};
 }

@@ -29,6 +29,8 @@ enum class QuoteField {
     Frequency,
     ActualPayment,
     Who,
+    ClosingCosts,
+    FinanceClosingCosts,
 };
 
 // The registry value names of a scenario key.

@@ -4,8 +4,7 @@
 
 #include <QString>
 
-// The stored part of one quote. The closing costs are not kept with a
-// scenario.
+// The stored part of one quote.
 struct ScenarioQuote
 {
     bool FinancePoints = false;
@@ -18,12 +17,14 @@ struct ScenarioQuote
     QString FrequencyCode;
     Money ActualPayment;
     QString Who;
+    Money ClosingCosts;
+    bool FinanceClosingCosts = false;
 
     // A quote is worth saving once the user has entered something in it; a
     // ticked finance-points box alone is not enough.
     bool HoldsData() const
     {
         return !Who.isEmpty() || ActualPayment.Raw() != 0 || Term != 0 || InterestRate != 0
-               || Points != 0;
+               || Points != 0 || ClosingCosts.Raw() != 0;
     }
 };

@@ -134,6 +134,12 @@ void ScenarioStore::WriteQuote(const QString& key, int number, const ScenarioQuo
     WriteText(key, Of(number, QuoteField::Frequency), quote.FrequencyCode);
     WriteMoney(key, Of(number, QuoteField::ActualPayment), quote.ActualPayment);
     WriteText(key, Of(number, QuoteField::Who), quote.Who);
+    // Only when set, so a scenario without them reads as before in every
+    // copy of the program.
+    if (quote.ClosingCosts != Money())
+        WriteMoney(key, Of(number, QuoteField::ClosingCosts), quote.ClosingCosts);
+    if (quote.FinanceClosingCosts)
+        WriteDword(key, Of(number, QuoteField::FinanceClosingCosts), 1);
 }
 
 void ScenarioStore::ReadScenario(const QString& key, LoadedScenario& loaded)
@@ -176,4 +182,6 @@ void ScenarioStore::ReadQuote(const QString& key, int number, ScenarioQuote& quo
     read.Read(Of(number, QuoteField::InterestRate), quote.InterestRate);
     quote.FrequencyCode = read.Text(Of(number, QuoteField::Frequency));
     quote.Who = read.Text(Of(number, QuoteField::Who));
+    read.Read(Of(number, QuoteField::ClosingCosts), quote.ClosingCosts);
+    quote.FinanceClosingCosts = read.Number(Of(number, QuoteField::FinanceClosingCosts)) != 0;
 }

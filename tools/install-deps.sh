@@ -4,13 +4,15 @@
 # brings qhelpgenerator, which compiles the help; the help engine reads help
 # files through Qt's SQLite driver; libqt6svg6 draws the program's icon;
 # poppler-utils gives the print tests pdftotext and pdftoppm to read back the
-# PDF the program wrote.
+# PDF the program wrote; qt6-charts-dev draws the costs window's balance
+# chart, and CMake finds Qt6Charts only with libqt6opengl6-dev beside it.
 set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
   qt6-documentation-tools libqt6sql6-sqlite libqt6svg6
+  qt6-charts-dev libqt6opengl6-dev
   qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libsqlite3-dev
   fonts-dejavu-core

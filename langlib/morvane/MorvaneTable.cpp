@@ -200,6 +200,37 @@ QString LanguageTable::Text(ResStringID ID)
     case rsNoPrinter: return QStringLiteral("No hay ninguna impresora configurada. Para imprimir en un archivo PDF, elija Imprimir en archivo en el cuadro de impresión, o use Archivo > Exportar a PDF.");
     case rsPage: return QStringLiteral("Página ");
     case rsPrinterNotFinishedEnd: return QStringLiteral(" no pudo terminar de imprimir. Es posible que no se haya impreso nada.");
+    // Comparing true costs.
+    case rsMnuToolsCosts: return QStringLiteral("&Comparar costos...");
+    case rsCostsCaption: return QStringLiteral("Comparar costos");
+    case rsCostsLender: return QStringLiteral("Prestamista");
+    case rsCostsRate: return QStringLiteral("Tasa");
+    case rsCostsApr: return QStringLiteral("TAE");
+    case rsCostsPoints: return QStringLiteral("Costo de puntos");
+    case rsCostsClosing: return QStringLiteral("Gastos de cierre");
+    case rsCostsFinanced: return QStringLiteral("Financiados");
+    case rsCostsOverHorizon: return QStringLiteral("Costo en el horizonte");
+    case rsCostsBreakEven: return QStringLiteral("Punto de equilibrio");
+    case rsCostsPayback: return QStringLiteral("Recuperación simple");
+    case rsCostsHorizon: return QStringLiteral("Horizonte (años):");
+    case rsCostsExportCsv: return QStringLiteral("&Exportar CSV...");
+    case rsScheduleNumber: return QStringLiteral("N.º");
+    case rsScheduleDate: return QStringLiteral("Fecha");
+    case rsSchedulePrincipal: return QStringLiteral("Capital");
+    case rsScheduleEscrow: return QStringLiteral("Reserva");
+    case rsScheduleBalance: return QStringLiteral("Saldo");
+    case rsCostsMonths: return QStringLiteral(" meses");
+    case rsCostsNever: return QStringLiteral("Nunca");
+    case rsCostsNoCurrentLoan: return QStringLiteral("El préstamo actual no tiene liquidación con la que comparar: le falta el saldo, el pago actual o la frecuencia, o su pago nunca lo liquida.");
+    case rsCostsTooLarge: return QStringLiteral("Las cifras de esta cotización son demasiado grandes para calcularlas.");
+    case rsCostsQuoteNeverPaid: return QStringLiteral("Esta cotización nunca se liquida con su pago actual.");
+    case rsCostsNoBreakEven: return QStringLiteral("Cambiar a esta cotización no se recupera antes de liquidar ambos préstamos.");
+    case rsCostsNoSaving: return QStringLiteral("El pago calculado de esta cotización no ahorra nada al mes frente al del préstamo actual.");
+    case rsCostsNoApr: return QStringLiteral("Ninguna tasa es posible: la cotización no tiene pago calculado, o sus puntos y gastos de cierre son tan grandes como el préstamo.");
+    case rsCostsHorizonToolTip: return QStringLiteral("Años de intereses que entran en el costo; vacío para el plazo de cada cotización");
+    case rsCostsCurrentLoan: return QStringLiteral("Préstamo actual");
+    case rsCsvNotWritten: return QStringLiteral("El archivo CSV ");
+    case rsCsvFileFilter: return QStringLiteral("Archivos CSV (*.csv)");
     }
     return {};
 }

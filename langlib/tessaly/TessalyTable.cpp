@@ -206,6 +206,37 @@ QString LanguageTable::Text(ResStringID ID)
     case rsNoPrinter: return QStringLiteral("No printer is set up. To print into a PDF file, choose Print to File in the print dialog, or use File > Export PDF.");
     case rsPage: return QStringLiteral("Page ");
     case rsPrinterNotFinishedEnd: return QStringLiteral(" could not finish printing. Nothing may have been printed.");
+    // Comparing true costs.
+    case rsMnuToolsCosts: return QStringLiteral("&Compare Costs...");
+    case rsCostsCaption: return QStringLiteral("Compare Costs");
+    case rsCostsLender: return QStringLiteral("Lender");
+    case rsCostsRate: return QStringLiteral("Rate");
+    case rsCostsApr: return QStringLiteral("APR");
+    case rsCostsPoints: return QStringLiteral("Points Cost");
+    case rsCostsClosing: return QStringLiteral("Closing Costs");
+    case rsCostsFinanced: return QStringLiteral("Financed");
+    case rsCostsOverHorizon: return QStringLiteral("Cost over Horizon");
+    case rsCostsBreakEven: return QStringLiteral("Break-even");
+    case rsCostsPayback: return QStringLiteral("Simple Payback");
+    case rsCostsHorizon: return QStringLiteral("Horizon (years):");
+    case rsCostsExportCsv: return QStringLiteral("&Export CSV...");
+    case rsScheduleNumber: return QStringLiteral("No.");
+    case rsScheduleDate: return QStringLiteral("Date");
+    case rsSchedulePrincipal: return QStringLiteral("Principal");
+    case rsScheduleEscrow: return QStringLiteral("Escrow");
+    case rsScheduleBalance: return QStringLiteral("Balance");
+    case rsCostsMonths: return QStringLiteral(" months");
+    case rsCostsNever: return QStringLiteral("Never");
+    case rsCostsNoCurrentLoan: return QStringLiteral("The current loan has no payoff to compare with: it lacks its balance, actual payment or frequency, or its payment never pays it off.");
+    case rsCostsTooLarge: return QStringLiteral("The figures of this quote are too large to compute.");
+    case rsCostsQuoteNeverPaid: return QStringLiteral("This quote is never paid off at its actual payment.");
+    case rsCostsNoBreakEven: return QStringLiteral("Switching to this quote does not pay for itself before both loans are paid off.");
+    case rsCostsNoSaving: return QStringLiteral("The scheduled payment of this quote saves nothing a month against the current loan's.");
+    case rsCostsNoApr: return QStringLiteral("No rate fits: the quote has no scheduled payment, or its points and closing costs are as large as the loan.");
+    case rsCostsHorizonToolTip: return QStringLiteral("Years of interest counted in the cost; empty for each quote's own term");
+    case rsCostsCurrentLoan: return QStringLiteral("Current loan");
+    case rsCsvNotWritten: return QStringLiteral("The CSV file ");
+    case rsCsvFileFilter: return QStringLiteral("CSV files (*.csv)");
     }
     return {};
 }

@@ -204,6 +204,7 @@ private slots:
     void quoteIsSavedOnlyWithData_data();
     void quoteIsSavedOnlyWithData();
     void ratesKeepTheirStorageForms();
+    void closingCostsAreStoredOnlyWhenSet();
     void everyValueRoundTrips_data();
     void everyValueRoundTrips();
     void numbersLoadUnderOtherLocale_data();
@@ -278,6 +279,37 @@ void TestScenarioStore::resavingLeavesNoStaleValues()
     const LoadedScenario loaded = ScenarioStore::Load(QStringLiteral("HOUSE"));
     QCOMPARE(loaded.Data.Quotes.size(), 1);
     QCOMPARE(loaded.Data.Quotes[0].Who, QStringLiteral("Lender 2"));
+}
+
+// Scenarios without closing costs keep exactly the values older copies of the
+// program write and read.
+void TestScenarioStore::closingCostsAreStoredOnlyWhenSet()
+{
+    ScenarioData data;
+    data.Quotes = {filledQuote(1), filledQuote(2), ScenarioQuote()};
+    data.Quotes[1].ClosingCosts = Money::FromDouble(3250.5);
+    data.Quotes[1].FinanceClosingCosts = true;
+    // Closing costs alone are worth saving.
+    data.Quotes[2].ClosingCosts = Money::FromDouble(900);
+    QVERIFY(ScenarioStore::Save(QStringLiteral("House"), data));
+
+    QStringList names = scenarioValueNames(3);
+    names << QStringLiteral("Loan 2 ClosingCosts") << QStringLiteral("Loan 2 FinanceClosingCosts")
+          << QStringLiteral("Loan 3 ClosingCosts");
+    names.sort();
+    QCOMPARE(valueNames(QStringLiteral("House")), names);
+    QCOMPARE(storedText(QStringLiteral("House"), QStringLiteral("Loan 2 ClosingCosts")),
+             QVariant(QStringLiteral("3250.5")));
+    QCOMPARE(storedNumber(QStringLiteral("House"), QStringLiteral("Loan 2 FinanceClosingCosts")), QVariant(1));
+
+    const LoadedScenario loaded = ScenarioStore::Load(QStringLiteral("House"));
+    QVERIFY(loaded.Errors.isEmpty());
+    QCOMPARE(loaded.Data.Quotes.size(), 3);
+    QCOMPARE(loaded.Data.Quotes[0].ClosingCosts, Money());
+    QVERIFY(!loaded.Data.Quotes[0].FinanceClosingCosts);
+    QCOMPARE(loaded.Data.Quotes[1].ClosingCosts, Money::FromDouble(3250.5));
+    QVERIFY(loaded.Data.Quotes[1].FinanceClosingCosts);
+    QCOMPARE(loaded.Data.Quotes[2].ClosingCosts, Money::FromDouble(900));
 }
 
 void TestScenarioStore::quoteIsSavedOnlyWithData_data()

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QChart>
+
+class AmortizationSchedule;
+class CostsTable;
+
+// The balance owed over time of every quote in the costs table and of the
+// current loan: one line each, named after its lender, dates across and
+// money up, in colours that read on the window's light or dark palette.
+class BalanceChart : public QChart
+{
+    Q_OBJECT
+
+public:
+    BalanceChart();
+
+    // Draws the lines afresh from the table; `currentName` names the
+    // current loan's.
+    void Show(const CostsTable& costs, const QString& currentName);
+    // Light or dark after the palette of the widget showing the chart.
+    void FollowPalette(const QPalette& palette);
+
+private:
+    void AddLine(const QString& name, const AmortizationSchedule& schedule);
+    void FitAxes();
+};

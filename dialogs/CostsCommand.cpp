@@ -1,0 +1,39 @@
+#include "dialogs/CostsCommand.h"
+
+#include "app/Loan.h"
+#include "langlib/ResourceIds.h"
+
+#include <QAction>
+#include <QMenu>
+
+// Below Options, with its design caption until the menu first opens; the
+// library is not asked while the window is still being built.
+CostsCommand::CostsCommand(Loan& window)
+    : QObject(&window)
+    , m_window(window)
+    , m_command(new QAction(QStringLiteral("&Compare Costs..."), window.mnuTools))
+{
+    setObjectName(QStringLiteral("CostsCommand"));
+    m_command->setObjectName(QStringLiteral("mnuToolsCosts"));
+    const QList<QAction*> entries = window.mnuTools->actions();
+    const int after = static_cast<int>(entries.indexOf(window.mnuToolsOptions));
+    window.mnuTools->insertAction(entries.value(after + 1), m_command);
+    connect(m_command, &QAction::triggered, this, &CostsCommand::Open);
+    connect(window.mnuTools, &QMenu::aboutToShow, this, &CostsCommand::ShowText);
+}
+
+void CostsCommand::Open()
+{
+    if (!m_costs) {
+        m_costs = new frmCosts(m_window.Document(), &m_window);
+        m_costs->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_costs->show();
+    m_costs->raise();
+    m_costs->activateWindow();
+}
+
+void CostsCommand::ShowText()
+{
+    m_command->setText(m_window.LoadResString(rsMnuToolsCosts));
+}

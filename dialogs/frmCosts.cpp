@@ -1,0 +1,184 @@
+#include "dialogs/frmCosts.h"
+
+#include "app/LanguageNotice.h"
+#include "app/MessageBox.h"
+#include "dialogs/BalanceChart.h"
+#include "langlib/ResourceIds.h"
+#include "print/PrintDialogs.h"
+#include "scenario/CostsTable.h"
+#include "scenario/LoanDocument.h"
+#include "scenario/NumberField.h"
+#include "scenario/ScheduleCsv.h"
+#include "scenario/ScheduleTable.h"
+
+#include <QChartView>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// The longest horizon the field takes; every loan is paid off long before.
+constexpr qint32 LongestHorizonMonths = 100 * 12;
+
+template <typename W>
+W* Named(W* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QTableView* NewTable(const char* name, QAbstractItemModel* model, QWidget* parent)
+{
+    auto* table = Named(new QTableView(parent), name);
+    table->setModel(model);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return table;
+}
+
+} // namespace
+
+frmCosts::frmCosts(LoanDocument& document, QWidget* owner)
+    : QWidget(owner, Qt::Window)
+    , m_document(document)
+    , m_costs(new CostsTable(document, this))
+    , m_schedule(new ScheduleTable(document, this))
+{
+    setObjectName(QStringLiteral("frmCosts"));
+    SetupForm();
+    connect(m_costs, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const int row = SelectedRow();
+        m_chosenQuote = row < 0 ? -1 : m_costs->QuoteIndex(row);
+    });
+    connect(m_costs, &QAbstractItemModel::modelReset, this, &frmCosts::Refresh);
+    connect(tblCosts->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &frmCosts::ShowSelectedSchedule);
+    connect(cmdExportCsv, &QPushButton::clicked, this, &frmCosts::ExportCsv);
+    connect(&LanguageNotice::Instance(), &LanguageNotice::Bound, this, &frmCosts::ApplyTexts);
+    ApplyTexts();
+    Refresh();
+    resize(1100, 760);
+}
+
+frmCosts::~frmCosts() = default;
+
+QChart* frmCosts::Chart() const
+{
+    return chtBalance->chart();
+}
+
+void frmCosts::SetupForm()
+{
+    lblHorizon = Named(new QLabel(this), "lblHorizon");
+    txtHorizon = Named(new NumberField(NumberField::Kind::Term, this), "txtHorizon");
+    txtHorizon->setMaximumWidth(80);
+    txtHorizon->BindTerm([this] { return m_costs->HorizonMonths(); },
+                         [this](qint32 months) {
+                             m_costs->SetHorizonMonths(std::clamp(months, 0, LongestHorizonMonths));
+                             txtHorizon->ShowValue();
+                         },
+                         [] { return false; });
+    lblHorizon->setBuddy(txtHorizon);
+    tblCosts = NewTable("tblCosts", m_costs, this);
+    tblCosts->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    tblSchedule = NewTable("tblSchedule", m_schedule, this);
+    tblSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* chart = new BalanceChart;
+    chart->FollowPalette(palette());
+    chtBalance = Named(new QChartView(chart, this), "chtBalance");
+    chtBalance->setRenderHint(QPainter::Antialiasing);
+    cmdExportCsv = Named(new QPushButton(this), "cmdExportCsv");
+
+    auto* horizon = new QHBoxLayout;
+    horizon->addWidget(lblHorizon);
+    horizon->addWidget(txtHorizon);
+    horizon->addStretch();
+    auto* schedule = new QWidget(this);
+    auto* scheduleLayout = new QVBoxLayout(schedule);
+    scheduleLayout->setContentsMargins(0, 0, 0, 0);
+    scheduleLayout->addWidget(tblSchedule);
+    scheduleLayout->addWidget(cmdExportCsv, 0, Qt::AlignRight);
+    auto* lower = new QSplitter(Qt::Horizontal, this);
+    lower->addWidget(chtBalance);
+    lower->addWidget(schedule);
+    lower->setStretchFactor(0, 3);
+    lower->setStretchFactor(1, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(horizon);
+    layout->addWidget(tblCosts, 2);
+    layout->addWidget(lower, 3);
+}
+
+void frmCosts::ApplyTexts()
+{
+    setWindowTitle(Text(rsCostsCaption));
+    lblHorizon->setText(Text(rsCostsHorizon));
+    txtHorizon->setToolTip(Text(rsCostsHorizonToolTip));
+    cmdExportCsv->setText(Text(rsCostsExportCsv));
+    m_costs->Recompute();
+}
+
+// The table was computed afresh: the same quote stays chosen, or the first.
+void frmCosts::Refresh()
+{
+    static_cast<BalanceChart*>(Chart())->Show(*m_costs, Text(rsCostsCurrentLoan));
+    int row = 0;
+    for (int r = 0; r < m_costs->rowCount(); ++r) {
+        if (m_costs->QuoteIndex(r) == m_chosenQuote)
+            row = r;
+    }
+    if (m_costs->rowCount() > 0)
+        tblCosts->selectRow(row);
+    ShowSelectedSchedule();
+}
+
+void frmCosts::ShowSelectedSchedule()
+{
+    const int row = SelectedRow();
+    m_schedule->Show(row < 0 ? AmortizationSchedule() : m_costs->Schedule(row));
+    cmdExportCsv->setEnabled(m_schedule->rowCount() > 0);
+}
+
+int frmCosts::SelectedRow() const
+{
+    const QModelIndex current = tblCosts->selectionModel()->currentIndex();
+    return current.isValid() && current.row() < m_costs->rowCount() ? current.row() : -1;
+}
+
+void frmCosts::ExportCsv()
+{
+    const int row = SelectedRow();
+    if (row < 0)
+        return;
+    const QString path = PrintDialogs::ChooseSaveFile(this, Text(rsCostsExportCsv).remove(QLatin1Char('&')),
+                                                      Text(rsCsvFileFilter),
+                                                      m_costs->LenderName(row).replace(QLatin1Char('/'), QLatin1Char('-')),
+                                                      QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    if (!ScheduleCsv::Write(path, m_schedule->Headings(), m_schedule->Payments()))
+        MessageBox::Ok(Text(rsCsvNotWritten) + path + Text(rsPdfNotWrittenEnd));
+}
+
+void frmCosts::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange && chtBalance)
+        static_cast<BalanceChart*>(Chart())->FollowPalette(palette());
+    QWidget::changeEvent(event);
+}
+
+QString frmCosts::Text(int id) const
+{
+    return m_document.LoadResString(id);
+}

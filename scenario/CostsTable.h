@@ -1,0 +1,74 @@
+#pragma once
+
+#include "engine/AmortizationSchedule.h"
+#include "engine/QuoteCosts.h"
+
+#include <QAbstractTableModel>
+#include <QTimer>
+
+#include <optional>
+#include <vector>
+
+class CLoan;
+class LoanDocument;
+
+// The true costs of every quote that has results, one row each in the
+// sheet's order, against the current loan: rate and APR, points and closing
+// costs (the closing costs and their financed box editable), the cost over a
+// horizon, the refinance break-even and the simple payback. A figure that
+// cannot be given is an empty cell or "Never", with the reason as its tool
+// tip. Follows every edit of the scenario, a moment after it, so the sheet
+// has shown its own results first.
+class CostsTable : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { Lender, Rate, Apr, PointsCost, ClosingCosts, Financed, CostOverHorizon, BreakEven, Payback, Columns };
+
+    explicit CostsTable(LoanDocument& document, QObject* parent = nullptr);
+    ~CostsTable() override;
+
+    // Months of interest in the cost over the horizon; 0 takes each quote's
+    // own term.
+    qint32 HorizonMonths() const { return m_horizonMonths; }
+    void SetHorizonMonths(qint32 months);
+
+    // Computes every row afresh.
+    void Recompute();
+
+    // The quote index of a row, its lender's first line (its number when it
+    // names none), and its payments at the actual payment.
+    int QuoteIndex(int row) const;
+    QString LenderName(int row) const;
+    const AmortizationSchedule& Schedule(int row) const;
+    // The current loan paid at its actual payment; empty when it cannot be.
+    const AmortizationSchedule& CurrentSchedule() const { return m_current; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+private:
+    struct Row;
+
+    void RecomputeCurrent();
+    Row Compute(int quoteIndex) const;
+    void ComputeComparison(Row& row, const CLoan& quote) const;
+    static bool HasResults(const CLoan& quote);
+    QString NameOf(const Row& row) const;
+    QString Text(int id) const;
+    QString Months(double months) const;
+    QVariant Display(const Row& row, int column) const;
+    QVariant ToolTip(const Row& row, int column) const;
+    bool SetClosingCosts(CLoan& quote, const QVariant& value);
+
+    LoanDocument& m_document;
+    qint32 m_horizonMonths = 0;
+    AmortizationSchedule m_current;
+    std::vector<Row> m_rows;
+    QTimer m_pending;
+};

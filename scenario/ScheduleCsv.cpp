@@ -1,0 +1,52 @@
+#include "scenario/ScheduleCsv.h"
+
+#include "engine/DayCount.h"
+
+#include <QSaveFile>
+
+namespace {
+
+// Quoted only when it must be, doubling the quotes inside.
+QString Field(QString text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    text.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// Every figure exactly, with at least the cents.
+QString Amount(Money money)
+{
+    QString text = QString::number(money.ToDouble(), 'f', 4);
+    while (text.endsWith(QLatin1Char('0')) && text.indexOf(QLatin1Char('.')) < text.size() - 3)
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+QString ScheduleCsv::Text(const QStringList& headings, const std::vector<AmortizationSchedule::Payment>& payments)
+{
+    QStringList fields;
+    for (const QString& heading : headings)
+        fields.append(Field(heading));
+    QString text = fields.join(QLatin1Char(',')) + QLatin1String("\r\n");
+    for (const AmortizationSchedule::Payment& p : payments) {
+        text += QString::number(p.Number) + QLatin1Char(',') + DayCount::ToDate(p.DueDate).toString(Qt::ISODate);
+        for (const Money money : {p.Payment(), p.Interest, p.Principal, p.Escrow, p.Balance})
+            text += QLatin1Char(',') + Amount(money);
+        text += QLatin1String("\r\n");
+    }
+    return text;
+}
+
+bool ScheduleCsv::Write(const QString& path, const QStringList& headings,
+                        const std::vector<AmortizationSchedule::Payment>& payments)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(Text(headings, payments).toUtf8());
+    return file.commit();
+}

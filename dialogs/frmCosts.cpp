@@ -66,6 +66,9 @@ frmCosts::frmCosts(LoanDocument& document, QWidget* owner)
             &frmCosts::ShowSelectedSchedule);
     connect(cmdExportCsv, &QPushButton::clicked, this, &frmCosts::ExportCsv);
     connect(&LanguageNotice::Instance(), &LanguageNotice::Bound, this, &frmCosts::ApplyTexts);
+    // The main window's document goes before the window's children: this
+    // window, which reads it to the last, goes with it.
+    connect(&document, &LoanDocument::Closing, this, [this] { delete this; });
     ApplyTexts();
     Refresh();
     resize(1100, 760);

@@ -96,6 +96,8 @@ void frmCosts::SetupForm()
     tblCosts = NewTable("tblCosts", m_costs, this);
     tblCosts->setEditTriggers(QAbstractItemView::AllEditTriggers);
     tblSchedule = NewTable("tblSchedule", m_schedule, this);
+    // Hundreds of payments: sized to their headings, not measured row by row.
+    tblSchedule->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* chart = new BalanceChart;
     chart->FollowPalette(palette());

@@ -13,6 +13,10 @@
 
 namespace {
 
+// Enough points to draw a line as wide as a screen; a longer schedule gives
+// every few payments one, and always its last.
+constexpr std::size_t PointsPerLine = 60;
+
 qreal Time(double dayCount)
 {
     return static_cast<qreal>(DayCount::ToDate(dayCount).startOfDay().toMSecsSinceEpoch());
@@ -31,34 +35,47 @@ BalanceChart::BalanceChart()
     addAxis(money, Qt::AlignLeft);
 }
 
+// The lines there are kept and given their new points: making lines and
+// attaching axes is what takes the chart its time.
 void BalanceChart::Show(const CostsTable& costs, const QString& currentName)
 {
-    removeAllSeries();
+    int shown = 0;
     for (int row = 0; row < costs.rowCount(); ++row) {
         if (costs.Schedule(row).PaysOff())
-            AddLine(costs.LenderName(row), costs.Schedule(row));
+            ShowLine(shown++, costs.LenderName(row), costs.Schedule(row));
     }
     if (costs.CurrentSchedule().PaysOff())
-        AddLine(currentName, costs.CurrentSchedule());
+        ShowLine(shown++, currentName, costs.CurrentSchedule());
+    while (series().size() > shown) {
+        QAbstractSeries* last = series().constLast();
+        removeSeries(last);
+        delete last;
+    }
     FitAxes();
 }
 
 // A line starts from what is owed before its first payment.
-void BalanceChart::AddLine(const QString& name, const AmortizationSchedule& schedule)
+void BalanceChart::ShowLine(int position, const QString& name, const AmortizationSchedule& schedule)
 {
-    auto* line = new QLineSeries(this);
+    if (series().size() <= position) {
+        auto* line = new QLineSeries(this);
+        addSeries(line);
+        for (QAbstractAxis* axis : axes())
+            line->attachAxis(axis);
+    }
+    auto* line = static_cast<QLineSeries*>(series().at(position));
     line->setName(name);
     const auto& payments = schedule.Payments();
+    const std::size_t step = std::max<std::size_t>(1, payments.size() / PointsPerLine);
     QList<QPointF> points;
-    points.reserve(static_cast<qsizetype>(payments.size()) + 1);
+    points.reserve(static_cast<qsizetype>(payments.size() / step) + 2);
     const auto& first = payments.front();
     points.append({Time(first.DueDate), (first.Balance + first.Principal).ToDouble()});
-    for (const auto& payment : payments)
-        points.append({Time(payment.DueDate), payment.Balance.ToDouble()});
+    for (std::size_t k = 0; k < payments.size(); k += step)
+        points.append({Time(payments[k].DueDate), payments[k].Balance.ToDouble()});
+    if ((payments.size() - 1) % step != 0)
+        points.append({Time(payments.back().DueDate), 0.0});
     line->replace(points);
-    addSeries(line);
-    for (QAbstractAxis* axis : axes())
-        line->attachAxis(axis);
 }
 
 void BalanceChart::FitAxes()

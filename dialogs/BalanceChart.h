@@ -22,6 +22,6 @@ public:
     void FollowPalette(const QPalette& palette);
 
 private:
-    void AddLine(const QString& name, const AmortizationSchedule& schedule);
+    void ShowLine(int position, const QString& name, const AmortizationSchedule& schedule);
     void FitAxes();
 };

@@ -66,6 +66,9 @@ frmCosts::frmCosts(LoanDocument& document, QWidget* owner)
             &frmCosts::ShowSelectedSchedule);
     connect(cmdExportCsv, &QPushButton::clicked, this, &frmCosts::ExportCsv);
     connect(&LanguageNotice::Instance(), &LanguageNotice::Bound, this, &frmCosts::ApplyTexts);
+    // The main window's document goes before the window's children: this
+    // window, which reads it to the last, goes with it.
+    connect(&document, &LoanDocument::Closing, this, [this] { delete this; });
     ApplyTexts();
     Refresh();
     resize(1100, 760);
@@ -93,6 +96,8 @@ void frmCosts::SetupForm()
     tblCosts = NewTable("tblCosts", m_costs, this);
     tblCosts->setEditTriggers(QAbstractItemView::AllEditTriggers);
     tblSchedule = NewTable("tblSchedule", m_schedule, this);
+    // Hundreds of payments: sized to their headings, not measured row by row.
+    tblSchedule->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* chart = new BalanceChart;
     chart->FollowPalette(palette());

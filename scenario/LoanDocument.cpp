@@ -28,7 +28,10 @@ LoanDocument::LoanDocument(TextLookup text, TodayLookup today)
 {
 }
 
-LoanDocument::~LoanDocument() = default;
+LoanDocument::~LoanDocument()
+{
+    emit Closing();
+}
 
 double LoanDocument::Today() const
 {

@@ -176,6 +176,9 @@ signals:
     // A value of the scenario changed, a quote's among them: every change
     // that marks it unsaved.
     void Edited();
+    // The document is going while it can still answer: views that would
+    // read it later go now.
+    void Closing();
     // The scheduled payment was asked for: the inputs it lacks may differ.
     void CurrentPaymentInputsChecked();
 

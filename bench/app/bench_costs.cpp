@@ -1,0 +1,74 @@
+// How long the costs window takes over a full sheet of sixteen 30-year
+// biweekly quotes with points and closing costs, against a current loan:
+// opening it (every APR, schedule, break-even and the chart of seventeen
+// lines), and computing it afresh after one edit.
+
+#include "app/Loan.h"
+#include "dialogs/frmCosts.h"
+#include "scenario/CostsTable.h"
+
+#include "bench/app/BenchWindow.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+constexpr double OpenTargetMilliseconds = 50;
+constexpr double EditTargetMilliseconds = 10;
+constexpr int Rounds = 7;
+
+void FillScenario(Loan& window)
+{
+    window.LoadRowsUpTo(Loan::LargestAllowedRowIndex);
+    window.SetLoanTerm(360);
+    window.SetLoanAmount(Money::FromDouble(300000));
+    window.SetCurrentLoanAmount(Money::FromDouble(320000));
+    window.SetCurrentTerm(360);
+    window.SetCurrentInterestRate(0.075);
+    window.SetCurrentBalance(Money::FromDouble(290000));
+    window.RecalcCurrentPayment();
+    for (int d = 0; d <= window.LoadedUpperIndex(); ++d) {
+        CLoan& quote = *window.Quotes[window.R(static_cast<quint16>(d))];
+        quote.SetFrequencyCode(QStringLiteral("W"));
+        quote.SetInterestRate(0.05 + d * 0.0025);
+        quote.SetPoints(d % 3);
+        quote.SetClosingCosts(Money::FromDouble(3000 + 100 * d));
+        window.RefreshQuoteRow(d);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const Bench::PinnedWorld world;
+    Loan window;
+    window.show();
+    FillScenario(window);
+
+    const Bench::Timing open = Bench::Measure(Rounds, [&] {
+        frmCosts costs(window.Document(), &window);
+        costs.show();
+    });
+    frmCosts costs(window.Document(), &window);
+    costs.show();
+    CLoan& first = *window.Quotes[0];
+    int change = 0;
+    const Bench::Timing edit = Bench::Measure(Rounds, [&] {
+        first.SetClosingCosts(Money::FromDouble(++change % 2 ? 4000 : 3500));
+        costs.Costs().Recompute();
+    });
+
+    CostsTable alone(window.Document());
+    const Bench::Timing model = Bench::Measure(Rounds, [&] { alone.Recompute(); });
+    std::printf("bench_costs: the figures alone, without the window: %.2f ms\n", model.median);
+    std::printf("bench_costs: opening the costs window over %d rows of 30-year biweekly quotes: %.2f ms ",
+                costs.Costs().rowCount(), open.median);
+    Bench::PrintTarget(open.median, OpenTargetMilliseconds);
+    std::printf("bench_costs: computing it afresh after one closing-cost edit: %.2f ms ", edit.median);
+    Bench::PrintTarget(edit.median, EditTargetMilliseconds);
+    return 0;
+}

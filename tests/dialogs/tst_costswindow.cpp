@@ -1,0 +1,356 @@
+// The costs window opened from Tools, driven through its widgets over a
+// scenario typed into the real main window.
+
+#include "../app/FreshStart.h"
+#include "../app/QuoteSheet.h"
+#include "../app/UserInput.h"
+
+#include "app/MessageBox.h"
+#include "dialogs/frmCosts.h"
+#include "print/PrintDialogs.h"
+#include "scenario/CostsTable.h"
+#include "scenario/NumberField.h"
+#include "scenario/RegistryAPI.h"
+#include "scenario/ScheduleTable.h"
+#include "scenario/Settings.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QChart>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineSeries>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+namespace {
+
+void TypeWho(QPlainTextEdit* who, const QString& text)
+{
+    QTest::mouseClick(who->viewport(), Qt::LeftButton);
+    QTest::keyClicks(who, text);
+    QTest::keyClick(who, Qt::Key_Tab);
+}
+
+QString Cell(const frmCosts& costs, int row, int column, int role = Qt::DisplayRole)
+{
+    const QAbstractItemModel* model = costs.tblCosts->model();
+    return model->data(model->index(row, column), role).toString();
+}
+
+// Types into a cell of the table as a user does: F2 opens the editor, Enter
+// takes the text.
+// The offscreen platform leaves the focus where it was when another window
+// shows; a user's click on the window takes it there.
+bool Activate(QWidget* window)
+{
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+bool FocusTable(QTableView* table)
+{
+    if (!Activate(table->window()))
+        return false;
+    table->setFocus();
+    return table->hasFocus();
+}
+
+void TypeIntoCell(QTableView* table, int row, int column, const QString& text)
+{
+    QVERIFY(FocusTable(table));
+    table->setCurrentIndex(table->model()->index(row, column));
+    QTest::keyClick(table, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+void ToggleCell(QTableView* table, int row, int column)
+{
+    QVERIFY(FocusTable(table));
+    table->setCurrentIndex(table->model()->index(row, column));
+    QTest::keyClick(table, Qt::Key_Space);
+}
+
+} // namespace
+
+class TestCostsWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensWithEveryQuoteThatHasResults();
+    void financedClosingCostsChangeTheSheetsPayment();
+    void scheduleIsWrittenForSpreadsheets();
+    void closingCostsAreSavedAndLoaded();
+    void faultsShowReasonsNotFigures();
+    void textsFollowTheLanguage();
+
+private:
+    void TypeScenario();
+    frmCosts* OpenCosts();
+
+    std::optional<FreshStart> fresh;
+    std::unique_ptr<Loan> window;
+};
+
+void TestCostsWindow::init()
+{
+    fresh.emplace();
+    RegistryAPI::CreateKey(RegistryAPI::Root::CurrentUser, Settings::ProgramKey);
+    window = QuoteSheet::OpenWindow();
+    QVERIFY(window);
+}
+
+void TestCostsWindow::cleanup()
+{
+    PrintDialogs::Intercept({});
+    window.reset();
+    fresh.reset();
+}
+
+// A current loan at 7.5 % and three quotes below it; row 3 stays empty.
+void TestCostsWindow::TypeScenario()
+{
+    Loan& w = *window;
+    TypeInto(w.txtLoanAmount, QStringLiteral("200000"));
+    TypeInto(w.txtCurLoanAmount, QStringLiteral("220000"));
+    TypeInto(w.txtCurLoanTerm, QStringLiteral("30"));
+    TypeInto(w.txtCurInterestRate, QStringLiteral("7.5"));
+    TypeInto(w.txtCurrentBalance, QStringLiteral("200000"));
+    QuoteSheet::TypeQuote(w, 0, QStringLiteral("6.5"), QStringLiteral("30"), QStringLiteral("Monthly"));
+    QuoteSheet::TypeQuote(w, 1, QStringLiteral("6"), QStringLiteral("30"), QStringLiteral("Biweekly"));
+    QuoteSheet::TypeQuote(w, 2, QStringLiteral("5.5"), QStringLiteral("15"), QStringLiteral("Monthly"));
+    QuoteSheet::Type(w.txtPoints[2], QStringLiteral("2"));
+    TypeWho(w.txtWho[0], QStringLiteral("First Bank"));
+    TypeWho(w.txtWho[1], QStringLiteral("Second Bank"));
+    TypeWho(w.txtWho[2], QStringLiteral("Third Bank"));
+}
+
+frmCosts* TestCostsWindow::OpenCosts()
+{
+    auto* command = window->findChild<QAction*>(QStringLiteral("mnuToolsCosts"));
+    if (!command)
+        return nullptr;
+    command->trigger();
+    auto* costs = window->findChild<frmCosts*>(QStringLiteral("frmCosts"));
+    return costs && QTest::qWaitForWindowActive(costs) ? costs : nullptr;
+}
+
+void TestCostsWindow::opensWithEveryQuoteThatHasResults()
+{
+    TypeScenario();
+    frmCosts* costs = OpenCosts();
+    QVERIFY(costs);
+    QVERIFY(!costs->isModal());
+    const QList<QAction*> tools = window->mnuTools->actions();
+    QCOMPARE(tools.indexOf(window->findChild<QAction*>(QStringLiteral("mnuToolsCosts"))),
+             tools.indexOf(window->mnuToolsOptions) + 1);
+
+    QCOMPARE(costs->tblCosts->model()->rowCount(), 3);
+    QCOMPARE(Cell(*costs, 0, CostsTable::Lender), QStringLiteral("First Bank"));
+    QCOMPARE(Cell(*costs, 2, CostsTable::Rate), QStringLiteral("5.500%"));
+    // No costs: the APR is the note rate, within the cent rounding.
+    QCOMPARE(Cell(*costs, 0, CostsTable::Apr), QStringLiteral("6.500%"));
+    QCOMPARE(Cell(*costs, 2, CostsTable::PointsCost), QStringLiteral("$4,000.00"));
+    QVERIFY(Cell(*costs, 2, CostsTable::Apr) > QStringLiteral("5.8"));
+    QVERIFY(Cell(*costs, 0, CostsTable::BreakEven).endsWith(QStringLiteral(" months")));
+    QCOMPARE(Cell(*costs, 1, CostsTable::Payback), QStringLiteral("0 months"));
+    // Fifteen years cost more a month than the current loan: nothing saved.
+    QCOMPARE(Cell(*costs, 2, CostsTable::Payback), QStringLiteral("Never"));
+
+    // One line per quote and one for the current loan, named for the legend.
+    QStringList names;
+    for (QAbstractSeries* series : costs->Chart()->series())
+        names << series->name();
+    QCOMPARE(names, (QStringList{QStringLiteral("First Bank"), QStringLiteral("Second Bank"),
+                                 QStringLiteral("Third Bank"), QStringLiteral("Current loan")}));
+    // A line ends at the payoff, at nothing owed.
+    const auto* third = static_cast<QLineSeries*>(costs->Chart()->series().at(2));
+    QCOMPARE(third->points().constLast().y(), 0.0);
+
+    // The schedule of the chosen quote: 15 years monthly, its last date the
+    // payoff date the sheet shows.
+    costs->tblCosts->selectRow(2);
+    const QAbstractItemModel* schedule = costs->tblSchedule->model();
+    QVERIFY(schedule->rowCount() >= 180 && schedule->rowCount() <= 181);
+    QCOMPARE(schedule->data(schedule->index(schedule->rowCount() - 1, ScheduleTable::Date)).toString(),
+             window->txtPayoffDate[2]->text());
+
+    // The sheet changes, the window follows: a rate of 0 leaves no results.
+    QVERIFY(Activate(window.get()));
+    TypeInto(window->txtInterestRate[1], QStringLiteral("0"));
+    QCOMPARE(window->Quotes[1]->InterestRate(), 0.0);
+    QTRY_COMPARE(costs->tblCosts->model()->rowCount(), 2);
+    QVERIFY(Activate(window.get()));
+    TypeInto(window->txtInterestRate[1], QStringLiteral("7"));
+    QTRY_COMPARE(costs->tblCosts->model()->rowCount(), 3);
+    QTRY_COMPARE(costs->Chart()->series().size(), 4);
+}
+
+void TestCostsWindow::financedClosingCostsChangeTheSheetsPayment()
+{
+    TypeScenario();
+    frmCosts* costs = OpenCosts();
+    QVERIFY(costs);
+    QCOMPARE(window->txtPandI[0]->text(), QStringLiteral("$1,264.14"));
+
+    TypeIntoCell(costs->tblCosts, 0, CostsTable::ClosingCosts, QStringLiteral("4000"));
+    QTRY_COMPARE(Cell(*costs, 0, CostsTable::ClosingCosts), QStringLiteral("$4,000.00"));
+    // Paid in cash, the payment stays; the APR takes the costs in.
+    QCOMPARE(window->txtPandI[0]->text(), QStringLiteral("$1,264.14"));
+    QVERIFY(Cell(*costs, 0, CostsTable::Apr) > QStringLiteral("6.6"));
+    QVERIFY(window->ScenarioChanged());
+
+    // Financed, they are borrowed: 204,000 at 6.5 % is 1,289.42.
+    ToggleCell(costs->tblCosts, 0, CostsTable::Financed);
+    QCOMPARE(window->txtPandI[0]->text(), QStringLiteral("$1,289.42"));
+    QTRY_COMPARE(Cell(*costs, 0, CostsTable::Financed, Qt::CheckStateRole).toInt(), int(Qt::Checked));
+
+    // A text that is no amount leaves the costs as they were.
+    TypeIntoCell(costs->tblCosts, 0, CostsTable::ClosingCosts, QStringLiteral("12.345"));
+    QTRY_COMPARE(Cell(*costs, 0, CostsTable::ClosingCosts), QStringLiteral("$4,000.00"));
+    QCOMPARE(window->Quotes[0]->ClosingCosts(), Money::FromDouble(4000));
+}
+
+void TestCostsWindow::scheduleIsWrittenForSpreadsheets()
+{
+    TypeScenario();
+    frmCosts* costs = OpenCosts();
+    QVERIFY(costs);
+    costs->tblCosts->selectRow(1);
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("second.csv"));
+    QString caption;
+    PrintDialogs::Intercept([&](QDialog& dialog) {
+        auto* file = qobject_cast<QFileDialog*>(&dialog);
+        caption = dialog.windowTitle();
+        file->selectFile(path);
+        return int(QDialog::Accepted);
+    });
+    // Regional settings with a decimal comma change nothing in the file.
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    QTest::mouseClick(costs->cmdExportCsv, Qt::LeftButton);
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    QCOMPARE(caption, QStringLiteral("Export CSV..."));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.first(), QStringLiteral("No.,Date,Payment,Interest,Principal,Escrow,Balance"));
+    QCOMPARE(lines.size() - 1, costs->tblSchedule->model()->rowCount());
+    // Biweekly from 15 March 2026: the second payment is two weeks later.
+    const QStringList second = lines.at(2).split(QLatin1Char(','));
+    QCOMPARE(second.at(0), QStringLiteral("2"));
+    QCOMPARE(second.at(1), QStringLiteral("2026-03-29"));
+    QVERIFY(second.at(2).contains(QLatin1Char('.')));
+    QCOMPARE(lines.last().split(QLatin1Char(',')).last(), QStringLiteral("0.00"));
+
+    // A folder that is not there: a message, nothing written.
+    path = folder.filePath(QStringLiteral("missing/second.csv"));
+    QTest::mouseClick(costs->cmdExportCsv, Qt::LeftButton);
+    QCOMPARE(MessageBox::RecordedTexts().constLast(),
+             QStringLiteral("The CSV file ") + path
+                 + QStringLiteral(" could not be written. Check that its folder exists and that you may write to it."));
+}
+
+void TestCostsWindow::closingCostsAreSavedAndLoaded()
+{
+    TypeScenario();
+    frmCosts* costs = OpenCosts();
+    QVERIFY(costs);
+    TypeIntoCell(costs->tblCosts, 1, CostsTable::ClosingCosts, QStringLiteral("2500.5"));
+    ToggleCell(costs->tblCosts, 1, CostsTable::Financed);
+    QTRY_VERIFY(window->Quotes[1]->FinanceClosingCosts());
+    QVERIFY(Activate(window.get()));
+    window->cboLoanName->setFocus();
+    TypeText(window->cboLoanName, QStringLiteral("Casa"));
+    QTest::keyClick(window->cboLoanName, Qt::Key_Tab);
+    window->mnuFileSave->trigger();
+    QVERIFY(!window->ScenarioChanged());
+
+    window->mnuFileNew->trigger();
+    QTRY_COMPARE(costs->tblCosts->model()->rowCount(), 0);
+    QCOMPARE(window->Quotes[1]->ClosingCosts(), Money());
+    QVERIFY(PickFrom(window->cboLoanName, QStringLiteral("Casa")));
+    QCOMPARE(window->Quotes[1]->ClosingCosts(), Money::FromDouble(2500.5));
+    QVERIFY(window->Quotes[1]->FinanceClosingCosts());
+    QVERIFY(!window->Quotes[0]->FinanceClosingCosts());
+    QTRY_COMPARE(Cell(*costs, 1, CostsTable::ClosingCosts), QStringLiteral("$2,500.50"));
+    QVERIFY(!window->ScenarioChanged());
+}
+
+void TestCostsWindow::faultsShowReasonsNotFigures()
+{
+    Loan& w = *window;
+    TypeInto(w.txtLoanAmount, QStringLiteral("100000"));
+    // No term, and a payment short of the interest: never paid off.
+    QuoteSheet::TypeQuote(w, 0, QStringLiteral("6"), QString(), QStringLiteral("Monthly"));
+    QuoteSheet::Type(w.txtTerm[0], QStringLiteral("0"));
+    QuoteSheet::Type(w.txtActualPayment[0], QStringLiteral("100"));
+    // Closing costs larger than the loan.
+    QuoteSheet::TypeQuote(w, 1, QStringLiteral("6"), QStringLiteral("30"), QStringLiteral("Monthly"));
+    frmCosts* costs = OpenCosts();
+    QVERIFY(costs);
+    TypeIntoCell(costs->tblCosts, 1, CostsTable::ClosingCosts, QStringLiteral("150000"));
+    QTRY_COMPARE(Cell(*costs, 1, CostsTable::ClosingCosts), QStringLiteral("$150,000.00"));
+
+    QCOMPARE(costs->tblCosts->model()->rowCount(), 2);
+    QCOMPARE(Cell(*costs, 0, CostsTable::Apr), QString());
+    QVERIFY(Cell(*costs, 0, CostsTable::Apr, Qt::ToolTipRole).startsWith(QStringLiteral("No rate fits")));
+    QCOMPARE(Cell(*costs, 0, CostsTable::BreakEven), QStringLiteral("Never"));
+    QCOMPARE(Cell(*costs, 0, CostsTable::BreakEven, Qt::ToolTipRole),
+             QStringLiteral("This quote is never paid off at its actual payment."));
+    QCOMPARE(Cell(*costs, 0, CostsTable::CostOverHorizon), QString());
+    QCOMPARE(Cell(*costs, 1, CostsTable::Apr), QString());
+    // No current loan to compare with.
+    QCOMPARE(Cell(*costs, 1, CostsTable::BreakEven), QString());
+    QVERIFY(Cell(*costs, 1, CostsTable::BreakEven, Qt::ToolTipRole).startsWith(QStringLiteral("The current loan")));
+    QCOMPARE(Cell(*costs, 1, CostsTable::Payback), QString());
+    QCOMPARE(costs->Chart()->series().size(), 1);
+
+    // Horizons of 0 (each quote's term), one year and a century.
+    const QString term = Cell(*costs, 1, CostsTable::CostOverHorizon);
+    QVERIFY(Activate(costs));
+    TypeInto(costs->txtHorizon, QStringLiteral("1"));
+    QVERIFY(Cell(*costs, 1, CostsTable::CostOverHorizon) < term);
+    TypeInto(costs->txtHorizon, QStringLiteral("250"));
+    QCOMPARE(costs->txtHorizon->text(), QStringLiteral("100"));
+    QCOMPARE(Cell(*costs, 1, CostsTable::CostOverHorizon), term);
+    TypeInto(costs->txtHorizon, QStringLiteral("0"));
+    QCOMPARE(costs->txtHorizon->text(), QString());
+    QCOMPARE(Cell(*costs, 1, CostsTable::CostOverHorizon), term);
+}
+
+void TestCostsWindow::textsFollowTheLanguage()
+{
+    TypeScenario();
+    frmCosts* costs = OpenCosts();
+    QVERIFY(costs);
+    QCOMPARE(costs->windowTitle(), QStringLiteral("Compare Costs"));
+    window->mnuToolsLanguageOpt[2]->trigger();
+    QCOMPARE(costs->windowTitle(), QStringLiteral("Comparar costos"));
+    QCOMPARE(costs->cmdExportCsv->text(), QStringLiteral("&Exportar CSV..."));
+    const QAbstractItemModel* model = costs->tblCosts->model();
+    QCOMPARE(model->headerData(CostsTable::Apr, Qt::Horizontal).toString(), QStringLiteral("TAE"));
+    QVERIFY(Cell(*costs, 0, CostsTable::BreakEven).endsWith(QStringLiteral(" meses")));
+    QCOMPARE(costs->Chart()->series().constLast()->name(), QStringLiteral("Préstamo actual"));
+    window->mnuTools->popup(QPoint());
+    window->mnuTools->hide();
+    QCOMPARE(window->findChild<QAction*>(QStringLiteral("mnuToolsCosts"))->text(),
+             QStringLiteral("&Comparar costos..."));
+}
+
+QTEST_MAIN(TestCostsWindow)
+#include "tst_costswindow.moc"

@@ -27,11 +27,14 @@ qreal Time(double dayCount)
 BalanceChart::BalanceChart()
 {
     legend()->setAlignment(Qt::AlignBottom);
+    // Money in the sheet's digit grouping, in the language's own form.
+    setLocalizeNumbers(true);
     auto* dates = new QDateTimeAxis(this);
     dates->setFormat(QStringLiteral("yyyy"));
     addAxis(dates, Qt::AlignBottom);
     auto* money = new QValueAxis(this);
     money->setLabelFormat(QStringLiteral("%.0f"));
+    money->setTickCount(6);
     addAxis(money, Qt::AlignLeft);
 }
 
@@ -97,8 +100,10 @@ void BalanceChart::FitAxes()
     for (QAbstractAxis* axis : axes(Qt::Horizontal))
         axis->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(first)),
                        QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(last)));
-    for (QAbstractAxis* axis : axes(Qt::Vertical))
+    for (QAbstractAxis* axis : axes(Qt::Vertical)) {
         axis->setRange(0.0, highest);
+        static_cast<QValueAxis*>(axis)->applyNiceNumbers();
+    }
 }
 
 void BalanceChart::FollowPalette(const QPalette& palette)

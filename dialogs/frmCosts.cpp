@@ -3,6 +3,7 @@
 #include "app/LanguageNotice.h"
 #include "app/MessageBox.h"
 #include "dialogs/BalanceChart.h"
+#include "dialogs/ClosingCostsDelegate.h"
 #include "langlib/ResourceIds.h"
 #include "print/PrintDialogs.h"
 #include "scenario/CostsTable.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -71,7 +73,8 @@ frmCosts::frmCosts(LoanDocument& document, QWidget* owner)
     connect(&document, &LoanDocument::Closing, this, [this] { delete this; });
     ApplyTexts();
     Refresh();
-    resize(1100, 760);
+    resize(1160, 780);
+    tblCosts->setFocus();
 }
 
 frmCosts::~frmCosts() = default;
@@ -85,7 +88,6 @@ void frmCosts::SetupForm()
 {
     lblHorizon = Named(new QLabel(this), "lblHorizon");
     txtHorizon = Named(new NumberField(NumberField::Kind::Term, this), "txtHorizon");
-    txtHorizon->setMaximumWidth(80);
     txtHorizon->BindTerm([this] { return m_costs->HorizonMonths(); },
                          [this](qint32 months) {
                              m_costs->SetHorizonMonths(std::clamp(months, 0, LongestHorizonMonths));
@@ -95,9 +97,11 @@ void frmCosts::SetupForm()
     lblHorizon->setBuddy(txtHorizon);
     tblCosts = NewTable("tblCosts", m_costs, this);
     tblCosts->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    tblCosts->setItemDelegateForColumn(CostsTable::ClosingCosts, new ClosingCostsDelegate(tblCosts));
+    tblCosts->horizontalHeader()->setSectionResizeMode(CostsTable::Lender, QHeaderView::Stretch);
     tblSchedule = NewTable("tblSchedule", m_schedule, this);
-    // Hundreds of payments: sized to their headings, not measured row by row.
-    tblSchedule->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tblSchedule->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    tblSchedule->horizontalHeader()->setStretchLastSection(true);
     tblSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* chart = new BalanceChart;
     chart->FollowPalette(palette());
@@ -117,12 +121,13 @@ void frmCosts::SetupForm()
     auto* lower = new QSplitter(Qt::Horizontal, this);
     lower->addWidget(chtBalance);
     lower->addWidget(schedule);
-    lower->setStretchFactor(0, 3);
-    lower->setStretchFactor(1, 2);
+    lower->setChildrenCollapsible(false);
+    chtBalance->setMinimumWidth(360);
+    lower->setSizes({480, 640});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(horizon);
-    layout->addWidget(tblCosts, 2);
-    layout->addWidget(lower, 3);
+    layout->addWidget(tblCosts, 1);
+    layout->addWidget(lower, 2);
 }
 
 void frmCosts::ApplyTexts()
@@ -130,6 +135,8 @@ void frmCosts::ApplyTexts()
     setWindowTitle(Text(rsCostsCaption));
     lblHorizon->setText(Text(rsCostsHorizon));
     txtHorizon->setToolTip(Text(rsCostsHorizonToolTip));
+    txtHorizon->setPlaceholderText(Text(rsCostsOwnTerm));
+    txtHorizon->setFixedWidth(txtHorizon->fontMetrics().horizontalAdvance(txtHorizon->placeholderText()) + 36);
     cmdExportCsv->setText(Text(rsCostsExportCsv));
     m_costs->Recompute();
 }
@@ -153,6 +160,25 @@ void frmCosts::ShowSelectedSchedule()
     const int row = SelectedRow();
     m_schedule->Show(row < 0 ? AmortizationSchedule() : m_costs->Schedule(row));
     cmdExportCsv->setEnabled(m_schedule->rowCount() > 0);
+    FitScheduleColumns();
+}
+
+// Hundreds of payments are not measured one by one: the first holds the
+// largest balance and interest, the last the latest date and the largest
+// principal.
+void frmCosts::FitScheduleColumns()
+{
+    const QFontMetrics metrics = tblSchedule->fontMetrics();
+    const int padding = 2 * tblSchedule->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    const int rows = m_schedule->rowCount();
+    for (int column = 0; column < m_schedule->columnCount(); ++column) {
+        int width = tblSchedule->horizontalHeader()->sectionSizeHint(column);
+        for (const int row : {0, rows - 1}) {
+            if (row >= 0)
+                width = std::max(width, metrics.horizontalAdvance(m_schedule->index(row, column).data().toString()) + padding);
+        }
+        tblSchedule->setColumnWidth(column, width);
+    }
 }
 
 int frmCosts::SelectedRow() const

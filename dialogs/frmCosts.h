@@ -48,6 +48,7 @@ private:
     void ApplyTexts();
     void Refresh();
     void ShowSelectedSchedule();
+    void FitScheduleColumns();
     int SelectedRow() const;
     QString Text(int id) const;
 

@@ -173,6 +173,7 @@ enum ResStringID : qint32 {
     rsCostsCurrentLoan = 207,
     rsCsvNotWritten = 208,
     rsCsvFileFilter = 209,
+    rsCostsOwnTerm = 210,
     // Why a result field is empty, shown in grey inside it.
     rsReasonUnknownFrequency = 160,
     rsReasonNoTerm = 161,

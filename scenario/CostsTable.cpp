@@ -41,6 +41,9 @@ CostsTable::CostsTable(LoanDocument& document, QObject* parent)
     connect(&document, &LoanDocument::Edited, this, later);
     connect(&document, &LoanDocument::Changed, this, later);
     connect(&document, &LoanDocument::QuoteResultsChanged, this, later);
+    connect(&document, &LoanDocument::Reordered, this, later);
+    connect(&document, &LoanDocument::ScenarioApplied, this, later);
+    connect(&document, &LoanDocument::Cleared, this, later);
     Recompute();
 }
 

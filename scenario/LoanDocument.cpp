@@ -350,6 +350,15 @@ void LoanDocument::ApplyCurrentLoan(const LoadedScenario& loaded)
          [&] { SetCurrentActualPayment(data.CurrentActualPayment); });
 }
 
+void LoanDocument::Sort(QuoteOrder::Mode by, int lastRow)
+{
+    if (by == QuoteOrder::SoonestPayoff)
+        m_order.SortByPayoff(Quotes, lastRow);
+    else
+        m_order.SortByInterest(Quotes, lastRow);
+    emit Reordered();
+}
+
 void LoanDocument::ApplyQuotes(const LoadedScenario& loaded)
 {
     const int count = static_cast<int>(loaded.Data.Quotes.size());

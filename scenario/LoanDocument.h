@@ -152,6 +152,8 @@ public:
     void GrowQuotes(std::size_t count);
     QuoteOrder& Order() { return m_order; }
     const QuoteOrder& Order() const { return m_order; }
+    // Sorts the rows 0 to lastRow by soonest payoff or least interest.
+    void Sort(QuoteOrder::Mode by, int lastRow);
 
     // The values a saved scenario holds.
     ScenarioData Collect() const;
@@ -195,6 +197,8 @@ signals:
     void ScenarioApplied();
     // Clear has emptied every value.
     void Cleared();
+    // The rows show other quotes than before.
+    void Reordered();
 
 private:
     // Stores a scenario value, marking the scenario changed when it differs.

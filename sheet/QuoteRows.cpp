@@ -311,13 +311,13 @@ void QuoteRows::ApplyTexts()
 
 void QuoteRows::SortByPayoff()
 {
-    m_document.Order().SortByPayoff(m_document.Quotes, LastRow());
+    m_document.Sort(QuoteOrder::SoonestPayoff, LastRow());
     ShowSortedRows();
 }
 
 void QuoteRows::SortByInterest()
 {
-    m_document.Order().SortByInterest(m_document.Quotes, LastRow());
+    m_document.Sort(QuoteOrder::LeastInterest, LastRow());
     ShowSortedRows();
 }
 

@@ -231,6 +231,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsCostsCurrentLoan: return QStringLiteral("Préstamo actual");
     case rsCsvNotWritten: return QStringLiteral("El archivo CSV ");
     case rsCsvFileFilter: return QStringLiteral("Archivos CSV (*.csv)");
+    case rsCostsOwnTerm: return QStringLiteral("Plazo de cada cotización");
     }
     return {};
 }

@@ -237,6 +237,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsCostsCurrentLoan: return QStringLiteral("Current loan");
     case rsCsvNotWritten: return QStringLiteral("The CSV file ");
     case rsCsvFileFilter: return QStringLiteral("CSV files (*.csv)");
+    case rsCostsOwnTerm: return QStringLiteral("Each quote's term");
     }
     return {};
 }

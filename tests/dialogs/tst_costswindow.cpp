@@ -197,6 +197,15 @@ void TestCostsWindow::opensWithEveryQuoteThatHasResults()
     TypeInto(window->txtInterestRate[1], QStringLiteral("7"));
     QTRY_COMPARE(costs->tblCosts->model()->rowCount(), 3);
     QTRY_COMPARE(costs->Chart()->series().size(), 4);
+
+    // Sorted on the sheet, the table takes the sheet's order at once, and
+    // the chosen quote stays chosen.
+    costs->tblCosts->selectRow(1);
+    QTest::mouseClick(window->cmdInterest, Qt::LeftButton);
+    QTRY_COMPARE(Cell(*costs, 0, CostsTable::Lender), QStringLiteral("Third Bank"));
+    QCOMPARE(Cell(*costs, 2, CostsTable::Lender), QStringLiteral("Second Bank"));
+    QCOMPARE(costs->tblCosts->currentIndex().row(), 2);
+    QCOMPARE(costs->Chart()->series().at(0)->name(), QStringLiteral("Third Bank"));
 }
 
 void TestCostsWindow::financedClosingCostsChangeTheSheetsPayment()
@@ -218,10 +227,16 @@ void TestCostsWindow::financedClosingCostsChangeTheSheetsPayment()
     QCOMPARE(window->txtPandI[0]->text(), QStringLiteral("$1,289.42"));
     QTRY_COMPARE(Cell(*costs, 0, CostsTable::Financed, Qt::CheckStateRole).toInt(), int(Qt::Checked));
 
-    // A text that is no amount leaves the costs as they were.
+    // A text that is no amount is refused as the sheet's fields refuse it,
+    // and the costs stay as they were; a letter never gets in.
+    MessageBox::ClearRecorded();
     TypeIntoCell(costs->tblCosts, 0, CostsTable::ClosingCosts, QStringLiteral("12.345"));
-    QTRY_COMPARE(Cell(*costs, 0, CostsTable::ClosingCosts), QStringLiteral("$4,000.00"));
+    QTRY_COMPARE(MessageBox::RecordedTexts(),
+                 QStringList{QStringLiteral("Please enter a number in the form nnnn.nn")});
+    QCOMPARE(Cell(*costs, 0, CostsTable::ClosingCosts), QStringLiteral("$4,000.00"));
     QCOMPARE(window->Quotes[0]->ClosingCosts(), Money::FromDouble(4000));
+    TypeIntoCell(costs->tblCosts, 0, CostsTable::ClosingCosts, QStringLiteral("3x500"));
+    QTRY_COMPARE(Cell(*costs, 0, CostsTable::ClosingCosts), QStringLiteral("$3,500.00"));
 }
 
 void TestCostsWindow::scheduleIsWrittenForSpreadsheets()

@@ -1,0 +1,46 @@
+#include "dialogs/ClosingCostsDelegate.h"
+
+#include "app/Language.h"
+#include "app/MessageBox.h"
+#include "langlib/ResourceIds.h"
+#include "scenario/NumberFilter.h"
+
+#include <QLineEdit>
+
+namespace {
+
+// The money fields' pattern, shown after the validation message.
+const QString MoneyPattern = QStringLiteral(" nnnn.nn");
+
+} // namespace
+
+QWidget* ClosingCostsDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                            const QModelIndex&) const
+{
+    auto* editor = new QLineEdit(parent);
+    editor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* filter = new NumberFilter(editor);
+    filter->SetSeparatorAllowed(true);
+    filter->OnRefused(&ClosingCostsDelegate::Refuse);
+    editor->setValidator(filter);
+    return editor;
+}
+
+void ClosingCostsDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    auto* line = static_cast<QLineEdit*>(editor);
+    line->setText(index.data(Qt::EditRole).toString());
+    line->selectAll();
+}
+
+void ClosingCostsDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    const QString typed = static_cast<QLineEdit*>(editor)->text();
+    if (typed != index.data(Qt::EditRole).toString() && !model->setData(index, typed, Qt::EditRole))
+        Refuse();
+}
+
+void ClosingCostsDelegate::Refuse()
+{
+    MessageBox::Ok(Language::LoadResString(rsNotNumeric) + MoneyPattern);
+}

@@ -75,6 +75,8 @@ private slots:
     void aprHasNoUpperCap();
     void aprWithoutASolution();
     void aprOfTwoPaymentsByTheQuadratic();
+    void aprOfTheRegulationsWorkedExamples_data();
+    void aprOfTheRegulationsWorkedExamples();
     void scheduleMatchesThePayoff_data();
     void scheduleMatchesThePayoff();
     void scheduleOfANeverPaidLoanIsEmpty();
@@ -142,6 +144,33 @@ void TestCosts::aprOfTwoPaymentsByTheQuadratic()
     const double x = (-510 + std::sqrt(510.0 * 510 + 4 * 510 * 1000)) / (2 * 510);
     const double expected = (1 / x - 1) * 26;
     QVERIFY(std::fabs(AnnualPercentageRate(1000, {510, 510}, 26) - expected) < 1e-10);
+}
+
+// The monthly examples of the regulation's appendix with a regular first
+// period, the only ones whose timing the program's loans share: $5,000
+// advanced one month before the first of 24 payments. Their rates are
+// published to two decimals.
+void TestCosts::aprOfTheRegulationsWorkedExamples_data()
+{
+    QTest::addColumn<std::vector<double>>("payments");
+    QTest::addColumn<double>("percent");
+    const auto series = [](double first, double regular, double last) {
+        std::vector<double> payments(24, regular);
+        payments.front() = first;
+        payments.back() = last;
+        return payments;
+    };
+    QTest::newRow("24 level payments of 230") << series(230, 230, 230) << 9.69;
+    QTest::newRow("first payment 250") << series(250, 230, 230) << 10.08;
+    QTest::newRow("final payment 280") << series(230, 230, 280) << 10.50;
+    QTest::newRow("first 250 and final 280") << series(250, 230, 280) << 10.90;
+}
+
+void TestCosts::aprOfTheRegulationsWorkedExamples()
+{
+    QFETCH(std::vector<double>, payments);
+    QFETCH(double, percent);
+    QCOMPARE(std::round(AnnualPercentageRate(5000, payments, 12) * 10000) / 100, percent);
 }
 
 void TestCosts::scheduleMatchesThePayoff_data()

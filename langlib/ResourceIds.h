@@ -174,6 +174,7 @@ enum ResStringID : qint32 {
     rsCsvNotWritten = 208,
     rsCsvFileFilter = 209,
     rsCostsOwnTerm = 210,
+    rsCostsOneMonth = 211,
     // Why a result field is empty, shown in grey inside it.
     rsReasonUnknownFrequency = 160,
     rsReasonNoTerm = 161,

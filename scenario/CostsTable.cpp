@@ -304,5 +304,5 @@ QString CostsTable::Text(int id) const
 QString CostsTable::Months(double months) const
 {
     const int decimals = months == std::floor(months) ? 0 : 1;
-    return QLocale().toString(months, 'f', decimals) + Text(rsCostsMonths);
+    return QLocale().toString(months, 'f', decimals) + Text(months == 1 ? rsCostsOneMonth : rsCostsMonths);
 }

@@ -18,6 +18,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QChart>
+#include <QLegend>
+#include <QPalette>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineSeries>
@@ -96,6 +98,7 @@ private slots:
     void closingCostsAreSavedAndLoaded();
     void faultsShowReasonsNotFigures();
     void textsFollowTheLanguage();
+    void chartFollowsADarkPalette();
 
 private:
     void TypeScenario();
@@ -165,7 +168,8 @@ void TestCostsWindow::opensWithEveryQuoteThatHasResults()
     QCOMPARE(Cell(*costs, 0, CostsTable::Apr), QStringLiteral("6.500%"));
     QCOMPARE(Cell(*costs, 2, CostsTable::PointsCost), QStringLiteral("$4,000.00"));
     QVERIFY(Cell(*costs, 2, CostsTable::Apr) > QStringLiteral("5.8"));
-    QVERIFY(Cell(*costs, 0, CostsTable::BreakEven).endsWith(QStringLiteral(" months")));
+    QCOMPARE(Cell(*costs, 0, CostsTable::BreakEven), QStringLiteral("1 month"));
+    QCOMPARE(Cell(*costs, 2, CostsTable::BreakEven), QStringLiteral("12 months"));
     QCOMPARE(Cell(*costs, 1, CostsTable::Payback), QStringLiteral("0 months"));
     // Fifteen years cost more a month than the current loan: nothing saved.
     QCOMPARE(Cell(*costs, 2, CostsTable::Payback), QStringLiteral("Never"));
@@ -359,12 +363,34 @@ void TestCostsWindow::textsFollowTheLanguage()
     QCOMPARE(costs->cmdExportCsv->text(), QStringLiteral("&Exportar CSV..."));
     const QAbstractItemModel* model = costs->tblCosts->model();
     QCOMPARE(model->headerData(CostsTable::Apr, Qt::Horizontal).toString(), QStringLiteral("TAE"));
-    QVERIFY(Cell(*costs, 0, CostsTable::BreakEven).endsWith(QStringLiteral(" meses")));
+    QCOMPARE(Cell(*costs, 0, CostsTable::BreakEven), QStringLiteral("1 mes"));
+    QCOMPARE(Cell(*costs, 2, CostsTable::BreakEven), QStringLiteral("12 meses"));
     QCOMPARE(costs->Chart()->series().constLast()->name(), QStringLiteral("Préstamo actual"));
+    QCOMPARE(costs->txtHorizon->placeholderText(), QStringLiteral("Plazo de cada cotización"));
     window->mnuTools->popup(QPoint());
     window->mnuTools->hide();
     QCOMPARE(window->findChild<QAction*>(QStringLiteral("mnuToolsCosts"))->text(),
              QStringLiteral("&Comparar costos..."));
+}
+
+// Lines, labels and legend stay readable when the desktop turns dark, and
+// light again when it turns back.
+void TestCostsWindow::chartFollowsADarkPalette()
+{
+    TypeScenario();
+    frmCosts* costs = OpenCosts();
+    QVERIFY(costs);
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    QTRY_COMPARE(costs->Chart()->theme(), QChart::ChartThemeDark);
+    QVERIFY(costs->Chart()->legend()->labelColor().lightness() > 160);
+    QVERIFY(costs->Chart()->backgroundBrush().color().lightness() < 100);
+    QApplication::setPalette(light);
+    QTRY_COMPARE(costs->Chart()->theme(), QChart::ChartThemeLight);
+    QVERIFY(costs->Chart()->legend()->labelColor().lightness() < 100);
 }
 
 QTEST_MAIN(TestCostsWindow)

@@ -6,6 +6,8 @@
 #include "../app/UserInput.h"
 
 #include "app/MessageBox.h"
+#include "app/HelpBrowser.h"
+#include "app/frmHelp.h"
 #include "dialogs/frmCosts.h"
 #include "print/PrintDialogs.h"
 #include "scenario/CostsTable.h"
@@ -366,6 +368,16 @@ void TestCostsWindow::textsFollowTheLanguage()
     QCOMPARE(Cell(*costs, 0, CostsTable::BreakEven), QStringLiteral("1 mes"));
     QCOMPARE(Cell(*costs, 2, CostsTable::BreakEven), QStringLiteral("12 meses"));
     QCOMPARE(costs->Chart()->series().constLast()->name(), QStringLiteral("Préstamo actual"));
+    // F1 here opens the help of the language shown, which explains this window.
+    QVERIFY(FocusTable(costs->tblCosts));
+    QTest::keyClick(costs->tblCosts, Qt::Key_F1);
+    auto* help = window->findChild<frmHelp*>();
+    QVERIFY(help && help->isVisible());
+    QVERIFY(help->txtTopic->source().toString().endsWith(QLatin1String("index.html")));
+    help->txtTopic->setSource(QUrl(help->txtTopic->source().toString().replace(QLatin1String("index.html"),
+                                                                              QLatin1String("costs.html"))));
+    QVERIFY(help->txtTopic->toPlainText().contains(QStringLiteral("Punto de equilibrio")));
+    help->close();
     QCOMPARE(costs->txtHorizon->placeholderText(), QStringLiteral("Plazo de cada cotización"));
     window->mnuTools->popup(QPoint());
     window->mnuTools->hide();

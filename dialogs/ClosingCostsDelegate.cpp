@@ -5,6 +5,7 @@
 #include "langlib/ResourceIds.h"
 #include "scenario/NumberFilter.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
@@ -38,6 +39,17 @@ void ClosingCostsDelegate::setModelData(QWidget* editor, QAbstractItemModel* mod
     const QString typed = static_cast<QLineEdit*>(editor)->text();
     if (typed != index.data(Qt::EditRole).toString() && !model->setData(index, typed, Qt::EditRole))
         Refuse();
+}
+
+bool ClosingCostsDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* line = qobject_cast<QLineEdit*>(object);
+        const auto* filter = line ? qobject_cast<const NumberFilter*>(line->validator()) : nullptr;
+        if (filter && !filter->TakesKey(*static_cast<QKeyEvent*>(event)))
+            return true;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 void ClosingCostsDelegate::Refuse()

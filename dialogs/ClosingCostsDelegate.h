@@ -17,6 +17,10 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
+protected:
+    // A key the field does not take types nothing, as in the sheet.
+    bool eventFilter(QObject* object, QEvent* event) override;
+
 private:
     static void Refuse();
 };

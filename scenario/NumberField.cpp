@@ -44,19 +44,6 @@ std::optional<qint32> Months(double number, bool termInMonths)
     return RoundedToInt32(std::nearbyint(number) * (termInMonths ? 1 : 12));
 }
 
-// The printable character a key types; a null character for editing and
-// movement keys.
-QChar TypedChar(const QKeyEvent* event)
-{
-    const QString typed = event->text();
-    if (typed.isEmpty())
-        return {};
-    const QChar c = typed.at(0);
-    if (c.unicode() < 32 || c.unicode() == 127)
-        return {};
-    return c;
-}
-
 } // namespace
 
 NumberField::NumberField(Kind kind, QWidget* parent)
@@ -209,11 +196,11 @@ void NumberField::Leave()
 
 void NumberField::keyPressEvent(QKeyEvent* event)
 {
-    if (!AcceptsKey(event)) {
+    if (!m_filter->TakesKey(*event)) {
         event->accept();
         return;
     }
-    const QChar typed = TypedChar(event);
+    const QChar typed = NumberFilter::TypedChar(*event);
     const QChar taken = m_filter->Taken(typed, event->modifiers() & Qt::KeypadModifier);
     if (typed.isNull() || taken == typed) {
         QLineEdit::keyPressEvent(event);
@@ -242,18 +229,6 @@ bool NumberField::Store()
         return m_store(0);
     const std::optional<double> number = FieldFormat::ToNumber(typed);
     return number && m_store(*number);
-}
-
-bool NumberField::AcceptsKey(const QKeyEvent* event) const
-{
-    // Shortcuts such as the clipboard keys pass; a combination with Alt is
-    // typing (AltGr arrives as Ctrl+Alt) and goes through the filter.
-    const Qt::KeyboardModifiers held =
-        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (held && !(held & Qt::AltModifier))
-        return true;
-    const QChar typed = TypedChar(event);
-    return typed.isNull() || !m_filter->Taken(typed, event->modifiers() & Qt::KeypadModifier).isNull();
 }
 
 void NumberField::Refuse()

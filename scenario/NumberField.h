@@ -55,7 +55,6 @@ protected:
 private:
     void Leave();
     bool Store();
-    bool AcceptsKey(const QKeyEvent* event) const;
     void Filter(bool on);
     void Refuse();
 

@@ -2,6 +2,7 @@
 
 #include "scenario/FieldFormat.h"
 
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace {
@@ -46,6 +47,29 @@ QChar NumberFilter::Taken(QChar typed, bool keypad) const
     const QChar separator = FieldFormat::DecimalSeparator();
     const bool decimalKey = typed == QLatin1Char('.') || (keypad && typed == QLatin1Char(','));
     return typed == separator || decimalKey ? separator : QChar();
+}
+
+bool NumberFilter::TakesKey(const QKeyEvent& event) const
+{
+    // Shortcuts such as the clipboard keys pass; a combination with Alt is
+    // typing (AltGr arrives as Ctrl+Alt) and goes through the filter.
+    const Qt::KeyboardModifiers held =
+        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (held && !(held & Qt::AltModifier))
+        return true;
+    const QChar typed = TypedChar(event);
+    return typed.isNull() || !Taken(typed, event.modifiers() & Qt::KeypadModifier).isNull();
+}
+
+QChar NumberFilter::TypedChar(const QKeyEvent& event)
+{
+    const QString typed = event.text();
+    if (typed.isEmpty())
+        return {};
+    const QChar c = typed.at(0);
+    if (c.unicode() < 32 || c.unicode() == 127)
+        return {};
+    return c;
 }
 
 // Each character the field refuses must be one the field showed on entry.

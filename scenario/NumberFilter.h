@@ -3,6 +3,8 @@
 #include <QString>
 #include <QValidator>
 
+class QKeyEvent;
+
 #include <functional>
 
 // The characters a numeric field takes while it is being edited, for typed
@@ -27,6 +29,12 @@ public:
     // A typed character as the field takes it; a null character when the
     // field refuses it.
     QChar Taken(QChar typed, bool keypad = false) const;
+    // Whether a key press gets to the field: keys that type nothing and
+    // shortcuts do; a typed character only when the field takes it.
+    bool TakesKey(const QKeyEvent& event) const;
+    // The printable character a key types; a null character for editing and
+    // movement keys.
+    static QChar TypedChar(const QKeyEvent& event);
 
     State validate(QString& input, int& pos) const override;
 

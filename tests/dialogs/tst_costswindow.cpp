@@ -234,7 +234,7 @@ void TestCostsWindow::financedClosingCostsChangeTheSheetsPayment()
     QTRY_COMPARE(Cell(*costs, 0, CostsTable::Financed, Qt::CheckStateRole).toInt(), int(Qt::Checked));
 
     // A text that is no amount is refused as the sheet's fields refuse it,
-    // and the costs stay as they were; a letter never gets in.
+    // and the costs stay as they were; a typed letter never gets in.
     MessageBox::ClearRecorded();
     TypeIntoCell(costs->tblCosts, 0, CostsTable::ClosingCosts, QStringLiteral("12.345"));
     QTRY_COMPARE(MessageBox::RecordedTexts(),
@@ -243,6 +243,7 @@ void TestCostsWindow::financedClosingCostsChangeTheSheetsPayment()
     QCOMPARE(window->Quotes[0]->ClosingCosts(), Money::FromDouble(4000));
     TypeIntoCell(costs->tblCosts, 0, CostsTable::ClosingCosts, QStringLiteral("3x500"));
     QTRY_COMPARE(Cell(*costs, 0, CostsTable::ClosingCosts), QStringLiteral("$3,500.00"));
+    QCOMPARE(MessageBox::RecordedTexts().size(), 1);
 }
 
 void TestCostsWindow::scheduleIsWrittenForSpreadsheets()

@@ -19,6 +19,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QTableView>
@@ -73,11 +74,18 @@ frmCosts::frmCosts(LoanDocument& document, QWidget* owner)
     connect(&document, &LoanDocument::Closing, this, [this] { delete this; });
     ApplyTexts();
     Refresh();
-    resize(1160, 780);
+    FitToScreen();
     tblCosts->setFocus();
 }
 
 frmCosts::~frmCosts() = default;
+
+// Wide enough for every column, but never beyond the screen it opens on.
+void frmCosts::FitToScreen()
+{
+    const QRect available = screen()->availableGeometry();
+    resize(std::min(1160, available.width() * 9 / 10), std::min(780, available.height() * 9 / 10));
+}
 
 QChart* frmCosts::Chart() const
 {
@@ -145,6 +153,7 @@ void frmCosts::ApplyTexts()
 void frmCosts::Refresh()
 {
     static_cast<BalanceChart*>(Chart())->Show(*m_costs, Text(rsCostsCurrentLoan));
+    Chart()->setTitle(m_costs->rowCount() == 0 ? Text(rsCostsNothingYet) : QString());
     int row = 0;
     for (int r = 0; r < m_costs->rowCount(); ++r) {
         if (m_costs->QuoteIndex(r) == m_chosenQuote)

@@ -45,6 +45,7 @@ protected:
 
 private:
     void SetupForm();
+    void FitToScreen();
     void ApplyTexts();
     void Refresh();
     void ShowSelectedSchedule();

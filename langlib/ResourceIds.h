@@ -175,6 +175,7 @@ enum ResStringID : qint32 {
     rsCsvFileFilter = 209,
     rsCostsOwnTerm = 210,
     rsCostsOneMonth = 211,
+    rsCostsNothingYet = 212,
     // Why a result field is empty, shown in grey inside it.
     rsReasonUnknownFrequency = 160,
     rsReasonNoTerm = 161,

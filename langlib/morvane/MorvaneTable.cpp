@@ -221,6 +221,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsScheduleBalance: return QStringLiteral("Saldo");
     case rsCostsMonths: return QStringLiteral(" meses");
     case rsCostsOneMonth: return QStringLiteral(" mes");
+    case rsCostsNothingYet: return QStringLiteral("Aún no hay cotizaciones con resultados");
     case rsCostsNever: return QStringLiteral("Nunca");
     case rsCostsNoCurrentLoan: return QStringLiteral("El préstamo actual no tiene liquidación con la que comparar: le falta el saldo, el pago actual o la frecuencia, o su pago nunca lo liquida.");
     case rsCostsTooLarge: return QStringLiteral("Las cifras de esta cotización son demasiado grandes para calcularlas.");

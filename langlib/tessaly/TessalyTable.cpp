@@ -227,6 +227,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsScheduleBalance: return QStringLiteral("Balance");
     case rsCostsMonths: return QStringLiteral(" months");
     case rsCostsOneMonth: return QStringLiteral(" month");
+    case rsCostsNothingYet: return QStringLiteral("No quote on the sheet has results yet");
     case rsCostsNever: return QStringLiteral("Never");
     case rsCostsNoCurrentLoan: return QStringLiteral("The current loan has no payoff to compare with: it lacks its balance, actual payment or frequency, or its payment never pays it off.");
     case rsCostsTooLarge: return QStringLiteral("The figures of this quote are too large to compute.");

@@ -95,8 +95,12 @@ void BalanceChart::FitAxes()
             any = true;
         }
     }
-    if (!any)
+    // Laying the axes out afresh is most of a redraw's time; most edits
+    // leave the span of the lines as it was.
+    const QRectF span(first, 0, last - first, highest);
+    if (!any || span == m_span)
         return;
+    m_span = span;
     for (QAbstractAxis* axis : axes(Qt::Horizontal))
         axis->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(first)),
                        QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(last)));

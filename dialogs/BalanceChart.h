@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChart>
+#include <QRectF>
 
 class AmortizationSchedule;
 class CostsTable;
@@ -24,4 +25,7 @@ public:
 private:
     void ShowLine(int position, const QString& name, const AmortizationSchedule& schedule);
     void FitAxes();
+
+    // The span the axes were last fitted to.
+    QRectF m_span;
 };

@@ -21,22 +21,16 @@ constexpr int Rounds = 7;
 
 void FillScenario(Loan& window)
 {
-    window.LoadRowsUpTo(Loan::LargestAllowedRowIndex);
-    window.SetLoanTerm(360);
-    window.SetLoanAmount(Money::FromDouble(300000));
     window.SetCurrentLoanAmount(Money::FromDouble(320000));
     window.SetCurrentTerm(360);
     window.SetCurrentInterestRate(0.075);
     window.SetCurrentBalance(Money::FromDouble(290000));
     window.RecalcCurrentPayment();
-    for (int d = 0; d <= window.LoadedUpperIndex(); ++d) {
-        CLoan& quote = *window.Quotes[window.R(static_cast<quint16>(d))];
+    Bench::FillEveryRow(window, [](CLoan& quote, int d) {
         quote.SetFrequencyCode(QStringLiteral("W"));
-        quote.SetInterestRate(0.05 + d * 0.0025);
         quote.SetPoints(d % 3);
         quote.SetClosingCosts(Money::FromDouble(3000 + 100 * d));
-        window.RefreshQuoteRow(d);
-    }
+    });
 }
 
 } // namespace

@@ -20,8 +20,6 @@ void FillScenario(Loan& window)
 {
     window.SetLoanName(QStringLiteral("Casa"));
     window.SetLoanType(window.LoadResString(rsMortgage));
-    window.SetLoanTerm(360);
-    window.SetLoanAmount(Money::FromDouble(300000));
     window.SetEscrowTaxes(Money::FromDouble(4200));
     window.SetEscrowInsurance(Money::FromDouble(1350.5));
     window.SetCurrentLoanAmount(Money::FromDouble(280000));
@@ -29,15 +27,11 @@ void FillScenario(Loan& window)
     window.SetCurrentInterestRate(0.0725);
     window.SetCurrentBalance(Money::FromDouble(243567.89));
     window.RecalcCurrentPayment();
-    window.LoadRowsUpTo(Loan::LargestAllowedRowIndex);
-    for (int d = 0; d <= window.LoadedUpperIndex(); ++d) {
-        CLoan& quote = *window.Quotes[window.R(static_cast<quint16>(d))];
+    Bench::FillEveryRow(window, [](CLoan& quote, int d) {
         quote.SetFrequencyCode(QStringLiteral("MBWQ").mid(d % 4, 1));
         quote.SetPoints(0.5 + d * 0.125);
-        quote.SetInterestRate(0.05 + d * 0.0025);
         quote.SetWho(QStringLiteral("First Savings Bank %1\nJane Roe, loan officer\n555-0100").arg(d));
-        window.RefreshQuoteRow(d);
-    }
+    });
 }
 
 void Report(const char* what, const Bench::Timing& timing)

@@ -20,15 +20,7 @@ constexpr int ChangesPerRound = 20;
 
 void FillGrid(Loan& window)
 {
-    window.LoadRowsUpTo(Loan::LargestAllowedRowIndex);
-    window.SetLoanTerm(360);
-    window.SetLoanAmount(Money::FromDouble(300000));
-    for (int d = 0; d <= window.LoadedUpperIndex(); ++d) {
-        CLoan& quote = *window.Quotes[window.R(static_cast<quint16>(d))];
-        quote.SetFrequencyCode(QStringLiteral("W"));
-        quote.SetInterestRate(0.05 + d * 0.0025);
-        window.RefreshQuoteRow(d);
-    }
+    Bench::FillEveryRow(window, [](CLoan& quote, int) { quote.SetFrequencyCode(QStringLiteral("W")); });
 }
 
 } // namespace

@@ -27,19 +27,13 @@ constexpr int Rounds = 9;
 void FillGrid(Loan& window)
 {
     window.SetLoanName(QStringLiteral("Casa Grande refinance"));
-    window.LoadRowsUpTo(Loan::LargestAllowedRowIndex);
-    window.SetLoanTerm(360);
-    window.SetLoanAmount(Money::FromDouble(300000));
-    for (int d = 0; d <= window.LoadedUpperIndex(); ++d) {
-        CLoan& quote = *window.Quotes[window.R(static_cast<quint16>(d))];
+    Bench::FillEveryRow(window, [&window](CLoan& quote, int d) {
         quote.SetFrequencyCode(QStringLiteral("M"));
-        quote.SetInterestRate(0.05 + d * 0.0025);
         quote.SetWho(QStringLiteral("Lender number %1\nAnn Lee, loan officer\n555-0100 extension %1").arg(d));
         window.ShowFrequency(d);
         window.ShowInterestRate(d);
         window.ShowWho(d);
-        window.RefreshQuoteRow(d);
-    }
+    });
 }
 
 bool WritePdf(const Loan& window, QPrinter& printer)

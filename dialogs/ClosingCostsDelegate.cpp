@@ -3,17 +3,11 @@
 #include "app/Language.h"
 #include "app/MessageBox.h"
 #include "langlib/ResourceIds.h"
+#include "scenario/NumberField.h"
 #include "scenario/NumberFilter.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
-
-namespace {
-
-// The money fields' pattern, shown after the validation message.
-const QString MoneyPattern = QStringLiteral(" nnnn.nn");
-
-} // namespace
 
 QWidget* ClosingCostsDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                             const QModelIndex&) const
@@ -54,5 +48,5 @@ bool ClosingCostsDelegate::eventFilter(QObject* object, QEvent* event)
 
 void ClosingCostsDelegate::Refuse()
 {
-    MessageBox::Ok(Language::LoadResString(rsNotNumeric) + MoneyPattern);
+    MessageBox::Ok(Language::LoadResString(rsNotNumeric) + NumberField::PatternOf(NumberField::Kind::Money));
 }

@@ -57,6 +57,11 @@ NumberField::NumberField(Kind kind, QWidget* parent)
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
+QString NumberField::PatternOf(Kind kind)
+{
+    return QString::fromLatin1(RuleOf(kind).pattern);
+}
+
 void NumberField::SetRule(int allowedDecimals, const QString& pattern, bool separatorKey)
 {
     m_allowedDecimals = allowedDecimals;

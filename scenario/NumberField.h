@@ -25,6 +25,9 @@ public:
 
     explicit NumberField(Kind kind, QWidget* parent = nullptr);
 
+    // The pattern the validation message shows for a kind's rule.
+    static QString PatternOf(Kind kind);
+
     // Each kind comes with its rule; a field may have a rule of its own.
     void SetRule(int allowedDecimals, const QString& pattern, bool separatorKey);
     int AllowedDecimals() const { return m_allowedDecimals; }

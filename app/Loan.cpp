@@ -1,6 +1,7 @@
 #include "app/Loan.h"
 
 #include "app/Clock.h"
+#include "app/EditCommands.h"
 #include "app/HelpCommands.h"
 #include "app/Language.h"
 #include "app/LanguageNotice.h"
@@ -23,10 +24,12 @@
 #include "scenario/ScenarioName.h"
 #include "sheet/QuoteDrag.h"
 #include "sheet/QuoteRows.h"
+#include "sheet/RowCommands.h"
 #include "sheet/WhoEditing.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -76,10 +79,11 @@ void SetTip(QWidget* control, int id)
 
 Loan::Loan()
     : m_document(Res, &Clock::Today)
+    , m_history(m_document)
     , Quotes(m_document.Quotes)
 {
     setObjectName(QStringLiteral("Loan"));
-    setWindowTitle(MessageBox::ProgramTitle());
+    ShowTitle();
     SetupForm(this);
     m_rows = std::make_unique<QuoteRows>(*this, m_document, m_settings);
     m_grid = std::make_unique<QuoteGrid>(*this, *this, *m_rows, m_settings, m_document);
@@ -114,6 +118,7 @@ void Loan::Load()
     LoadWallpaper();
     RelayoutGrid();
     m_document.SetDefaultNextPayment();
+    m_history.Restart();
     m_document.SetScenarioChanged(false);
 }
 
@@ -123,6 +128,21 @@ void Loan::ConnectDocument()
     connect(&m_document, &LoanDocument::PaymentNoticeRequested, this,
             [] { MessageBox::Ok(Res(rsActualLessThanCalculated)); });
     connect(&m_document, &LoanDocument::LoadFailed, this, [](const QString& message) { MessageBox::Ok(message); });
+    connect(&m_document, &LoanDocument::Changed, this, [this](LoanDocument::Value value) {
+        if (value == LoanDocument::Value::LoanName)
+            ShowTitle();
+    });
+    connect(&m_document, &LoanDocument::UnsavedChangesChanged, this, &Loan::ShowTitle);
+    // Leaving a field ends what the user did there.
+    connect(qApp, &QApplication::focusChanged, &m_history, &ScenarioHistory::EndStep);
+}
+
+void Loan::ShowTitle()
+{
+    const QString name = m_document.LoanName();
+    const QString program = MessageBox::ProgramTitle() + QStringLiteral("[*]");
+    setWindowTitle(name.isEmpty() ? program : name + QStringLiteral(" \u2014 ") + program);
+    setWindowModified(m_document.ScenarioChanged());
 }
 
 void Loan::BindFields()
@@ -177,18 +197,21 @@ void Loan::ConnectCommands()
     ConnectRowHandlers();
 }
 
-// Dragging between rows and the lender editor, on the rows there are and on
-// every row made later.
+// Dragging between rows, the lender editor and the rows' own commands, on
+// the rows there are and on every row made later.
 void Loan::ConnectRowHandlers()
 {
     auto* drag = new QuoteDrag(*this, *this, m_document, *m_rows);
     auto* who = new WhoEditing(*this, *this, m_document, *m_rows);
+    auto* commands = new RowCommands(*this, m_document, this);
     for (int d = 0; d <= LoadedUpperIndex(); ++d) {
         drag->SetUpRow(d);
         who->SetUpRow(d);
+        commands->SetUpRow(d);
     }
     connect(m_rows.get(), &QuoteRows::RowSetUp, drag, &QuoteDrag::SetUpRow);
     connect(m_rows.get(), &QuoteRows::RowSetUp, who, &WhoEditing::SetUpRow);
+    connect(m_rows.get(), &QuoteRows::RowSetUp, commands, &RowCommands::SetUpRow);
 }
 
 Money Loan::LoanAmount() const { return m_document.LoanAmount(); }
@@ -264,6 +287,7 @@ void Loan::ApplyLanguageTexts()
     SetCaption(mnuFile, rsMnuFile);
     SetCaption(mnuFileNew, rsMnuFileNew);
     SetCaption(mnuFileSave, rsMnuFileSave);
+    SetCaption(mnuFileSaveAs, rsMnuFileSaveAs);
     SetCaption(mnuFileDelete, rsMnuFileDelete);
     SetCaption(mnuTools, rsMnuTools);
     SetCaption(mnuToolsOptions, rsMnuToolsOptions);
@@ -329,6 +353,8 @@ void Loan::ApplyLanguageTexts()
 
     m_rows->ApplyTexts();
     m_helpCommands->ApplyLanguage();
+    if (m_editCommands)
+        m_editCommands->ApplyTexts();
 }
 
 void Loan::closeEvent(QCloseEvent* event)
@@ -369,7 +395,8 @@ void Loan::ConnectSections()
 {
     m_newLoanSection = std::make_unique<NewLoanSection>(*this, m_document);
     m_currentLoanSection = std::make_unique<CurrentLoanSection>(*this, m_document);
-    m_scenarioCommands = std::make_unique<ScenarioCommands>(*this, *this, m_document);
+    m_scenarioCommands = std::make_unique<ScenarioCommands>(*this, *this, m_document, m_history);
+    m_editCommands = std::make_unique<EditCommands>(*this, *this, m_history, *m_scenarioCommands);
     connect(m_scenarioCommands.get(), &ScenarioCommands::RowFieldToCommit, m_rows.get(), &QuoteRows::CommitFieldEdit);
 }
 

@@ -4,6 +4,7 @@
 #include "engine/CLoan.h"
 #include "engine/Money.h"
 #include "scenario/LoanDocument.h"
+#include "scenario/ScenarioHistory.h"
 #include "scenario/Settings.h"
 
 #include <QMainWindow>
@@ -12,6 +13,7 @@
 #include <vector>
 
 class CurrentLoanSection;
+class EditCommands;
 class HelpCommands;
 class NewLoanSection;
 class ScenarioCommands;
@@ -29,6 +31,7 @@ class Loan : public QMainWindow, public LoanForm
 
     // First of the members: Quotes refers into it.
     LoanDocument m_document;
+    ScenarioHistory m_history;
 
 public:
     static constexpr int LargestAllowedRowIndex = ScenarioData::MaxQuotes - 1;
@@ -37,6 +40,7 @@ public:
     ~Loan() override;
 
     LoanDocument& Document() { return m_document; }
+    ScenarioHistory& History() { return m_history; }
 
     Money LoanAmount() const;
     qint32 LoanTerm() const;
@@ -186,6 +190,8 @@ private:
     void BindFields();
     void ConnectCommands();
     void LanguageChosen(int index);
+    // The scenario's name and whether it has unsaved changes.
+    void ShowTitle();
     bool QueryUnload();
     void ConnectRowHandlers();
     QString TermUnit() const;
@@ -210,5 +216,6 @@ private:
     std::unique_ptr<NewLoanSection> m_newLoanSection;
     std::unique_ptr<CurrentLoanSection> m_currentLoanSection;
     std::unique_ptr<ScenarioCommands> m_scenarioCommands;
+    std::unique_ptr<EditCommands> m_editCommands;
     // ---- end of the sections' block ----
 };

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFrame>
+#include <QKeySequence>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -169,6 +170,7 @@ void LoanForm::SetupMenus(QMainWindow* window)
     mnuFile = NewMenu("mnuFile", "&File", bar);
     mnuFileNew = NewAction("mnuFileNew", "&New", mnuFile);
     mnuFileSave = NewAction("mnuFileSave", "&Save", mnuFile);
+    mnuFileSaveAs = NewAction("mnuFileSaveAs", "Save &As...", mnuFile);
     mnuFileDelete = NewAction("mnuFileDelete", "&Delete", mnuFile);
     mnuFileBar1 = NewSeparator("mnuFileBar1", mnuFile);
     mnuFilePrintSetup = NewAction("mnuFilePrintSetup", "Print Set&up...", mnuFile);
@@ -176,6 +178,18 @@ void LoanForm::SetupMenus(QMainWindow* window)
     mnuFileBar2 = NewSeparator("mnuFileBar2", mnuFile);
     mnuFileExit = NewAction("mnuFileExit", "E&xit", mnuFile);
     bar->addMenu(mnuFile);
+    mnuFileNew->setShortcut(QKeySequence::New);
+    mnuFileSave->setShortcut(QKeySequence::Save);
+    mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mnuFilePrint->setShortcut(QKeySequence::Print);
+    mnuFileExit->setShortcut(QKeySequence::Quit);
+
+    mnuEdit = NewMenu("mnuEdit", "&Edit", bar);
+    mnuEditUndo = NewAction("mnuEditUndo", "&Undo", mnuEdit);
+    mnuEditUndo->setShortcut(QKeySequence::Undo);
+    mnuEditRedo = NewAction("mnuEditRedo", "&Redo", mnuEdit);
+    mnuEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    bar->addMenu(mnuEdit);
 
     mnuTools = NewMenu("mnuTools", "&Tools", bar);
     mnuToolsOptions = NewAction("mnuToolsOptions", "&Options", mnuTools);

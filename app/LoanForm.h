@@ -31,12 +31,16 @@ public:
     QMenu* mnuFile = nullptr;
     QAction* mnuFileNew = nullptr;
     QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
     QAction* mnuFileDelete = nullptr;
     QAction* mnuFileBar1 = nullptr;
     QAction* mnuFilePrintSetup = nullptr;
     QAction* mnuFilePrint = nullptr;
     QAction* mnuFileBar2 = nullptr;
     QAction* mnuFileExit = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
     QMenu* mnuTools = nullptr;
     QAction* mnuToolsOptions = nullptr;
     QMenu* mnuToolsLanguage = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QInputDialog>
 #include <QWidget>
 
 namespace {
@@ -11,6 +12,7 @@ struct Interception
     bool active = false;
     MessageBox::Focus focus = MessageBox::Focus::Kept;
     QList<QMessageBox::StandardButton> answers;
+    QStringList prompts;
     QList<MessageBox::Shown> recorded;
 };
 
@@ -60,7 +62,28 @@ void MessageBox::Intercept(const QList<QMessageBox::StandardButton>& answers, Fo
 {
     Hook().active = true;
     Hook().answers = answers;
+    Hook().prompts.clear();
     Hook().focus = focus;
+}
+
+std::optional<QString> MessageBox::AskText(const QString& label, const QString& title, const QString& initial)
+{
+    Interception& hook = Hook();
+    if (hook.active) {
+        hook.recorded << Shown{label, title, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoIcon};
+        if (hook.prompts.isEmpty())
+            return std::nullopt;
+        return hook.prompts.takeFirst();
+    }
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), title, label, QLineEdit::Normal, initial, &ok);
+    return ok ? std::optional<QString>(text) : std::nullopt;
+}
+
+void MessageBox::AnswerPrompts(const QStringList& answers)
+{
+    Hook().prompts = answers;
 }
 
 QList<MessageBox::Shown> MessageBox::Recorded()

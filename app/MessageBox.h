@@ -3,6 +3,9 @@
 #include <QList>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 // Every message box of the program goes through here, so all of them carry
 // the program's title and tests can answer them without a modal dialog ever
@@ -27,6 +30,9 @@ public:
     static QMessageBox::StandardButton Question(const QString& text, const QString& title,
                                                 QMessageBox::StandardButtons buttons);
 
+    // Asks for a line of text, offering `initial`; nothing when cancelled.
+    static std::optional<QString> AskText(const QString& label, const QString& title, const QString& initial);
+
     // How an intercepted box treats the window's focus: left alone, or taken
     // by a stand-in window while the box is open and given back when it
     // closes, as a real box does.
@@ -36,6 +42,9 @@ public:
     // is recorded. A notice is answered OK; a question takes the next preset
     // answer, or its escape button when none is left.
     static void Intercept(const QList<QMessageBox::StandardButton>& answers = {}, Focus focus = Focus::Kept);
+    // Test hook: intercepted prompts for text take these answers in turn,
+    // and are cancelled once none is left.
+    static void AnswerPrompts(const QStringList& answers);
     static QList<Shown> Recorded();
     static QStringList RecordedTexts();
     static void ClearRecorded();

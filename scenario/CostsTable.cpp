@@ -44,6 +44,8 @@ CostsTable::CostsTable(LoanDocument& document, QObject* parent)
     connect(&document, &LoanDocument::Reordered, this, later);
     connect(&document, &LoanDocument::ScenarioApplied, this, later);
     connect(&document, &LoanDocument::Cleared, this, later);
+    connect(&document, &LoanDocument::Restored, this, later);
+    connect(&document, &LoanDocument::QuoteChanged, this, later);
     Recompute();
 }
 

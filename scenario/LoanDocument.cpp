@@ -8,7 +8,9 @@
 #include "langlib/ResourceIds.h"
 
 #include <QDate>
+#include <QScopedValueRollback>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -18,6 +20,13 @@ namespace {
 Money MonthlyEscrow(Money taxes, Money insurance)
 {
     return NothingOnOverflow([&] { return Money::FromDoubleToCents((taxes + insurance).ToDouble() / 12); });
+}
+
+ScenarioQuote InputsOf(const CLoan& quote)
+{
+    return {quote.FinancePoints(), quote.Points(),       quote.Term(),         quote.InterestRate(),
+            quote.FrequencyCode(), quote.ActualPayment(), quote.Who(),          quote.ClosingCosts(),
+            quote.FinanceClosingCosts()};
 }
 
 } // namespace
@@ -45,8 +54,18 @@ QString LoanDocument::LoadResString(int id) const
 
 void LoanDocument::MarkScenarioChanged()
 {
-    m_scenarioChanged = true;
+    if (m_restoring)
+        return;
+    SetScenarioChanged(true);
     emit Edited();
+}
+
+void LoanDocument::SetScenarioChanged(bool changed)
+{
+    if (changed == m_scenarioChanged)
+        return;
+    m_scenarioChanged = changed;
+    emit UnsavedChangesChanged(changed);
 }
 
 void LoanDocument::ShowPaymentNotice()
@@ -297,11 +316,8 @@ ScenarioData LoanDocument::Collect() const
     data.CurrentActualFrequency = CurrentActualFrequencyCode();
     data.CurrentPayment = CurrentPayment();
     data.CurrentNextPayment = CurrentNextPayment();
-    for (const auto& quote : Quotes) {
-        data.Quotes.append({quote->FinancePoints(), quote->Points(), quote->Term(), quote->InterestRate(),
-                            quote->FrequencyCode(), quote->ActualPayment(), quote->Who(), quote->ClosingCosts(),
-                            quote->FinanceClosingCosts()});
-    }
+    for (const auto& quote : Quotes)
+        data.Quotes.append(InputsOf(*quote));
     return data;
 }
 
@@ -313,9 +329,14 @@ void LoanDocument::SetDefaultNextPayment()
     SetCurrentNextPayment(DayCount::FromDate(date));
 }
 
+// The quotes shown before are emptied first: the new loan amount would
+// otherwise raise their actual payments and the rows would show a raise the
+// load never made.
 void LoanDocument::Apply(const LoadedScenario& loaded)
 {
     emit ScenarioApplying(static_cast<int>(loaded.Data.Quotes.size()));
+    for (const auto& quote : Quotes)
+        EmptyQuote(*quote);
     SetCurrentBalance(Money());
     SetCurrentActualPayment(Money());
     ApplyNewLoan(loaded);
@@ -449,4 +470,110 @@ void LoanDocument::Clear()
         EmptyQuote(*quote);
     emit Cleared();
     SetScenarioChanged(false);
+}
+
+LoanDocument::State LoanDocument::Snapshot() const
+{
+    return {Collect(), m_currentPandI};
+}
+
+// A quote one state has and the other lacks counts as an empty one: rows
+// made in between add nothing of the user's.
+bool LoanDocument::SameValues(const State& one, const State& other)
+{
+    ScenarioData a = one.Values;
+    ScenarioData b = other.Values;
+    const qsizetype quotes = std::max(a.Quotes.size(), b.Quotes.size());
+    a.Quotes.resize(quotes);
+    b.Quotes.resize(quotes);
+    return one.CurrentPandI == other.CurrentPandI && a.LoanType == b.LoanType && a.LoanAmount == b.LoanAmount
+           && a.LoanTerm == b.LoanTerm && a.EscrowTaxes == b.EscrowTaxes && a.EscrowInsurance == b.EscrowInsurance
+           && a.CurrentLoanAmount == b.CurrentLoanAmount && a.CurrentTerm == b.CurrentTerm
+           && a.CurrentInterestRate == b.CurrentInterestRate && a.CurrentBalance == b.CurrentBalance
+           && a.CurrentActualPayment == b.CurrentActualPayment && a.CurrentFrequency == b.CurrentFrequency
+           && a.CurrentActualFrequency == b.CurrentActualFrequency && a.CurrentPayment == b.CurrentPayment
+           && a.CurrentNextPayment == b.CurrentNextPayment && a.Quotes == b.Quotes;
+}
+
+void LoanDocument::Restore(const State& state)
+{
+    {
+        const QScopedValueRollback<bool> restoring(m_restoring, true);
+        RestoreNewLoan(state.Values);
+        RestoreCurrentLoan(state);
+        GrowQuotes(static_cast<std::size_t>(state.Values.Quotes.size()));
+        for (std::size_t index = 0; index < Quotes.size(); ++index) {
+            const auto saved = static_cast<qsizetype>(index);
+            TakeQuote(*Quotes[index], saved < state.Values.Quotes.size() ? state.Values.Quotes[saved] : ScenarioQuote());
+        }
+        for (const Value value : {Value::LoanType, Value::LoanAmount, Value::LoanTerm, Value::EscrowTaxes,
+                                  Value::EscrowInsurance, Value::EscrowMonthly, Value::CurrentLoanAmount,
+                                  Value::CurrentTerm, Value::CurrentInterestRate, Value::CurrentBalance,
+                                  Value::CurrentActualPayment, Value::CurrentNextPayment, Value::CurrentPayment,
+                                  Value::CurrentFrequency, Value::CurrentActualFrequency})
+            emit Changed(value);
+        RecalcCurrentPayoff();
+    }
+    emit Restored();
+}
+
+void LoanDocument::RestoreNewLoan(const ScenarioData& values)
+{
+    m_loanTypeCode = values.LoanType;
+    m_loanAmount = values.LoanAmount;
+    for (const auto& quote : Quotes)
+        quote->SetStartingAmount(m_loanAmount);
+    m_loanTerm = values.LoanTerm;
+    m_escrowTaxes = values.EscrowTaxes;
+    m_escrowInsurance = values.EscrowInsurance;
+    m_escrowMonthly = MonthlyEscrow(m_escrowTaxes, m_escrowInsurance);
+}
+
+void LoanDocument::RestoreCurrentLoan(const State& state)
+{
+    const ScenarioData& values = state.Values;
+    m_currentLoanAmount = values.CurrentLoanAmount;
+    m_currentTerm = values.CurrentTerm;
+    m_currentInterestRate = values.CurrentInterestRate;
+    m_currentBalance = values.CurrentBalance;
+    m_currentActualPayment = values.CurrentActualPayment;
+    m_currentFrequencyCode = values.CurrentFrequency;
+    m_currentActualFrequencyCode = values.CurrentActualFrequency;
+    m_currentPayment = values.CurrentPayment;
+    m_currentNextPayment = values.CurrentNextPayment;
+    m_currentPandI = state.CurrentPandI;
+}
+
+// With no rate there is no payment to hold the actual payment against, so it
+// goes in as it is; the term follows the rate, so a rate given to a quote
+// without a term does not bring the default term with it.
+void LoanDocument::TakeQuote(CLoan& quote, const ScenarioQuote& values)
+{
+    quote.SetInterestRate(0);
+    quote.SetActualPayment(values.ActualPayment);
+    quote.SetPoints(values.Points);
+    quote.SetFinancePoints(values.FinancePoints);
+    quote.SetClosingCosts(values.ClosingCosts);
+    quote.SetFinanceClosingCosts(values.FinanceClosingCosts);
+    quote.SetFrequencyCode(values.FrequencyCode);
+    quote.SetInterestRate(values.InterestRate);
+    quote.SetTerm(values.Term);
+    quote.SetWho(values.Who);
+}
+
+bool LoanDocument::HoldsInputs(int index) const
+{
+    return InputsOf(*Quotes[static_cast<std::size_t>(index)]) != ScenarioQuote();
+}
+
+void LoanDocument::ClearQuote(int index)
+{
+    EmptyQuote(*Quotes[static_cast<std::size_t>(index)]);
+    emit QuoteChanged(index);
+}
+
+void LoanDocument::CopyQuote(int from, int to)
+{
+    TakeQuote(*Quotes[static_cast<std::size_t>(to)], InputsOf(*Quotes[static_cast<std::size_t>(from)]));
+    emit QuoteChanged(to);
 }

@@ -138,7 +138,7 @@ public:
 
     // Unsaved changes in the scenario.
     bool ScenarioChanged() const { return m_scenarioChanged; }
-    void SetScenarioChanged(bool changed) { m_scenarioChanged = changed; }
+    void SetScenarioChanged(bool changed);
     bool PaymentNoticeShown() const { return m_paymentNoticeShown; }
     // A new window explains its first raised payment again.
     void ForgetPaymentNotice() { m_paymentNoticeShown = false; }
@@ -166,6 +166,34 @@ public:
     void Apply(const LoadedScenario& loaded);
     // Nothing entered, the next payment on its default date, nothing to save.
     void Clear();
+
+    // Every value the user can change, for going back to it.
+    struct State
+    {
+        ScenarioData Values;
+        // Kept as it was computed: it keeps its last value while the current
+        // loan lacks an input.
+        Money CurrentPandI;
+    };
+    State Snapshot() const;
+    // Puts every value back as the state holds it, marking nothing; the
+    // views show them all again. Quotes the state did not have yet are
+    // emptied.
+    void Restore(const State& state);
+    static bool SameValues(const State& one, const State& other);
+
+    // What the user does next is one step of the history, under the name of
+    // that string id (0: named after the first value it changes), until
+    // EndStep.
+    void BeginStep(int nameId = 0) { emit StepBegun(nameId); }
+    void EndStep() { emit StepEnded(); }
+
+    // Whether the user has entered anything in the quote of that index.
+    bool HoldsInputs(int index) const;
+    // The quote of that index holds nothing any more.
+    void ClearQuote(int index);
+    // The quote of index `to` takes every input of the quote `from`.
+    void CopyQuote(int from, int to);
     // The first day of the coming month, or today when today is the first.
     void SetDefaultNextPayment();
 
@@ -199,6 +227,14 @@ signals:
     void Cleared();
     // The rows show other quotes than before.
     void Reordered();
+    // Every value may differ: views show them all again.
+    void Restored();
+    // The quote of that index holds other inputs than before.
+    void QuoteChanged(int index);
+    // The scenario's unsaved-changes flag turned on or off.
+    void UnsavedChangesChanged(bool unsaved);
+    void StepBegun(int nameId);
+    void StepEnded();
 
 private:
     // Stores a scenario value, marking the scenario changed when it differs.
@@ -219,6 +255,9 @@ private:
     template <typename Set>
     void Take(const ScenarioLoadError* failure, Set set);
     static void EmptyQuote(CLoan& quote);
+    static void TakeQuote(CLoan& quote, const ScenarioQuote& values);
+    void RestoreNewLoan(const ScenarioData& values);
+    void RestoreCurrentLoan(const State& state);
     void ShowNoCurrentPayoff(qint32 reason);
 
     TextLookup m_text;
@@ -249,6 +288,8 @@ private:
 
     bool m_scenarioChanged = false;
     bool m_paymentNoticeShown = false;
+    // While a state is put back, nothing it sets counts as an edit.
+    bool m_restoring = false;
 
     QuoteOrder m_order;
 };

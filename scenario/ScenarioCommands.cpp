@@ -10,6 +10,7 @@
 #include "scenario/ScenarioStore.h"
 #include "scenario/ChoiceList.h"
 #include "scenario/LoanDocument.h"
+#include "scenario/ScenarioHistory.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -35,16 +36,22 @@ bool IsDropDownKey(const QEvent* event)
 
 } // namespace
 
-ScenarioCommands::ScenarioCommands(QWidget& window, LoanForm& form, LoanDocument& document)
+ScenarioCommands::ScenarioCommands(QWidget& window, LoanForm& form, LoanDocument& document,
+                                   ScenarioHistory& history)
     : m_window(window)
     , m_form(form)
     , m_document(document)
+    , m_history(history)
 {
     connect(form.mnuFileNew, &QAction::triggered, this, &ScenarioCommands::NewCommand);
     connect(form.mnuFileSave, &QAction::triggered, this, &ScenarioCommands::SaveCommand);
+    connect(form.mnuFileSaveAs, &QAction::triggered, this, &ScenarioCommands::SaveAsCommand);
     connect(form.mnuFileDelete, &QAction::triggered, this, &ScenarioCommands::DeleteCommand);
     connect(form.cboLoanName, &QComboBox::activated, this, &ScenarioCommands::NameSelected);
-    connect(&document, &LoanDocument::Cleared, this, [this] { FieldColour::Clear(m_form.cboLoanName); });
+    connect(&document, &LoanDocument::Cleared, this, [this] {
+        FieldColour::Clear(m_form.cboLoanName);
+        m_savedName.clear();
+    });
     form.cboLoanName->installEventFilter(this);
     // Completing a typed name to a saved one that begins alike would save
     // the new scenario over that one.
@@ -66,17 +73,13 @@ void ScenarioCommands::CommitLoanNameEdit()
 bool ScenarioCommands::SaveScenario()
 {
     const QString name = m_document.LoanName();
-    switch (ScenarioName::Check(name)) {
-    case ScenarioName::Verdict::Blank:
-        MessageBox::Ok(Text(rsInvalidSaveName));
+    if (!IsUsableName(name)) {
+        if (!ScenarioName::IsBlank(name))
+            RequireName();
         return false;
-    case ScenarioName::Verdict::Refused:
-        MessageBox::Ok(Text(rsUnusableSaveName) + name);
-        RequireName();
-        return false;
-    case ScenarioName::Verdict::Valid:
-        break;
     }
+    if (!MayReplace(name))
+        return false;
     const ScenarioData data = m_document.Collect();
     try {
         CMouse mouse;
@@ -86,8 +89,38 @@ bool ScenarioCommands::SaveScenario()
         MessageBox::Ok(error.Description());
         return false;
     }
+    m_savedName = name;
+    m_history.MarkSaved();
     m_document.SetScenarioChanged(false);
     return true;
+}
+
+bool ScenarioCommands::IsUsableName(const QString& name)
+{
+    switch (ScenarioName::Check(name)) {
+    case ScenarioName::Verdict::Blank:
+        MessageBox::Ok(Text(rsInvalidSaveName));
+        return false;
+    case ScenarioName::Verdict::Refused:
+        MessageBox::Ok(Text(rsUnusableSaveName) + name);
+        return false;
+    case ScenarioName::Verdict::Valid:
+        break;
+    }
+    return true;
+}
+
+// The store tells names apart regardless of case, and so does this.
+bool ScenarioCommands::MayReplace(const QString& name)
+{
+    if (name.compare(m_savedName, Qt::CaseInsensitive) == 0 || !ScenarioStore::Exists(name))
+        return true;
+    const QString question = Text(rsReplaceScenario) + name + Text(rsReplaceScenarioEnd);
+    if (MessageBox::Question(question, MessageBox::ProgramTitle(), QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes)
+        return true;
+    m_form.cboLoanName->setFocus();
+    return false;
 }
 
 void ScenarioCommands::LoadScenario()
@@ -102,6 +135,7 @@ void ScenarioCommands::LoadScenario()
         return;
     }
     m_document.Apply(loaded);
+    m_savedName = m_document.LoanName();
 }
 
 bool ScenarioCommands::DeleteScenario()
@@ -204,6 +238,22 @@ void ScenarioCommands::SaveCommand()
         return;
     }
     SaveScenario();
+}
+
+// The new name becomes the scenario's; what was saved under the old one
+// stays as it was.
+void ScenarioCommands::SaveAsCommand()
+{
+    if (!CommitPendingEdit())
+        return;
+    const QString title = Text(rsMnuFileSaveAs).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
+    const std::optional<QString> name = MessageBox::AskText(Text(rsSaveAsPrompt), title, m_document.LoanName());
+    if (!name || !IsUsableName(*name))
+        return;
+    const QString previous = m_document.LoanName();
+    m_document.SetLoanName(*name);
+    if (!SaveScenario())
+        m_document.SetLoanName(previous);
 }
 
 void ScenarioCommands::DeleteCommand()

@@ -2,24 +2,28 @@
 
 #include <QMessageBox>
 #include <QObject>
+#include <QString>
 
 class LoanDocument;
 class LoanForm;
+class ScenarioHistory;
 class QWidget;
 
 // Saved scenarios as the window offers them: the name list, the File menu's
-// New, Save and Delete, picking a name, and the question about unsaved
-// changes that comes before anything would drop them.
+// New, Save, Save As and Delete, picking a name, and the questions that come
+// before anything would drop unsaved changes or replace another saved
+// scenario.
 class ScenarioCommands : public QObject
 {
     Q_OBJECT
 
 public:
     // The window is asked for its focused field.
-    ScenarioCommands(QWidget& window, LoanForm& form, LoanDocument& document);
+    ScenarioCommands(QWidget& window, LoanForm& form, LoanDocument& document, ScenarioHistory& history);
 
-    // False when nothing was saved: a blank or refused name, or a registry
-    // failure; each is shown to the user and the window keeps its data.
+    // False when nothing was saved: a blank or refused name, a saved scenario
+    // of that name the user would not replace, or a registry failure; each is
+    // shown to the user and the window keeps its data.
     bool SaveScenario();
     // Loads the scenario named by LoanName.
     void LoadScenario();
@@ -49,6 +53,12 @@ protected:
 private:
     void NewCommand();
     void SaveCommand();
+    void SaveAsCommand();
+    // Says why no scenario can be saved under the name; true when one can.
+    bool IsUsableName(const QString& name);
+    // Whether saving under the name may go on: asks first when the name is
+    // that of a saved scenario other than the one shown.
+    bool MayReplace(const QString& name);
     void DeleteCommand();
     void NameSelected(int index);
     QMessageBox::StandardButton AskToSaveChanges();
@@ -58,4 +68,8 @@ private:
     QWidget& m_window;
     LoanForm& m_form;
     LoanDocument& m_document;
+    ScenarioHistory& m_history;
+    // The saved scenario the window shows: loaded or last saved; empty for a
+    // new one.
+    QString m_savedName;
 };

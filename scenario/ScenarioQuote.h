@@ -27,4 +27,13 @@ struct ScenarioQuote
         return !Who.isEmpty() || ActualPayment.Raw() != 0 || Term != 0 || InterestRate != 0
                || Points != 0 || ClosingCosts.Raw() != 0;
     }
+
+    bool operator==(const ScenarioQuote& other) const
+    {
+        return FinancePoints == other.FinancePoints && Points == other.Points && Term == other.Term
+               && InterestRate == other.InterestRate && FrequencyCode == other.FrequencyCode
+               && ActualPayment == other.ActualPayment && Who == other.Who && ClosingCosts == other.ClosingCosts
+               && FinanceClosingCosts == other.FinanceClosingCosts;
+    }
+    bool operator!=(const ScenarioQuote& other) const { return !(*this == other); }
 };

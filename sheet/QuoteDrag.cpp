@@ -5,6 +5,7 @@
 #include "sheet/QuoteRows.h"
 #include "engine/CLoan.h"
 #include "engine/MoneyOverflow.h"
+#include "langlib/ResourceIds.h"
 #include "scenario/FieldFormat.h"
 
 #include <QApplication>
@@ -243,16 +244,19 @@ bool QuoteDrag::Live(int d) const
 
 // Written into the field in its edit form and committed, as if typed: the
 // rate comes as the fraction and is typed as a percentage.
+// The drop and all it raises are one step of the history.
 void QuoteDrag::Drop(const Field& field, const QMimeData* data)
 {
+    m_document.BeginStep(rsStepDrag);
     const auto row = static_cast<std::size_t>(field.row);
     if (field.column == Column::Who) {
         m_form.txtWho[row]->setPlainText(data->text());
         m_rows.CommitFieldEdit(m_form.txtWho[row]);
-        return;
+    } else {
+        const double number = *DroppedNumber(field.column, data);
+        auto* target = static_cast<NumberField*>(FieldWidget(field));
+        target->setText(FieldFormat::GeneralNumber(field.column == Column::InterestRate ? number * 100 : number));
+        target->CommitEdit();
     }
-    const double number = *DroppedNumber(field.column, data);
-    auto* target = static_cast<NumberField*>(FieldWidget(field));
-    target->setText(FieldFormat::GeneralNumber(field.column == Column::InterestRate ? number * 100 : number));
-    target->CommitEdit();
+    m_document.EndStep();
 }

@@ -91,6 +91,16 @@ QuoteRows::QuoteRows(LoanForm& form, LoanDocument& document, const Settings& set
         for (int d = 0; d <= LastRow(); ++d)
             ClearQuoteRow(d);
     });
+    connect(&document, &LoanDocument::Restored, this, [this] {
+        for (int d = 0; d <= LastRow(); ++d)
+            ShowQuoteRow(d);
+    });
+    connect(&document, &LoanDocument::QuoteChanged, this, [this](int index) {
+        for (int d = 0; d <= LastRow(); ++d) {
+            if (m_document.Order().R(static_cast<quint16>(d)) == index)
+                ShowQuoteRow(d);
+        }
+    });
 }
 
 CLoan& QuoteRows::Quote(int d) const

@@ -222,6 +222,21 @@ QString LanguageTable::Text(ResStringID ID)
     case rsCostsMonths: return QStringLiteral(" meses");
     case rsCostsOneMonth: return QStringLiteral(" mes");
     case rsCostsNothingYet: return QStringLiteral("Aún no hay cotizaciones con resultados");
+    // The Edit menu, Save As and the quote rows' own commands.
+    case rsMnuEdit: return QStringLiteral("&Edición");
+    case rsMnuEditUndo: return QStringLiteral("&Deshacer");
+    case rsMnuEditRedo: return QStringLiteral("&Rehacer");
+    case rsMnuFileSaveAs: return QStringLiteral("Guardar &como...");
+    case rsSaveAsPrompt: return QStringLiteral("Guardar el escenario con el nombre:");
+    case rsReplaceScenario: return QStringLiteral("¿Reemplazar el escenario guardado \"");
+    case rsReplaceScenarioEnd: return QStringLiteral("\"?");
+    case rsClearQuote: return QStringLiteral("Borrar cotización");
+    case rsCopyQuote: return QStringLiteral("Copiar la cotización a la siguiente fila vacía");
+    case rsNoEmptyRow: return QStringLiteral("Todas las filas de la hoja tienen una cotización: no queda ninguna fila vacía donde copiarla.");
+    case rsStepPoints: return QStringLiteral("Puntos");
+    case rsStepFinancePoints: return QStringLiteral("Puntos financiados");
+    case rsStepInterestRate: return QStringLiteral("Tasa de interés");
+    case rsStepDrag: return QStringLiteral("Arrastre entre filas");
     case rsCostsNever: return QStringLiteral("Nunca");
     case rsCostsNoCurrentLoan: return QStringLiteral("El préstamo actual no tiene liquidación con la que comparar: le falta el saldo, el pago actual o la frecuencia, o su pago nunca lo liquida.");
     case rsCostsTooLarge: return QStringLiteral("Las cifras de esta cotización son demasiado grandes para calcularlas.");

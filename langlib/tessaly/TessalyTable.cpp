@@ -228,6 +228,21 @@ QString LanguageTable::Text(ResStringID ID)
     case rsCostsMonths: return QStringLiteral(" months");
     case rsCostsOneMonth: return QStringLiteral(" month");
     case rsCostsNothingYet: return QStringLiteral("No quote on the sheet has results yet");
+    // The Edit menu, Save As and the quote rows' own commands.
+    case rsMnuEdit: return QStringLiteral("&Edit");
+    case rsMnuEditUndo: return QStringLiteral("&Undo");
+    case rsMnuEditRedo: return QStringLiteral("&Redo");
+    case rsMnuFileSaveAs: return QStringLiteral("Save &As...");
+    case rsSaveAsPrompt: return QStringLiteral("Save the scenario under the name:");
+    case rsReplaceScenario: return QStringLiteral("Replace the saved scenario \"");
+    case rsReplaceScenarioEnd: return QStringLiteral("\"?");
+    case rsClearQuote: return QStringLiteral("Clear quote");
+    case rsCopyQuote: return QStringLiteral("Copy quote to the next empty row");
+    case rsNoEmptyRow: return QStringLiteral("Every row of the sheet holds a quote: there is no empty row to copy it into.");
+    case rsStepPoints: return QStringLiteral("Points");
+    case rsStepFinancePoints: return QStringLiteral("Financed points");
+    case rsStepInterestRate: return QStringLiteral("Interest rate");
+    case rsStepDrag: return QStringLiteral("Drag between rows");
     case rsCostsNever: return QStringLiteral("Never");
     case rsCostsNoCurrentLoan: return QStringLiteral("The current loan has no payoff to compare with: it lacks its balance, actual payment or frequency, or its payment never pays it off.");
     case rsCostsTooLarge: return QStringLiteral("The figures of this quote are too large to compute.");

@@ -9,6 +9,7 @@
 #include "app/MessageBox.h"
 #include "app/OptionsCommand.h"
 #include "app/QuoteGrid.h"
+#include "app/WheelGuard.h"
 #include "dialogs/CostsCommand.h"
 #include "engine/DayCount.h"
 #include "engine/PaymentFrequency.h"
@@ -84,6 +85,8 @@ Loan::Loan()
 {
     setObjectName(QStringLiteral("Loan"));
     ShowTitle();
+    // Before the controls exist, so that each is polished under its watch.
+    WheelGuard::Install();
     SetupForm(this);
     m_rows = std::make_unique<QuoteRows>(*this, m_document, m_settings);
     m_grid = std::make_unique<QuoteGrid>(*this, *this, *m_rows, m_settings, m_document);

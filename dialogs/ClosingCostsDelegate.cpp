@@ -6,7 +6,6 @@
 #include "scenario/NumberField.h"
 #include "scenario/NumberFilter.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 
 QWidget* ClosingCostsDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
@@ -18,6 +17,7 @@ QWidget* ClosingCostsDelegate::createEditor(QWidget* parent, const QStyleOptionV
     filter->SetSeparatorAllowed(true);
     filter->OnRefused(&ClosingCostsDelegate::Refuse);
     editor->setValidator(filter);
+    editor->installEventFilter(filter);
     return editor;
 }
 
@@ -33,17 +33,6 @@ void ClosingCostsDelegate::setModelData(QWidget* editor, QAbstractItemModel* mod
     const QString typed = static_cast<QLineEdit*>(editor)->text();
     if (typed != index.data(Qt::EditRole).toString() && !model->setData(index, typed, Qt::EditRole))
         Refuse();
-}
-
-bool ClosingCostsDelegate::eventFilter(QObject* object, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto* line = qobject_cast<QLineEdit*>(object);
-        const auto* filter = line ? qobject_cast<const NumberFilter*>(line->validator()) : nullptr;
-        if (filter && !filter->TakesKey(*static_cast<QKeyEvent*>(event)))
-            return true;
-    }
-    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 void ClosingCostsDelegate::Refuse()

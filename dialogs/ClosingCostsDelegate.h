@@ -3,8 +3,9 @@
 #include <QStyledItemDelegate>
 
 // Closing costs are typed as the sheet's money fields are: the plain number,
-// digits and the decimal separator only, two decimals at most. What the
-// costs table refuses is said, and the cell keeps what it had.
+// digits and the decimal separator only, two decimals at most, and a pasted
+// amount loses its currency sign and group separators. What the costs table
+// refuses is said, and the cell keeps what it had.
 class ClosingCostsDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -16,10 +17,6 @@ public:
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
-
-protected:
-    // A key the field does not take types nothing, as in the sheet.
-    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     static void Refuse();

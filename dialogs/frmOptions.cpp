@@ -15,6 +15,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,16 +46,31 @@ QString Res(int id)
     return Language::LoadResString(id);
 }
 
+// The picture entry of the language library names the formats of its day;
+// the wallpaper takes whatever the picture reader reads (PNG, SVG, WebP
+// where their plug-ins are), so the entry offers those as well.
+QStringList WithReadablePictures(QStringList patterns)
+{
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format).toLower();
+        if (!patterns.contains(pattern, Qt::CaseInsensitive))
+            patterns << pattern;
+    }
+    return patterns;
+}
+
 // The language library writes a filter as pairs of a description and its
 // patterns, all joined by "|", the patterns by ";"; the file dialog wants
-// "description (patterns)" lines.
+// "description (patterns)" lines. The first pair is the pictures'.
 QString FileDialogFilter(const QString& filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList lines;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
-        lines << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        if (i == 0)
+            patterns = WithReadablePictures(patterns);
+        lines << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return lines.join(QStringLiteral(";;"));
 }

@@ -91,6 +91,8 @@ enum ResStringID : qint32 {
     rsNextPayment = 85,
     rsNextPaymentToolTip = 86,
     rsNotNumeric = 87,
+    // Instead of the form, when the number is beyond what the field holds.
+    rsNumberTooLarge = 230,
     rsNumberOfLoans = 88,
     rsNumberOfLoansDisplayed = 89,
     rsOK = 90,

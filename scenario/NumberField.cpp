@@ -9,21 +9,23 @@
 #include "scenario/NumberFilter.h"
 
 #include <QFocusEvent>
-#include <QKeyEvent>
 
-#include <cmath>
 #include <optional>
 
 namespace {
 
-struct Rule
+struct KindRule
 {
     int allowedDecimals;
     const char* pattern;
     bool separatorKey;
 };
 
-Rule RuleOf(NumberField::Kind kind)
+// Three decimals of a year are finer than a month, so any count of months
+// can be typed in years and read back to itself.
+constexpr KindRule TermInYears{3, " nnnn.nnn", true};
+
+KindRule RuleOf(NumberField::Kind kind)
 {
     switch (kind) {
     case NumberField::Kind::Money:
@@ -38,10 +40,12 @@ Rule RuleOf(NumberField::Kind kind)
 }
 
 // A whole number of months from the text's number: halves go to the even
-// number; nothing when it leaves the 32-bit range.
+// number; nothing when it leaves the 32-bit range. Years are turned into
+// months before rounding, so 5.5 years is 66 months and a term shown as
+// 2.58333333333333 years reads back to its 31 months.
 std::optional<qint32> Months(double number, bool termInMonths)
 {
-    return RoundedToInt32(std::nearbyint(number) * (termInMonths ? 1 : 12));
+    return RoundedToInt32(termInMonths ? number : number * 12);
 }
 
 } // namespace
@@ -52,7 +56,8 @@ NumberField::NumberField(Kind kind, QWidget* parent)
     , m_filter(new NumberFilter(this))
 {
     m_filter->OnRefused([this] { Refuse(); });
-    const Rule rule = RuleOf(kind);
+    installEventFilter(m_filter);
+    const KindRule rule = RuleOf(kind);
     SetRule(rule.allowedDecimals, QString::fromLatin1(rule.pattern), rule.separatorKey);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
@@ -64,9 +69,14 @@ QString NumberField::PatternOf(Kind kind)
 
 void NumberField::SetRule(int allowedDecimals, const QString& pattern, bool separatorKey)
 {
-    m_allowedDecimals = allowedDecimals;
-    m_pattern = pattern;
-    m_filter->SetSeparatorAllowed(separatorKey);
+    m_rule = {allowedDecimals, pattern, separatorKey};
+}
+
+NumberField::Rule NumberField::ActiveRule() const
+{
+    if (m_termInYears && m_termInYears())
+        return {TermInYears.allowedDecimals, QString::fromLatin1(TermInYears.pattern), TermInYears.separatorKey};
+    return m_rule;
 }
 
 void NumberField::BindMoney(std::function<Money()> get, std::function<void(Money)> set)
@@ -118,6 +128,7 @@ void NumberField::BindTerm(std::function<qint32()> get, std::function<void(qint3
         set(*months);
         return true;
     };
+    m_termInYears = [termInMonths] { return !termInMonths(); };
 }
 
 // What the program writes is not filtered; what it wrote stays editable.
@@ -128,6 +139,8 @@ void NumberField::ShowValue()
     Filter(false);
     setText(m_text(m_editing));
     m_filter->SetShownOnEntry(text());
+    if (m_editing)
+        m_shownOnEntry = text();
     Filter(m_editing);
 }
 
@@ -138,20 +151,32 @@ void NumberField::Filter(bool on)
     setValidator(on ? m_filter : nullptr);
 }
 
+// The unit of a term may have changed since the field was last entered.
 void NumberField::EnterEdit()
 {
     m_editing = true;
+    m_filter->SetSeparatorAllowed(ActiveRule().separatorKey);
     ShowValue();
-    m_shownOnEntry = text();
     selectAll();
 }
 
 bool NumberField::CommitEdit()
 {
-    if (Store())
+    if (Unchanged())
         return true;
-    Refuse();
+    const Stored stored = Store();
+    if (stored == Stored::Yes)
+        return true;
+    Refuse(stored);
     return false;
+}
+
+// The edit form shows fifteen digits, and a rate times 100: read back, it
+// may land beside the value it came from. A text the user did not change
+// is therefore never read back, and the value stays exactly as it was.
+bool NumberField::Unchanged() const
+{
+    return m_editing && text() == m_shownOnEntry;
 }
 
 void NumberField::focusInEvent(QFocusEvent* event)
@@ -182,38 +207,27 @@ void NumberField::focusOutEvent(QFocusEvent* event)
 
 // The number rule checks what the user typed. A value the program itself
 // showed may carry more decimals than the rule allows (a term of 31 months
-// is 2.58333333333333 years, a loaded rate may have five decimals); refusing
-// it would hold the user in a field they never changed.
+// is 2.58333333333333 years, a loaded rate may have five decimals); it is
+// neither checked nor stored, so passing through the field changes nothing.
 void NumberField::Leave()
 {
-    if (text() != m_shownOnEntry && !FieldFormat::IsValidNumber(text(), m_allowedDecimals)) {
+    if (Unchanged()) {
+        m_editing = false;
+        ShowValue();
+        return;
+    }
+    if (!FieldFormat::IsValidNumber(text(), AllowedDecimals())) {
         Refuse();
         return;
     }
     m_editing = false;
     Filter(false);
-    if (!Store()) {
+    const Stored stored = Store();
+    if (stored != Stored::Yes) {
         m_editing = true;
         Filter(true);
-        Refuse();
+        Refuse(stored);
     }
-}
-
-void NumberField::keyPressEvent(QKeyEvent* event)
-{
-    if (!m_filter->TakesKey(*event)) {
-        event->accept();
-        return;
-    }
-    const QChar typed = NumberFilter::TypedChar(*event);
-    const QChar taken = m_filter->Taken(typed, event->modifiers() & Qt::KeypadModifier);
-    if (typed.isNull() || taken == typed) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    QKeyEvent separator(event->type(), event->key(), event->modifiers(), QString(taken));
-    QLineEdit::keyPressEvent(&separator);
-    event->accept();
 }
 
 // The click that brought the focus would otherwise undo the selection.
@@ -225,22 +239,37 @@ void NumberField::mouseReleaseEvent(QMouseEvent* event)
     m_selectOnRelease = false;
 }
 
-bool NumberField::Store()
+NumberField::Stored NumberField::Store()
 {
     if (!m_store)
-        return true;
+        return Stored::Yes;
     const QString typed = text();
-    if (typed.isEmpty())
-        return m_store(0);
-    const std::optional<double> number = FieldFormat::ToNumber(typed);
-    return number && m_store(*number);
+    const std::optional<double> number = typed.isEmpty() ? 0.0 : FieldFormat::ToNumber(typed);
+    if (!number)
+        return Stored::NoNumber;
+    return m_store(*number) ? Stored::Yes : Stored::TooLarge;
 }
 
 void NumberField::Refuse()
 {
+    Refuse(Language::LoadResString(rsNotNumeric) + Pattern());
+}
+
+// A number the property cannot hold is no fault of its form, so the form
+// is not what the message names.
+void NumberField::Refuse(Stored why)
+{
+    if (why == Stored::TooLarge)
+        Refuse(Language::LoadResString(rsNumberTooLarge));
+    else
+        Refuse();
+}
+
+void NumberField::Refuse(const QString& message)
+{
     m_refusing = true;
     setFocus(Qt::OtherFocusReason);
-    MessageBox::Ok(Language::LoadResString(rsNotNumeric) + m_pattern);
+    MessageBox::Ok(message);
     selectAll();
     m_refusing = false;
 }

@@ -16,6 +16,8 @@ class NumberFilter;
 // the decimal separator only, typed or pasted; leaving it checks the text against the field's
 // number rule (refusing with a message and keeping the focus), converts it
 // and stores it through the property's setter, which shows the display form.
+// A field left as the program showed it stores nothing: passing through
+// never changes a value.
 class NumberField : public QLineEdit
 {
     Q_OBJECT
@@ -28,10 +30,11 @@ public:
     // The pattern the validation message shows for a kind's rule.
     static QString PatternOf(Kind kind);
 
-    // Each kind comes with its rule; a field may have a rule of its own.
+    // Each kind comes with its rule; a field may have a rule of its own. A
+    // term shown in years takes decimals whatever its own rule says.
     void SetRule(int allowedDecimals, const QString& pattern, bool separatorKey);
-    int AllowedDecimals() const { return m_allowedDecimals; }
-    QString Pattern() const { return m_pattern; }
+    int AllowedDecimals() const { return ActiveRule().allowedDecimals; }
+    QString Pattern() const { return ActiveRule().pattern; }
 
     // The property behind the field; the kind decides which one fits.
     void BindMoney(std::function<Money()> get, std::function<void(Money)> set);
@@ -45,25 +48,36 @@ public:
     // The got-focus step: edit form, whole text selected.
     void EnterEdit();
     // The lost-focus step without leaving the field, for commands that must
-    // see a pending edit. A text that is no number within the property's range
-    // is refused with the validation message and the stored value stays.
+    // see a pending edit. A text that is no number, or one beyond the
+    // property's range, is refused with its message and the stored value stays.
     bool CommitEdit();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    struct Rule
+    {
+        int allowedDecimals;
+        QString pattern;
+        bool separatorKey;
+    };
+    enum class Stored { Yes, NoNumber, TooLarge };
+
+    Rule ActiveRule() const;
+    bool Unchanged() const;
     void Leave();
-    bool Store();
+    Stored Store();
     void Filter(bool on);
+    // The number-rule message, with the field's pattern.
     void Refuse();
+    void Refuse(Stored why);
+    void Refuse(const QString& message);
 
     Kind m_kind;
-    int m_allowedDecimals = 0;
-    QString m_pattern;
+    Rule m_rule;
     NumberFilter* m_filter;
 
     // The property's value as text, in the edit form or the display form.
@@ -71,11 +85,14 @@ private:
     // Stores a typed number in the property; false, storing nothing, when
     // the property cannot hold it.
     std::function<bool(double number)> m_store;
+    // Whether the bound term is shown in years; empty for other kinds.
+    std::function<bool()> m_termInYears;
 
     bool m_editing = false;
     bool m_refusing = false;
     bool m_selectOnRelease = false;
-    // The edit form as the field showed it when the user entered it.
+    // The edit form as the program last wrote it while the user is in the
+    // field: leaving with this text stores nothing.
     QString m_shownOnEntry;
     FocusReturn m_focusReturn;
 };

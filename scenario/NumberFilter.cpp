@@ -2,7 +2,9 @@
 
 #include "scenario/FieldFormat.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QTimer>
 
 namespace {
@@ -10,6 +12,28 @@ namespace {
 bool IsDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// A group separator only where it groups: after a digit and before exactly
+// three. A full stop before one or two digits stays a decimal point, so 6.5
+// is still six and a half under a region that groups with full stops.
+bool GroupsThousandsAt(const QString& text, qsizetype at)
+{
+    const QString group = QLocale().groupSeparator();
+    if (group.size() != 1 || text.at(at) != group.at(0) || at == 0 || !IsDigit(text.at(at - 1)))
+        return false;
+    qsizetype digits = 0;
+    while (at + 1 + digits < text.size() && IsDigit(text.at(at + 1 + digits)))
+        ++digits;
+    return digits == 3;
+}
+
+// What comes along when people copy an amount: the currency sign, blanks
+// and the separators between the thousands.
+bool CopiedAlong(const QString& text, qsizetype at)
+{
+    const QChar c = text.at(at);
+    return c.category() == QChar::Symbol_Currency || c.isSpace() || GroupsThousandsAt(text, at);
 }
 
 } // namespace
@@ -72,12 +96,35 @@ QChar NumberFilter::TypedChar(const QKeyEvent& event)
     return c;
 }
 
-// Each character the field refuses must be one the field showed on entry.
-QValidator::State NumberFilter::validate(QString& input, int&) const
+bool NumberFilter::eventFilter(QObject* field, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QValidator::eventFilter(field, event);
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (!TakesKey(key))
+        return true;
+    const QChar typed = TypedChar(key);
+    const QChar taken = Taken(typed, key.modifiers() & Qt::KeypadModifier);
+    if (typed.isNull() || taken == typed)
+        return false;
+    QKeyEvent separator(key.type(), key.key(), key.modifiers(), QString(taken));
+    QCoreApplication::sendEvent(field, &separator);
+    return true;
+}
+
+// What was copied along with a number is dropped; each other character the
+// field refuses must be one the field showed on entry.
+QValidator::State NumberFilter::validate(QString& input, int& pos) const
 {
     QString kept = m_kept;
     QString taken;
-    for (const QChar c : input) {
+    int takenPos = pos;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        const QChar c = input.at(i);
+        if (CopiedAlong(input, i)) {
+            takenPos -= i < pos ? 1 : 0;
+            continue;
+        }
         const QChar t = Taken(c);
         if (!t.isNull()) {
             taken += t;
@@ -93,5 +140,6 @@ QValidator::State NumberFilter::validate(QString& input, int&) const
         taken += c;
     }
     input = taken;
+    pos = takenPos;
     return Acceptable;
 }

@@ -11,7 +11,8 @@ class QKeyEvent;
 // keys and for pasted or dropped text alike: digits and, where the field has
 // decimals, the regional decimal separator. A full stop, and the keypad's
 // decimal key whatever it sends, is that separator: the edit form is a plain
-// number, so a decimal point never turns into digits run together.
+// number, so a decimal point never turns into digits run together. Installed
+// as an event filter on its field, it also sees to the keys.
 class NumberFilter : public QValidator
 {
     Q_OBJECT
@@ -29,6 +30,15 @@ public:
     // A typed character as the field takes it; a null character when the
     // field refuses it.
     QChar Taken(QChar typed, bool keypad = false) const;
+
+    State validate(QString& input, int& pos) const override;
+
+protected:
+    // A key the field refuses types nothing; a decimal key types the
+    // separator.
+    bool eventFilter(QObject* field, QEvent* event) override;
+
+private:
     // Whether a key press gets to the field: keys that type nothing and
     // shortcuts do; a typed character only when the field takes it.
     bool TakesKey(const QKeyEvent& event) const;
@@ -36,9 +46,6 @@ public:
     // movement keys.
     static QChar TypedChar(const QKeyEvent& event);
 
-    State validate(QString& input, int& pos) const override;
-
-private:
     bool m_separatorAllowed = false;
     QString m_kept;
     std::function<void()> m_refused;

@@ -141,6 +141,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsNextPayment: return QStringLiteral("Siguiente Pago:");
     case rsNextPaymentToolTip: return QStringLiteral("¿Cuándo es la siguiente fecha de pago de su préstamo actual?");
     case rsNotNumeric: return QStringLiteral("Favor de teclear un número en la forma");
+    case rsNumberTooLarge: return QStringLiteral("El número es demasiado grande para este campo.");
     case rsNumberOfLoans: return QStringLiteral("Los préstamos a mostrar pueden ser entre 2 y 15.");
     case rsNumberOfLoansDisplayed: return QStringLiteral("Número de Préstamos a mostrar");
     case rsOK: return QStringLiteral("Correcto");

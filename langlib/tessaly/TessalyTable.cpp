@@ -149,6 +149,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsNextPayment: return QStringLiteral("Next Payment:");
     case rsNextPaymentToolTip: return QStringLiteral("When is the next payment due on your current loan?");
     case rsNotNumeric: return QStringLiteral("Please enter a number in the form");
+    case rsNumberTooLarge: return QStringLiteral("The number is too large for this field.");
     case rsNumberOfLoans: return QStringLiteral("Number of loans displayed can be between 2 and 15.");
     case rsNumberOfLoansDisplayed: return QStringLiteral("Number of Loans to display");
     case rsOK: return QStringLiteral("OK");

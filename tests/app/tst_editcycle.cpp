@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QToolTip>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -57,11 +58,16 @@ private slots:
     void rateShowsPercentAndStoresFraction();
     void termInMonthsOrYears_data();
     void termInMonthsOrYears();
+    void yearTermsTakeDecimals_data();
+    void yearTermsTakeDecimals();
+    void passingThroughAFieldChangesNothing();
     void keysOutsideTheFilterAreDropped_data();
     void keysOutsideTheFilterAreDropped();
     void altGrCharactersAreDroppedShortcutsPass();
     void pastedTextGoesThroughTheFilter_data();
     void pastedTextGoesThroughTheFilter();
+    void pastedAmountsLoseWhatIsCopiedAlong_data();
+    void pastedAmountsLoseWhatIsCopiedAlong();
     void invalidTextKeepsTheFocus_data();
     void invalidTextKeepsTheFocus();
     void numbersBeyondTheRangeAreRefused_data();
@@ -154,6 +160,84 @@ void TestEditCycle::termInMonthsOrYears()
     QCOMPARE(window->LoanTerm(), stored15);
 }
 
+void TestEditCycle::yearTermsTakeDecimals_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("inMonths");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("months");
+    QTest::addColumn<QString>("edited");
+
+    QTest::newRow("loan term, years") << "txtLoanTerm" << false << "5.5" << 66 << "5.5";
+    QTest::newRow("quote term, years") << "txtTerm_0" << false << "2.5" << 30 << "2.5";
+    QTest::newRow("half a month up to even") << "txtCurLoanTerm" << false << "0.125" << 2 << "0.166666666666667";
+    QTest::newRow("half a month down to even") << "txtLoanTerm" << false << "0.375" << 4 << "0.333333333333333";
+    QTest::newRow("loan term, months") << "txtLoanTerm" << true << "5.5" << 55 << "55";
+    QTest::newRow("quote term, months") << "txtTerm_0" << true << "2.5" << 25 << "25";
+}
+
+// A term in years takes its separator and keeps every month of it; a term
+// in months stays whole, the separator key typing nothing.
+void TestEditCycle::yearTermsTakeDecimals()
+{
+    QFETCH(QString, field);
+    QFETCH(bool, inMonths);
+    QFETCH(QString, typed);
+    QFETCH(int, months);
+    QFETCH(QString, edited);
+    window->ProgramSettings().TermInMonths = inMonths;
+    NumberField* term = window->findChild<NumberField*>(field);
+
+    Enter(term);
+    QTest::keyClicks(term, typed);
+    Leave(term);
+
+    QVERIFY(MessageBox::Recorded().isEmpty());
+    QVERIFY(window->ScenarioChanged());
+    Enter(term);
+    QCOMPARE(term->text(), edited);
+    const std::map<QString, qint32> stored{{"txtLoanTerm", window->LoanTerm()},
+                                           {"txtCurLoanTerm", window->CurrentTerm()},
+                                           {"txtTerm_0", window->Quotes[0]->Term()}};
+    QCOMPARE(stored.at(field), months);
+}
+
+// Entering a field and pressing Tab stores nothing, even where the text
+// shown is not exactly the value: a term of 5.5 years, a rate with more
+// decimals than the display, money with more than cents.
+void TestEditCycle::passingThroughAFieldChangesNothing()
+{
+    window->SetLoanTerm(66);
+    window->Quotes[0]->SetTerm(31);
+    window->Quotes[0]->SetInterestRate(0.0612345);
+    window->ShowInterestRate(0);
+    window->SetCurrentBalance(Money::FromRaw(12345678));
+    window->SetScenarioChanged(false);
+    QCOMPARE(window->txtInterestRate[0]->text(), QStringLiteral("6.123%"));
+
+    const std::vector<std::pair<NumberField*, QString>> edited{
+        {window->txtLoanTerm, "5.5"},
+        {window->txtTerm[0], "2.58333333333333"},
+        {window->txtInterestRate[0], "6.12345"},
+        {window->txtCurrentBalance, "1234.5678"},
+    };
+    for (const auto& [field, text] : edited) {
+        Enter(field);
+        QCOMPARE(field->text(), text);
+        Leave(field);
+        QVERIFY2(QApplication::focusWidget() != field, qPrintable(field->objectName()));
+    }
+
+    QVERIFY(MessageBox::Recorded().isEmpty());
+    QVERIFY(!window->ScenarioChanged());
+    QCOMPARE(window->LoanTerm(), 66);
+    QCOMPARE(window->Quotes[0]->Term(), 31);
+    QCOMPARE(window->Quotes[0]->InterestRate(), 0.0612345);
+    QCOMPARE(window->CurrentBalance().Raw(), Q_INT64_C(12345678));
+    QCOMPARE(window->txtLoanTerm->text(), QStringLiteral("5.5"));
+    QCOMPARE(window->txtCurrentBalance->text(), QStringLiteral("$1,234.57"));
+}
+
 void TestEditCycle::keysOutsideTheFilterAreDropped_data()
 {
     QTest::addColumn<QString>("field");
@@ -162,8 +246,8 @@ void TestEditCycle::keysOutsideTheFilterAreDropped_data()
 
     QTest::newRow("money") << "txtLoanAmount" << "a1b,2-3.4$ 5" << "123.45";
     QTest::newRow("rate") << "txtCurInterestRate" << "+6.5%" << "6.5";
-    QTest::newRow("term has no separator") << "txtCurLoanTerm" << "1.5y" << "15";
-    QTest::newRow("quote term has no separator") << "txtTerm_0" << "2.5" << "25";
+    QTest::newRow("term in months has no separator") << "txtCurLoanTerm" << "1.5y" << "15";
+    QTest::newRow("quote term in months has no separator") << "txtTerm_0" << "2.5" << "25";
 }
 
 void TestEditCycle::keysOutsideTheFilterAreDropped()
@@ -171,6 +255,7 @@ void TestEditCycle::keysOutsideTheFilterAreDropped()
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, kept);
+    window->ProgramSettings().TermInMonths = true;
     NumberField* target = window->findChild<NumberField*>(field);
 
     Enter(target);
@@ -222,12 +307,11 @@ void TestEditCycle::pastedTextGoesThroughTheFilter_data()
     QTest::newRow("negative amount") << "txtLoanAmount" << "-5000" << MoneyMessage;
     QTest::newRow("negative balance below a cent") << "txtCurrentBalance" << "-.5" << MoneyMessage;
     QTest::newRow("plus first") << "txtLoanAmount" << "+5" << MoneyMessage;
-    QTest::newRow("thousands separator") << "txtLoanAmount" << "1,000" << MoneyMessage;
-    QTest::newRow("leading blank") << "txtAnnualTaxes" << " 5" << MoneyMessage;
+    QTest::newRow("negative with its currency sign") << "txtLoanAmount" << "-$5" << MoneyMessage;
     QTest::newRow("sign at the end") << "txtCurActualPayment" << "5-" << MoneyMessage;
     QTest::newRow("sign inside") << "txtAnnualInsurance" << "1+2" << MoneyMessage;
-    QTest::newRow("currency symbol") << "txtLoanAmount" << "$5" << MoneyMessage;
-    QTest::newRow("separator in a term") << "txtCurLoanTerm" << "12.0" << termMessage;
+    QTest::newRow("comma that groups nothing") << "txtAnnualTaxes" << "1,50" << MoneyMessage;
+    QTest::newRow("separator in a term in months") << "txtCurLoanTerm" << "12.0" << termMessage;
     QTest::newRow("quote payment") << "txtActualPayment_0" << "-1" << MoneyMessage;
 }
 
@@ -238,6 +322,7 @@ void TestEditCycle::pastedTextGoesThroughTheFilter()
     QFETCH(QString, field);
     QFETCH(QString, pasted);
     QFETCH(QString, message);
+    window->ProgramSettings().TermInMonths = true;
     NumberField* target = window->findChild<NumberField*>(field);
     Enter(target);
     QTest::keyClicks(target, QStringLiteral("7"));
@@ -255,6 +340,50 @@ void TestEditCycle::pastedTextGoesThroughTheFilter()
     QVERIFY(QApplication::focusWidget() != target);
     QVERIFY(!window->ScenarioChanged());
     QVERIFY(!target->text().contains(QLatin1Char('(')));
+}
+
+void TestEditCycle::pastedAmountsLoseWhatIsCopiedAlong_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<qint64>("raw");
+
+    const QString euro = QString::fromUtf8("360.000,50 €");
+    QTest::newRow("dollars") << "en_US" << "txtLoanAmount" << "$360,000" << Q_INT64_C(3600000000);
+    QTest::newRow("blanks around") << "en_US" << "txtLoanAmount" << " 360000 " << Q_INT64_C(3600000000);
+    QTest::newRow("groups and cents") << "en_US" << "txtCurrentBalance" << "$1,234,567.89" << Q_INT64_C(12345678900);
+    QTest::newRow("quote payment") << "en_US" << "txtActualPayment_0" << "$2,500.00" << Q_INT64_C(25000000);
+    QTest::newRow("euros") << "de_DE" << "txtLoanAmount" << euro << Q_INT64_C(3600005000);
+    QTest::newRow("blanks around, German") << "de_DE" << "txtLoanAmount" << " 360000 " << Q_INT64_C(3600000000);
+    QTest::newRow("no-break blank, German") << "de_DE" << "txtAnnualTaxes" << QString::fromUtf8("1.200 €")
+                                            << Q_INT64_C(12000000);
+}
+
+// An amount copied from a web page or a letter gets in as its number, under
+// the region's own separators.
+void TestEditCycle::pastedAmountsLoseWhatIsCopiedAlong()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, field);
+    QFETCH(QString, pasted);
+    QFETCH(qint64, raw);
+    window.reset();
+    fresh.emplace(locale.toLatin1().constData());
+    OpenWindow();
+    NumberField* target = window->findChild<NumberField*>(field);
+
+    Enter(target);
+    Paste(target, pasted);
+    Leave(target);
+
+    QVERIFY2(MessageBox::RecordedTexts().isEmpty(), qPrintable(MessageBox::RecordedTexts().join('|')));
+    QVERIFY(QApplication::focusWidget() != target);
+    const std::map<QString, Money> stored{{"txtLoanAmount", window->LoanAmount()},
+                                          {"txtCurrentBalance", window->CurrentBalance()},
+                                          {"txtAnnualTaxes", window->EscrowTaxes()},
+                                          {"txtActualPayment_0", window->Quotes[0]->ActualPayment()}};
+    QCOMPARE(stored.at(field).Raw(), raw);
 }
 
 void TestEditCycle::invalidTextKeepsTheFocus()
@@ -316,7 +445,7 @@ void TestEditCycle::numbersBeyondTheRangeAreRefused()
     QTest::keyClicks(target, typed);
     Leave(target);
 
-    QCOMPARE(MessageBox::Recorded().size(), 1);
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList{QStringLiteral("The number is too large for this field.")});
     QCOMPARE(QApplication::focusWidget(), target);
     QCOMPARE(target->selectedText(), typed);
     // The stored value is still the one before.
@@ -370,8 +499,8 @@ void TestEditCycle::zeroShowsEmpty()
 }
 
 // 31 months in years is 2.58333333333333: the program showed it, so passing
-// through the field must not trap the user with the number-rule message. The
-// same text pasted by the user is still refused.
+// through the field must neither trap the user with the number-rule message
+// nor change the term. The user's own text is still held to three decimals.
 void TestEditCycle::shownValueWithMoreDecimalsLeavesUnchanged()
 {
     window->ProgramSettings().TermInMonths = false;
@@ -382,14 +511,16 @@ void TestEditCycle::shownValueWithMoreDecimalsLeavesUnchanged()
     Leave(term);
     QVERIFY(MessageBox::RecordedTexts().isEmpty());
     QVERIFY(QApplication::focusWidget() != term);
-    QCOMPARE(window->CurrentTerm(), 36);
+    QCOMPARE(window->CurrentTerm(), 31);
 
     Enter(term);
     QTest::keyClick(term, Qt::Key_Delete);
     Paste(term, QStringLiteral("2.58333"));
-    QCOMPARE(MessageBox::RecordedTexts().size(), 1);
+    Leave(term);
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList{QStringLiteral("Please enter a number in the form nnnn.nnn")});
     QCOMPARE(QApplication::focusWidget(), term);
-    QCOMPARE(term->text(), QString());
+    QCOMPARE(term->text(), QStringLiteral("2.58333"));
+    QCOMPARE(window->CurrentTerm(), 31);
 }
 
 // A message box takes the focus from the window; the click that brings the
@@ -504,14 +635,14 @@ void TestEditCycle::quoteRowFieldsFollowTheCycle()
     QCOMPARE(points->text(), QStringLiteral(".250"));
 
     // A term of 30 months shows as 2.5 years, which the quote's term rule
-    // lets the user leave unchanged.
+    // lets the user leave unchanged, and unchanged it stays.
     window->Quotes[0]->SetTerm(30);
     NumberField* term = window->txtTerm[0];
     Enter(term);
     QCOMPARE(term->text(), QStringLiteral("2.5"));
     Leave(term);
     QVERIFY(MessageBox::Recorded().isEmpty());
-    QCOMPARE(window->Quotes[0]->Term(), 24);
+    QCOMPARE(window->Quotes[0]->Term(), 30);
 }
 
 // The field's text stays whole; only the way it is drawn gives way.

@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QDateEdit>
+#include <QSpontaneKeyEvent>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -43,6 +45,7 @@ private slots:
     void sortCaptionsLineUpWithTheHeadings();
     void lenderShowsItsFirstLineOnly();
     void wheelOverTheRowsScrolls();
+    void wheelPassesControlsWithoutTheFocus();
     void windowFollowsTheRowsShownAtOnce();
     void wallpaperThatFails_data();
     void wallpaperThatFails();
@@ -243,6 +246,52 @@ void TestQuoteGrid::wheelOverTheRowsScrolls()
     QVERIFY(window->vsbLoans->value() > 0);
     QCOMPARE(window->vsbLoans->value() % p, 0);
     QCOMPARE(CanvasTop(), 1 - window->vsbLoans->value());
+}
+
+namespace {
+
+// One notch down over the middle of a control, delivered as the window
+// system delivers it: to the widget under the pointer, and on up to its
+// parents while none takes it.
+void TurnWheelOver(QWidget* control)
+{
+    QWidget* under = control->childAt(control->rect().center());
+    QWidget* target = under ? under : control;
+    const QPoint at = target->rect().center();
+    QWheelEvent down(at, target->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&down);
+    QApplication::instance()->notify(target, &down);
+}
+
+} // namespace
+
+// Scrolling past a quote's frequency list or the date picker changes
+// neither; the rows scroll instead. The list the user works in still
+// steps with the wheel.
+void TestQuoteGrid::wheelPassesControlsWithoutTheFocus()
+{
+    window->LoadRowsUpTo(15);
+    QComboBox* frequency = window->cboFrequency[1];
+    Type(frequency, QStringLiteral("Monthly"));
+    QWidget* focused = QApplication::focusWidget();
+    const QDate nextPayment = window->dtNextPayment->date();
+    window->SetScenarioChanged(false);
+
+    TurnWheelOver(frequency);
+    QCOMPARE(frequency->currentText(), QStringLiteral("Monthly"));
+    QCOMPARE(window->Quotes[1]->Frequency(), QStringLiteral("Monthly"));
+    QVERIFY(window->vsbLoans->value() > 0);
+    TurnWheelOver(window->dtNextPayment);
+    QCOMPARE(window->dtNextPayment->date(), nextPayment);
+    QCOMPARE(QApplication::focusWidget(), focused);
+    QVERIFY(!window->ScenarioChanged());
+
+    window->vsbLoans->setValue(0);
+    Enter(frequency);
+    TurnWheelOver(frequency);
+    QCOMPARE(window->Quotes[1]->Frequency(), QStringLiteral("Bimonthly"));
+    QCOMPARE(window->vsbLoans->value(), 0);
 }
 
 void TestQuoteGrid::windowFollowsTheRowsShownAtOnce()

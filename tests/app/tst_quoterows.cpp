@@ -349,8 +349,9 @@ void TestQuoteRows::rowTermBeyond32BitsIsRefused()
 {
     Type(window->txtTerm[1], QStringLiteral("200000000"));
 
-    const QString termMessage = QStringLiteral("Please enter a number in the form nnnn.nnn");
-    QCOMPARE(MessageBox::RecordedTexts(), QStringList{termMessage});
+    // The form is right; the number is what does not fit.
+    const QString tooLarge = QStringLiteral("The number is too large for this field.");
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList{tooLarge});
     QCOMPARE(QApplication::focusWidget(), window->txtTerm[1]);
     QCOMPARE(window->Quotes[1]->Term(), 0);
 }

@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QChart>
+#include <QClipboard>
 #include <QLegend>
 #include <QPalette>
 #include <QFile>
@@ -67,13 +68,18 @@ bool FocusTable(QTableView* table)
     return table->hasFocus();
 }
 
-void TypeIntoCell(QTableView* table, int row, int column, const QString& text)
+void TypeIntoCell(QTableView* table, int row, int column, const QString& text, bool paste = false)
 {
     QVERIFY(FocusTable(table));
     table->setCurrentIndex(table->model()->index(row, column));
     QTest::keyClick(table, Qt::Key_F2);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(QApplication::focusWidget(), text);
+    if (paste) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
@@ -244,6 +250,14 @@ void TestCostsWindow::financedClosingCostsChangeTheSheetsPayment()
     QCOMPARE(window->Quotes[0]->ClosingCosts(), Money::FromDouble(4000));
     TypeIntoCell(costs->tblCosts, 0, CostsTable::ClosingCosts, QStringLiteral("3x500"));
     QTRY_COMPARE(Cell(*costs, 0, CostsTable::ClosingCosts), QStringLiteral("$3,500.00"));
+    QCOMPARE(MessageBox::RecordedTexts().size(), 1);
+
+    // An amount pasted as people copy it gets in without its sign and groups;
+    // a typed full stop is still the decimal point.
+    TypeIntoCell(costs->tblCosts, 0, CostsTable::ClosingCosts, QStringLiteral(" $2,750.25"), true);
+    QTRY_COMPARE(Cell(*costs, 0, CostsTable::ClosingCosts), QStringLiteral("$2,750.25"));
+    TypeIntoCell(costs->tblCosts, 0, CostsTable::ClosingCosts, QStringLiteral("1.5"));
+    QTRY_COMPARE(Cell(*costs, 0, CostsTable::ClosingCosts), QStringLiteral("$1.50"));
     QCOMPARE(MessageBox::RecordedTexts().size(), 1);
 }
 

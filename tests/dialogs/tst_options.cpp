@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -60,6 +61,7 @@ private slots:
     void countMustBeTwoToFifteen();
     void countTakesDigitsOnlyAndSteps();
     void browseTakesTheFilesOwnFolder();
+    void browseOffersEveryReadablePicture();
     void unusableWallpaperIsSaidAndEmptied_data();
     void unusableWallpaperIsSaidAndEmptied();
     void cancelLeavesEverySetting();
@@ -186,6 +188,39 @@ void TestOptions::browseTakesTheFilesOwnFolder()
     QCOMPARE(window->ProgramSettings().Wallpaper, picture);
     const QPoint corner = window->centralWidget()->mapTo(window.get(), QPoint(1, 1));
     QCOMPARE(window->grab().toImage().pixelColor(corner), QColor(200, 40, 40));
+    QVERIFY(MessageBox::RecordedTexts().isEmpty());
+}
+
+// The entry keeps the formats it always named and adds what the picture
+// reader reads; a PNG chosen there is the wallpaper.
+void TestOptions::browseOffersEveryReadablePicture()
+{
+    const QString picture = folder->filePath(QStringLiteral("sunset.png"));
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(QColor(40, 40, 200));
+    QVERIFY(image.save(picture, "PNG"));
+    frmOptions* dialog = OpenOptions();
+    QVERIFY(dialog);
+    QStringList filters;
+    frmOptions::InterceptFileDialog([&](QFileDialog& files) {
+        filters = files.nameFilters();
+        files.selectFile(picture);
+        return int(QDialog::Accepted);
+    });
+    QTest::mouseClick(dialog->cmdWallpaper, Qt::LeftButton);
+
+    QCOMPARE(filters.size(), 1);
+    const QString entry = filters.constFirst();
+    QVERIFY2(entry.startsWith(QStringLiteral("Image files (*.bmp *.jpg *.gif *.dib *.wmf *.emf *.jpeg ")),
+             qPrintable(entry));
+    QVERIFY(entry.endsWith(QLatin1Char(')')));
+    const QStringList patterns = entry.section(QLatin1Char('('), 1).chopped(1).split(QLatin1Char(' '));
+    QVERIFY(patterns.contains(QStringLiteral("*.png")));
+    QCOMPARE(patterns.contains(QStringLiteral("*.svg")), QImageReader::supportedImageFormats().contains("svg"));
+    QCOMPARE(patterns.count(QStringLiteral("*.jpg")), 1);
+    QCOMPARE(dialog->txtWallpaper->text(), picture);
+    const QImage preview = dialog->picWallpaper->pixmap().toImage();
+    QCOMPARE(preview.pixelColor(preview.rect().center()), QColor(40, 40, 200));
     QVERIFY(MessageBox::RecordedTexts().isEmpty());
 }
 

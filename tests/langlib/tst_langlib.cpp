@@ -193,6 +193,7 @@ void TestLanguageLibraries::texts_data()
     row(English, rsCurActualPaymentToolTip, QStringLiteral("Current payment amount"));
     row(English, rsShareSubject, QStringLiteral("Great Loan program"));
     row(English, rsYears, QStringLiteral("Years"));
+    row(English, rsNumberTooLarge, QStringLiteral("The number is too large for this field."));
 
     row(Spanish, rsActPayment, QStringLiteral("Pago Actual"));
     row(Spanish, rsAutomobile, QStringLiteral("Automóvil"));
@@ -211,6 +212,7 @@ void TestLanguageLibraries::texts_data()
     row(Spanish, rsCurActualPaymentToolTip, QStringLiteral("Monto del pago actual"));
     row(Spanish, rsShareToolTip, QStringLiteral("!Por favor comparta este programa con alguien más!"));
     row(Spanish, rsYears, QStringLiteral("Años"));
+    row(Spanish, rsNumberTooLarge, QStringLiteral("El número es demasiado grande para este campo."));
 }
 
 void TestLanguageLibraries::texts()

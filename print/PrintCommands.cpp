@@ -68,14 +68,20 @@ void PrintCommands::PrintSetup()
     PrintDialogs::SetUpPage(m_printer, &m_window);
 }
 
+// A figure still being typed is taken in first, as leaving its field
+// would, so that the paper shows what the window shows once left.
 void PrintCommands::Print()
 {
+    if (!m_window.CommitPendingEdit())
+        return;
     if (PrintDialogs::ChoosePrinter(m_printer, &m_window))
         Run(m_printer);
 }
 
 void PrintCommands::ExportPdf()
 {
+    if (!m_window.CommitPendingEdit())
+        return;
     const QString path = PrintDialogs::ChoosePdfFile(&m_window, m_window.LoadResString(rsExportPdfCaption),
                                                      m_window.LoadResString(rsPdfFileFilter), SuggestedPdfName());
     if (path.isEmpty())

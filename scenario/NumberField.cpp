@@ -131,6 +131,11 @@ void NumberField::ShowValue()
     Filter(m_editing);
 }
 
+QString NumberField::DisplayText() const
+{
+    return m_text ? m_text(false) : text();
+}
+
 // Only while the user edits the plain number: the display form holds
 // currency signs and group separators.
 void NumberField::Filter(bool on)

@@ -42,6 +42,9 @@ public:
     // Rewrites the text from the property: the edit form while the user is
     // editing the field, the display form otherwise.
     void ShowValue();
+    // The display form of the property, also while the user edits the
+    // field: what the field shows once left, for pictures of the window.
+    QString DisplayText() const;
     // The got-focus step: edit form, whole text selected.
     void EnterEdit();
     // The lost-focus step without leaving the field, for commands that must

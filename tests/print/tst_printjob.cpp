@@ -65,6 +65,7 @@ private slots:
     void unwritableFileIsReported();
     void printCommandGoesThroughItsDialog();
     void pageSetupCarriesToTheExport();
+    void figureBeingTypedPrintsInItsDisplayForm();
 
 private:
     QPrinter& PdfPrinter(const QString& name);
@@ -266,6 +267,48 @@ void TestPrintJob::pageSetupCarriesToTheExport()
     QTRY_VERIFY(Progress(w)->PrintFinished());
     m_window.reset();
     QVERIFY(QFile::exists(path));
+}
+
+// The rate field still has the focus and shows the plain number typed; the
+// export takes it in first and prints it as the field shows it once left. A
+// text the field refuses stops both commands before their dialogs.
+void TestPrintJob::figureBeingTypedPrintsInItsDisplayForm()
+{
+    Loan& w = *m_window;
+    const QString path = m_folder->filePath(QStringLiteral("typed.pdf"));
+    int dialogs = 0;
+    PrintDialogs::Intercept([&](QDialog& dialog) {
+        ++dialogs;
+        if (auto* file = qobject_cast<QFileDialog*>(&dialog))
+            file->selectFile(path);
+        return int(QDialog::Accepted);
+    });
+    auto* exportPdf = w.findChild<QAction*>(QStringLiteral("mnuFileExportPdf"));
+    QVERIFY(exportPdf);
+
+    QuoteSheet::Enter(w.txtTerm[1]);
+    QTest::keyClicks(w.txtTerm[1], QStringLiteral("999999999999"));
+    for (QAction* command : {w.mnuFilePrint, exportPdf}) {
+        command->trigger();
+        QCOMPARE(dialogs, 0);
+        QVERIFY(!Progress(w));
+    }
+    QCOMPARE(MessageBox::RecordedTexts(), QStringList(2, QStringLiteral("Please enter a number in the form nnnn.nnn")));
+    QCOMPARE(w.txtTerm[1]->text(), QStringLiteral("999999999999"));
+    QTest::keyClicks(w.txtTerm[1], QStringLiteral("15"));
+
+    QuoteSheet::Enter(w.txtInterestRate[0]);
+    QTest::keyClicks(w.txtInterestRate[0], QStringLiteral("4.125"));
+    QCOMPARE(QApplication::focusWidget(), w.txtInterestRate[0]);
+    QCOMPARE(w.txtInterestRate[0]->text(), QStringLiteral("4.125"));
+    exportPdf->trigger();
+    QCOMPARE(dialogs, 1);
+    QVERIFY(Progress(w) && JobEnded());
+    const QString text = Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QVERIFY2(text.contains(QStringLiteral("4.125%")) && !text.contains(QStringLiteral("6.500%")), qPrintable(text));
+    // The payment follows the rate taken in.
+    QVERIFY(text.contains(w.txtPayment[0]->text()));
+    QCOMPARE(w.Quotes[0]->InterestRate(), 0.04125);
 }
 
 QTEST_MAIN(TestPrintJob)

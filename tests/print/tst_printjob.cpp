@@ -23,6 +23,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -66,6 +67,7 @@ private slots:
     void printCommandGoesThroughItsDialog();
     void pageSetupCarriesToTheExport();
     void figureBeingTypedPrintsInItsDisplayForm();
+    void exportProposesAFileInAFolderThatExists();
 
 private:
     QPrinter& PdfPrinter(const QString& name);
@@ -309,6 +311,40 @@ void TestPrintJob::figureBeingTypedPrintsInItsDisplayForm()
     // The payment follows the rate taken in.
     QVERIFY(text.contains(w.txtPayment[0]->text()));
     QCOMPARE(w.Quotes[0]->InterestRate(), 0.04125);
+}
+
+// A fresh account has no documents folder, or names one that is gone: the
+// file is proposed in the home folder instead, with its full path.
+void TestPrintJob::exportProposesAFileInAFolderThatExists()
+{
+    const QByteArray home = qgetenv("HOME");
+    const auto restoreHome = qScopeGuard([&home] { qputenv("HOME", home); });
+    QTemporaryDir user;
+    qputenv("HOME", QFile::encodeName(user.path()));
+    QStringList proposed;
+    PrintDialogs::Intercept([&](QDialog& dialog) {
+        if (auto* file = qobject_cast<QFileDialog*>(&dialog))
+            proposed << file->selectedFiles().value(0);
+        return int(QDialog::Rejected);
+    });
+    auto* exportPdf = m_window->findChild<QAction*>(QStringLiteral("mnuFileExportPdf"));
+    QVERIFY(exportPdf);
+
+    exportPdf->trigger();
+    QVERIFY(QDir(user.path()).mkdir(QStringLiteral("Documents")));
+    exportPdf->trigger();
+    QFile userDirs(QFile::decodeName(qgetenv("XDG_CONFIG_HOME")) + QStringLiteral("/user-dirs.dirs"));
+    QVERIFY(userDirs.open(QIODevice::WriteOnly) && userDirs.write("XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n") > 0);
+    userDirs.close();
+    exportPdf->trigger();
+
+    const QString name = QStringLiteral("Casa Grande.pdf");
+    const QDir folder(user.path());
+    QCOMPARE(proposed, (QStringList{folder.filePath(name), folder.filePath(QStringLiteral("Documents/") + name),
+                                    folder.filePath(name)}));
+    for (const QString& path : proposed)
+        QVERIFY2(QFileInfo(path).isAbsolute() && QFileInfo(path).dir().exists(), qPrintable(path));
+    QVERIFY(!Progress(*m_window));
 }
 
 QTEST_MAIN(TestPrintJob)

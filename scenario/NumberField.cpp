@@ -153,7 +153,7 @@ void NumberField::EnterEdit()
 
 bool NumberField::CommitEdit()
 {
-    if (Store())
+    if (FollowsRule() && Store())
         return true;
     Refuse();
     return false;
@@ -189,9 +189,14 @@ void NumberField::focusOutEvent(QFocusEvent* event)
 // showed may carry more decimals than the rule allows (a term of 31 months
 // is 2.58333333333333 years, a loaded rate may have five decimals); refusing
 // it would hold the user in a field they never changed.
+bool NumberField::FollowsRule() const
+{
+    return text() == m_shownOnEntry || FieldFormat::IsValidNumber(text(), m_allowedDecimals);
+}
+
 void NumberField::Leave()
 {
-    if (text() != m_shownOnEntry && !FieldFormat::IsValidNumber(text(), m_allowedDecimals)) {
+    if (!FollowsRule()) {
         Refuse();
         return;
     }

@@ -48,8 +48,9 @@ public:
     // The got-focus step: edit form, whole text selected.
     void EnterEdit();
     // The lost-focus step without leaving the field, for commands that must
-    // see a pending edit. A text that is no number within the property's range
-    // is refused with the validation message and the stored value stays.
+    // see a pending edit. A text that leaving would refuse (against the
+    // number rule, or no number within the property's range) is refused with
+    // the validation message and the stored value stays.
     bool CommitEdit();
 
 protected:
@@ -59,6 +60,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    bool FollowsRule() const;
     void Leave();
     bool Store();
     void Filter(bool on);

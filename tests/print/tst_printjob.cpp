@@ -27,6 +27,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -288,16 +289,28 @@ void TestPrintJob::figureBeingTypedPrintsInItsDisplayForm()
     auto* exportPdf = w.findChild<QAction*>(QStringLiteral("mnuFileExportPdf"));
     QVERIFY(exportPdf);
 
-    QuoteSheet::Enter(w.txtTerm[1]);
-    QTest::keyClicks(w.txtTerm[1], QStringLiteral("999999999999"));
-    for (QAction* command : {w.mnuFilePrint, exportPdf}) {
-        command->trigger();
-        QCOMPARE(dialogs, 0);
-        QVERIFY(!Progress(w));
+    // Beyond the term's range, and more decimals than the rate's rule takes;
+    // then typed over as they were.
+    const std::tuple<NumberField*, QString, QString> refused[] = {
+        {w.txtTerm[1], QStringLiteral("999999999999"), QStringLiteral("15")},
+        {w.txtInterestRate[1], QStringLiteral("7.12345"), QStringLiteral("7.25")}};
+    for (const auto& [field, typed, before] : refused) {
+        QuoteSheet::Enter(field);
+        QTest::keyClicks(field, typed);
+        for (QAction* command : {w.mnuFilePrint, exportPdf}) {
+            command->trigger();
+            QCOMPARE(dialogs, 0);
+            QVERIFY(!Progress(w));
+            QCOMPARE(field->text(), typed);
+            QCOMPARE(MessageBox::RecordedTexts(),
+                     QStringList{QStringLiteral("Please enter a number in the form nnnn.nnn")});
+            MessageBox::ClearRecorded();
+        }
+        QTest::keyClicks(field, before);
+        QuoteSheet::Leave();
     }
-    QCOMPARE(MessageBox::RecordedTexts(), QStringList(2, QStringLiteral("Please enter a number in the form nnnn.nnn")));
-    QCOMPARE(w.txtTerm[1]->text(), QStringLiteral("999999999999"));
-    QTest::keyClicks(w.txtTerm[1], QStringLiteral("15"));
+    QCOMPARE(w.Quotes[1]->InterestRate(), 0.0725);
+    QCOMPARE(w.Quotes[1]->Term(), 180);
 
     QuoteSheet::Enter(w.txtInterestRate[0]);
     QTest::keyClicks(w.txtInterestRate[0], QStringLiteral("4.125"));

@@ -6,6 +6,7 @@
 #include "app/Loan.h"
 #include "app/MessageBox.h"
 #include "app/ShareMail.h"
+#include "app/WhatsThisLinks.h"
 #include "app/frmHelp.h"
 #include "dialogs/frmAbout.h"
 #include "langlib/Resources.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QToolButton>
+#include <QUrl>
 #include <QWhatsThis>
 
 HelpCommands::HelpCommands(Loan& window)
@@ -24,6 +26,8 @@ HelpCommands::HelpCommands(Loan& window)
     QObject::connect(window.mnuHelpAbout, &QAction::triggered, &window, [this] { ShowAbout(); });
     QObject::connect(window.cmdWhatsThis, &QToolButton::clicked, &window, [this] { EnterWhatsThisMode(); });
     QObject::connect(window.cmdShare, &QPushButton::clicked, &window, [] { ShareMail::Send(); });
+    m_links = std::make_unique<WhatsThisLinks>(
+        window, [this](const QString& controlName, const QString& href) { FollowWhatsThisLink(controlName, href); });
 }
 
 HelpCommands::~HelpCommands()
@@ -55,6 +59,14 @@ void HelpCommands::ShowSearch()
 {
     if (HelpAvailable())
         OpenHelpWindow().ShowSearch();
+}
+
+// A link is written relative to the page of the control's topic, as the
+// help window reads it there.
+void HelpCommands::FollowWhatsThisLink(const QString& controlName, const QString& href)
+{
+    if (HelpAvailable())
+        OpenHelpWindow().ShowContentsAt(m_help->TopicUrl(HelpTopics::TopicOf(controlName)).resolved(QUrl(href)));
 }
 
 void HelpCommands::EnterWhatsThisMode()

@@ -6,6 +6,7 @@
 
 class HelpLibrary;
 class Loan;
+class WhatsThisLinks;
 class frmHelp;
 
 // The Help menu, the What's-this button and the Share button of the main
@@ -22,6 +23,8 @@ public:
 
     void ShowContents();
     void ShowSearch();
+    // A link in the What's-this text of the named control.
+    void FollowWhatsThisLink(const QString& controlName, const QString& href);
     void EnterWhatsThisMode();
     void ShowAbout();
 
@@ -34,4 +37,5 @@ private:
     Loan& m_window;
     std::unique_ptr<HelpLibrary> m_help;
     QPointer<frmHelp> m_helpWindow;
+    std::unique_ptr<WhatsThisLinks> m_links;
 };

@@ -1,9 +1,12 @@
 #include "app/ShareMail.h"
 
 #include "app/Language.h"
+#include "app/MessageBox.h"
 #include "langlib/Resources.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QGuiApplication>
 
 namespace {
 
@@ -35,6 +38,18 @@ quint32 ShareMail::ReferralNumber()
 
 void ShareMail::Send()
 {
+    const QString subject = Language::LoadResString(rsShareSubject);
     const QString body = Body(Language::LoadResString(rsShareNoteText), ReferralNumber());
-    QDesktopServices::openUrl(Address(Language::LoadResString(rsShareSubject), body));
+    if (!QDesktopServices::openUrl(Address(subject, body)))
+        OfferToCopy(subject, body);
+}
+
+// Without a mail program the user can still paste the message into a web
+// mail page.
+void ShareMail::OfferToCopy(const QString& subject, const QString& body)
+{
+    if (MessageBox::Question(Language::LoadResString(rsNoMailProgram), MessageBox::ProgramTitle(),
+                             QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes)
+        QGuiApplication::clipboard()->setText(subject + QStringLiteral("\r\n\r\n") + body);
 }

@@ -19,7 +19,10 @@ public:
     // of the user's copy, kept beside the settings; nothing hands one out
     // yet, so there is none and the placeholder is always removed.
     static quint32 ReferralNumber();
-    // Builds the message from the bound library and opens it. Quiet when no
-    // mail program takes it.
+    // Builds the message from the bound library and opens it. When no mail
+    // program takes it, offers to copy subject and text to the clipboard.
     static void Send();
+
+private:
+    static void OfferToCopy(const QString& subject, const QString& body);
 };

@@ -146,8 +146,13 @@ void frmHelp::ApplyLanguageTexts()
 
 void frmHelp::ShowContents()
 {
+    ShowContentsAt(m_library.TopicUrl(OverviewTopic).adjusted(QUrl::RemoveFragment));
+}
+
+void frmHelp::ShowContentsAt(const QUrl& page)
+{
     tabHelp->setCurrentIndex(0);
-    ShowPage(m_library.TopicUrl(OverviewTopic).adjusted(QUrl::RemoveFragment));
+    ShowPage(page);
     Present();
 }
 

@@ -25,6 +25,8 @@ public:
 
     // Opens at the contents, showing the first page.
     void ShowContents();
+    // Opens at the contents, showing that page of the help.
+    void ShowContentsAt(const QUrl& page);
     // Opens at the search page with an empty search field that has the
     // focus.
     void ShowSearch();

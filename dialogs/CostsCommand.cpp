@@ -22,8 +22,12 @@ CostsCommand::CostsCommand(Loan& window)
     connect(window.mnuTools, &QMenu::aboutToShow, this, &CostsCommand::ShowText);
 }
 
+// The costs start from what the sheet holds: a figure still being typed
+// is taken in first, as leaving its field would.
 void CostsCommand::Open()
 {
+    if (!m_window.CommitPendingEdit())
+        return;
     if (!m_costs) {
         m_costs = new frmCosts(m_window.Document(), &m_window);
         m_costs->setAttribute(Qt::WA_DeleteOnClose);

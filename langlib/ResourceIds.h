@@ -212,6 +212,7 @@ enum ResStringID : qint32 {
     rsSysInfoUnavailable = 180,
     rsSysInfo = 181,
     rsHelpFolderUnwritable = 182,
+    rsNoMailProgram = 235,
 };
 
 enum ResPictureID : qint32 {

@@ -6,6 +6,7 @@
 #include "langlib/Resources.h"
 #include "print/WrapText.h"
 #include "scenario/FieldFormat.h"
+#include "scenario/NumberField.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,8 +30,12 @@ constexpr int SeparatorWidths[] = {5, 2, 2, 2};
 
 const QString Ellipsis = QStringLiteral("…");
 
+// A field being edited shows its plain number; on paper every figure has
+// its display form.
 QString FieldText(const QWidget* field)
 {
+    if (const auto* number = qobject_cast<const NumberField*>(field))
+        return number->DisplayText();
     if (const auto* line = qobject_cast<const QLineEdit*>(field))
         return line->text();
     if (const auto* list = qobject_cast<const QComboBox*>(field))

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QStandardPaths>
 
@@ -16,6 +17,15 @@ namespace {
 
 // Enough of the loan name to recognise the file by.
 constexpr int SuggestedNameLength = 100;
+
+// The user's documents folder; the home folder when there is none, as on a
+// fresh account. The file dialog opens in the proposed folder, so it must
+// be one that exists.
+QString ProposedFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
 
 } // namespace
 
@@ -68,14 +78,20 @@ void PrintCommands::PrintSetup()
     PrintDialogs::SetUpPage(m_printer, &m_window);
 }
 
+// A figure still being typed is taken in first, as leaving its field
+// would, so that the paper shows what the window shows once left.
 void PrintCommands::Print()
 {
+    if (!m_window.CommitPendingEdit())
+        return;
     if (PrintDialogs::ChoosePrinter(m_printer, &m_window))
         Run(m_printer);
 }
 
 void PrintCommands::ExportPdf()
 {
+    if (!m_window.CommitPendingEdit())
+        return;
     const QString path = PrintDialogs::ChoosePdfFile(&m_window, m_window.LoadResString(rsExportPdfCaption),
                                                      m_window.LoadResString(rsPdfFileFilter), SuggestedPdfName());
     if (path.isEmpty())
@@ -85,8 +101,8 @@ void PrintCommands::ExportPdf()
     Run(m_pdfPrinter);
 }
 
-// The loan name in the user's documents folder, without the characters a
-// file name cannot hold.
+// The loan name, without the characters a file name cannot hold, in the
+// proposed folder, with its full path.
 QString PrintCommands::SuggestedPdfName() const
 {
     QString name = m_window.cboLoanName->currentText().trimmed().left(SuggestedNameLength);
@@ -97,8 +113,7 @@ QString PrintCommands::SuggestedPdfName() const
     }
     if (name.isEmpty())
         name = QStringLiteral("Loan");
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+    return QDir(ProposedFolder()).absoluteFilePath(name + QStringLiteral(".pdf"));
 }
 
 void PrintCommands::Run(QPrinter& printer)

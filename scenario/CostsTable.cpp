@@ -15,6 +15,8 @@
 struct CostsTable::Row
 {
     int quoteIndex = 0;
+    // The sheet row showing the quote when the table was computed.
+    int sheetRow = 0;
     QString who;
     double rate = 0;
     Money pointsCost;
@@ -67,7 +69,7 @@ void CostsTable::Recompute()
     for (quint16 row = 0; row < count; ++row) {
         const quint16 index = m_document.Order().R(row);
         if (index < count && HasResults(*m_document.Quotes[index]))
-            m_rows.push_back(Compute(index));
+            m_rows.push_back(Compute(index, row));
     }
     endResetModel();
 }
@@ -91,11 +93,12 @@ bool CostsTable::HasResults(const CLoan& quote)
     }
 }
 
-CostsTable::Row CostsTable::Compute(int quoteIndex) const
+CostsTable::Row CostsTable::Compute(int quoteIndex, int sheetRow) const
 {
     const CLoan& quote = *m_document.Quotes[static_cast<std::size_t>(quoteIndex)];
     Row row;
     row.quoteIndex = quoteIndex;
+    row.sheetRow = sheetRow;
     row.who = quote.Who();
     row.rate = quote.InterestRate();
     row.closingCosts = quote.ClosingCosts();
@@ -152,12 +155,14 @@ QString CostsTable::LenderName(int row) const
     return NameOf(m_rows[static_cast<std::size_t>(row)]);
 }
 
+// The user knows a quote by where it stands on the sheet; its index in the
+// document stays behind from earlier sorts.
 QString CostsTable::NameOf(const Row& r) const
 {
     const QString first = r.who.section(QLatin1Char('\n'), 0, 0).trimmed();
     if (!first.isEmpty())
         return first;
-    return Text(rsScheduleNumber) + QLatin1Char(' ') + QString::number(r.quoteIndex + 1);
+    return Text(rsScheduleNumber) + QLatin1Char(' ') + QString::number(r.sheetRow + 1);
 }
 
 const AmortizationSchedule& CostsTable::Schedule(int row) const

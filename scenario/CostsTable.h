@@ -37,8 +37,9 @@ public:
     // Computes every row afresh.
     void Recompute();
 
-    // The quote index of a row, its lender's first line (its number when it
-    // names none), and its payments at the actual payment.
+    // The quote index of a row, its lender's first line (the number of the
+    // sheet row it shows on when it names none), and its payments at the
+    // actual payment.
     int QuoteIndex(int row) const;
     QString LenderName(int row) const;
     const AmortizationSchedule& Schedule(int row) const;
@@ -56,7 +57,7 @@ private:
     struct Row;
 
     void RecomputeCurrent();
-    Row Compute(int quoteIndex) const;
+    Row Compute(int quoteIndex, int sheetRow) const;
     void ComputeComparison(Row& row, const CLoan& quote) const;
     static bool HasResults(const CLoan& quote);
     QString NameOf(const Row& row) const;

@@ -144,6 +144,11 @@ void NumberField::ShowValue()
     Filter(m_editing);
 }
 
+QString NumberField::DisplayText() const
+{
+    return m_text ? m_text(false) : text();
+}
+
 // Only while the user edits the plain number: the display form holds
 // currency signs and group separators.
 void NumberField::Filter(bool on)
@@ -164,6 +169,10 @@ bool NumberField::CommitEdit()
 {
     if (Unchanged())
         return true;
+    if (!FollowsRule()) {
+        Refuse();
+        return false;
+    }
     const Stored stored = Store();
     if (stored == Stored::Yes)
         return true;
@@ -177,6 +186,12 @@ bool NumberField::CommitEdit()
 bool NumberField::Unchanged() const
 {
     return m_editing && text() == m_shownOnEntry;
+}
+
+// What the user typed, against the field's number rule.
+bool NumberField::FollowsRule() const
+{
+    return FieldFormat::IsValidNumber(text(), AllowedDecimals());
 }
 
 void NumberField::focusInEvent(QFocusEvent* event)
@@ -216,7 +231,7 @@ void NumberField::Leave()
         ShowValue();
         return;
     }
-    if (!FieldFormat::IsValidNumber(text(), AllowedDecimals())) {
+    if (!FollowsRule()) {
         Refuse();
         return;
     }

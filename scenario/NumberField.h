@@ -45,11 +45,15 @@ public:
     // Rewrites the text from the property: the edit form while the user is
     // editing the field, the display form otherwise.
     void ShowValue();
+    // The display form of the property, also while the user edits the
+    // field: what the field shows once left, for pictures of the window.
+    QString DisplayText() const;
     // The got-focus step: edit form, whole text selected.
     void EnterEdit();
     // The lost-focus step without leaving the field, for commands that must
-    // see a pending edit. A text that is no number, or one beyond the
-    // property's range, is refused with its message and the stored value stays.
+    // see a pending edit. A text that leaving would refuse (against the
+    // number rule, no number, or one beyond the property's range) is refused
+    // with its message and the stored value stays.
     bool CommitEdit();
 
 protected:
@@ -68,6 +72,7 @@ private:
 
     Rule ActiveRule() const;
     bool Unchanged() const;
+    bool FollowsRule() const;
     void Leave();
     Stored Store();
     void Filter(bool on);

@@ -90,6 +90,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsHelpFileMissing: return QStringLiteral("El archivo de ayuda ");
     case rsHelpFileUnusable: return QStringLiteral(" no existe o no es un archivo de ayuda, así que la ayuda no está disponible.");
     case rsHelpFolderUnwritable: return QStringLiteral("No se puede preparar la ayuda en la carpeta ");
+    case rsNoMailProgram: return QStringLiteral("No hay ningún programa de correo configurado en este equipo. ¿Desea copiar el mensaje al portapapeles?");
     case rsHelpFind: return QStringLiteral("&Buscar");
     case rsHelpIndexFilter: return QStringLiteral("Escriba una palabra para buscarla en el índice");
     case rsHelpIndexTab: return QStringLiteral("Índice");

@@ -98,6 +98,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsHelpFileMissing: return QStringLiteral("The help file ");
     case rsHelpFileUnusable: return QStringLiteral(" is missing or is not a help file, so help is not available.");
     case rsHelpFolderUnwritable: return QStringLiteral("The help cannot be prepared in the folder ");
+    case rsNoMailProgram: return QStringLiteral("No e-mail program is set up on this computer. Copy the message to the clipboard?");
     case rsHelpFind: return QStringLiteral("&Find");
     case rsHelpIndexFilter: return QStringLiteral("Type a word to find it in the index");
     case rsHelpIndexTab: return QStringLiteral("Index");

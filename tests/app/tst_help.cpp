@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QTest>
 #include <QWhatsThis>
+#include <QWhatsThisClickedEvent>
 
 #include <map>
 #include <optional>
@@ -86,6 +87,7 @@ private slots:
     void searchForNothingOrAPageOfTextFindsNothing();
     void everyControlExplainsItselfInBothLanguages();
     void whatsThisShowsTheClickedControlsTopicAndEscLeaves();
+    void linkInAWhatsThisBubbleOpensItsPage();
     void unusableHelpFileIsNamedAndTheProgramGoesOn_data();
     void unusableHelpFileIsNamedAndTheProgramGoesOn();
 
@@ -217,6 +219,40 @@ void TestHelp::whatsThisShowsTheClickedControlsTopicAndEscLeaves()
     QTest::keyClick(window.get(), Qt::Key_Escape);
     QVERIFY(!QWhatsThis::inWhatsThisMode());
     QVERIFY(!WhatsThisPopup());
+    QVERIFY(MessageBox::Recorded().isEmpty());
+}
+
+// The actual payment's text sends the user to the troubleshooting page; the
+// click on the link reaches the field the bubble explains, as Qt hands it
+// over. A row made after a language switch does the same in Spanish.
+void TestHelp::linkInAWhatsThisBubbleOpensItsPage()
+{
+    // Shows the field's bubble and clicks its link; false when either is
+    // not there.
+    const auto clickLink = [](QWidget* field) {
+        const QString href = QStringLiteral("troubleshooting.html");
+        if (!field->whatsThis().contains(QStringLiteral("href=\"%1\"").arg(href)))
+            return false;
+        QWhatsThis::showText(field->mapToGlobal(field->rect().center()), field->whatsThis(), field);
+        const bool shown = WhatsThisPopup() != nullptr;
+        QWhatsThisClickedEvent click(href);
+        QApplication::sendEvent(field, &click);
+        return shown;
+    };
+    QVERIFY(clickLink(window->txtActualPayment[0]));
+    QTRY_VERIFY(HelpWindow(*window) && HelpWindow(*window)->isVisible());
+    frmHelp* help = HelpWindow(*window);
+    QCOMPARE(help->tabHelp->currentIndex(), 0);
+    QCOMPARE(help->txtTopic->source().fileName(), QStringLiteral("troubleshooting.html"));
+    QCOMPARE(help->txtTopic->documentTitle(), QStringLiteral("Troubleshooting"));
+    QVERIFY(!WhatsThisPopup());
+
+    window->mnuToolsLanguageOpt[2]->trigger();
+    DeleteClosedWindows();
+    window->LoadRowsUpTo(3);
+    QVERIFY(clickLink(window->txtActualPayment[3]));
+    QTRY_COMPARE(HelpWindow(*window)->txtTopic->documentTitle(), QStringLiteral("Solución de problemas"));
+    QVERIFY(HelpWindow(*window)->isVisible() && !WhatsThisPopup());
     QVERIFY(MessageBox::Recorded().isEmpty());
 }
 

@@ -8,7 +8,9 @@
 #include "app/MessageBox.h"
 #include "app/ShareMail.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
@@ -71,7 +73,7 @@ private slots:
     void shareOpensTheRecommendationInBothLanguages();
     void longTextIsSentWholeAndOnlyTheFirstPlaceholderGoes();
     void referralNumberTakesThePlaceholdersPlace();
-    void noMailProgramIsQuiet();
+    void noMailProgramOffersTheClipboard();
 
 private:
     std::optional<FreshStart> fresh;
@@ -152,19 +154,46 @@ void TestShare::referralNumberTakesThePlaceholdersPlace()
     QCOMPARE(ShareMail::Body(QStringLiteral("no placeholder"), 1234), QStringLiteral("no placeholder"));
 }
 
-void TestShare::noMailProgramIsQuiet()
+// Without a mail program the user is told so and may take the message to
+// the clipboard instead; No leaves the clipboard alone.
+void TestShare::noMailProgramOffersTheClipboard()
 {
     window = QuoteSheet::OpenWindow();
     QVERIFY(window);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("what the user copied before"));
+    const MessageBox::Shown told{
+        QStringLiteral("No e-mail program is set up on this computer. Copy the message to the clipboard?"),
+        QStringLiteral("Loan"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question};
+
     // A mail program that does not answer the call.
+    MessageBox::Intercept({QMessageBox::No});
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &mail, "noSuchSlot");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*noSuchSlot.*")));
     QTest::mouseClick(window->cmdShare, Qt::LeftButton);
     QVERIFY(mail.opened.isEmpty());
-    // None set up at all.
+    QCOMPARE(MessageBox::Recorded().size(), 1);
+    const MessageBox::Shown shown = MessageBox::Recorded().constFirst();
+    QCOMPARE(shown.text, told.text);
+    QCOMPARE(shown.title, told.title);
+    QCOMPARE(shown.buttons, told.buttons);
+    QCOMPARE(shown.icon, told.icon);
+    QCOMPARE(clipboard->text(), QStringLiteral("what the user copied before"));
+
+    // None set up at all, in Spanish.
+    window->mnuToolsLanguageOpt[2]->trigger();
+    MessageBox::ClearRecorded();
+    MessageBox::Intercept({QMessageBox::Yes});
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     QTest::mouseClick(window->cmdShare, Qt::LeftButton);
-    QVERIFY(MessageBox::Recorded().isEmpty());
+    QCOMPARE(MessageBox::RecordedTexts(),
+             QStringList{QStringLiteral("No hay ningún programa de correo configurado en este equipo. "
+                                        "¿Desea copiar el mensaje al portapapeles?")});
+    const QString copied = clipboard->text();
+    QVERIFY2(copied.startsWith(QStringLiteral("Un Gran Préstamo\r\n\r\n")), qPrintable(copied));
+    QVERIFY(copied.contains(QStringLiteral("le ahorrará mucho dinero")) && !copied.contains(QStringLiteral("?ID")));
+
+    // The window goes on as before.
     QuoteSheet::Type(window->txtLoanAmount, QStringLiteral("1000"));
     QCOMPARE(window->LoanAmount(), Money::FromDouble(1000));
 }

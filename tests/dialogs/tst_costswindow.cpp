@@ -107,6 +107,7 @@ private slots:
     void faultsShowReasonsNotFigures();
     void textsFollowTheLanguage();
     void chartFollowsADarkPalette();
+    void opensOnTheSheetAsItShowsNow();
 
 private:
     void TypeScenario();
@@ -421,6 +422,33 @@ void TestCostsWindow::chartFollowsADarkPalette()
     QApplication::setPalette(light);
     QTRY_COMPARE(costs->Chart()->theme(), QChart::ChartThemeLight);
     QVERIFY(costs->Chart()->legend()->labelColor().lightness() < 100);
+}
+
+// Sorted, then cleared: the sheet's rows keep the sort's order of quotes,
+// yet a quote without a lender is named by the row it shows on. A rate still
+// being typed counts, as if the user had left its field.
+void TestCostsWindow::opensOnTheSheetAsItShowsNow()
+{
+    TypeScenario();
+    QTest::mouseClick(window->cmdInterest, Qt::LeftButton);
+    QVERIFY(window->R(0) != 0);
+    MessageBox::Intercept({QMessageBox::No});
+    window->mnuFileNew->trigger();
+    QVERIFY(!window->ScenarioChanged());
+    TypeInto(window->txtLoanAmount, QStringLiteral("100000"));
+    QuoteSheet::TypeQuote(*window, 0, QStringLiteral("6"), QStringLiteral("30"), QStringLiteral("Monthly"));
+    QuoteSheet::TypeQuote(*window, 1, QString(), QStringLiteral("15"), QStringLiteral("Monthly"));
+    QuoteSheet::Enter(window->txtInterestRate[1]);
+    QTest::keyClicks(window->txtInterestRate[1], QStringLiteral("4.125"));
+
+    frmCosts* costs = OpenCosts();
+    QVERIFY(costs);
+    QCOMPARE(costs->tblCosts->model()->rowCount(), 2);
+    QCOMPARE(Cell(*costs, 0, CostsTable::Lender), QStringLiteral("No. 1"));
+    QCOMPARE(Cell(*costs, 1, CostsTable::Lender), QStringLiteral("No. 2"));
+    QCOMPARE(Cell(*costs, 1, CostsTable::Rate), QStringLiteral("4.125%"));
+    QCOMPARE(costs->Chart()->series().at(1)->name(), QStringLiteral("No. 2"));
+    QCOMPARE(window->txtInterestRate[1]->text(), QStringLiteral("4.125"));
 }
 
 QTEST_MAIN(TestCostsWindow)

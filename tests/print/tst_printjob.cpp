@@ -23,9 +23,11 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -65,6 +67,8 @@ private slots:
     void unwritableFileIsReported();
     void printCommandGoesThroughItsDialog();
     void pageSetupCarriesToTheExport();
+    void figureBeingTypedPrintsInItsDisplayForm();
+    void exportProposesAFileInAFolderThatExists();
 
 private:
     QPrinter& PdfPrinter(const QString& name);
@@ -266,6 +270,94 @@ void TestPrintJob::pageSetupCarriesToTheExport()
     QTRY_VERIFY(Progress(w)->PrintFinished());
     m_window.reset();
     QVERIFY(QFile::exists(path));
+}
+
+// The rate field still has the focus and shows the plain number typed; the
+// export takes it in first and prints it as the field shows it once left. A
+// text the field refuses stops both commands before their dialogs.
+void TestPrintJob::figureBeingTypedPrintsInItsDisplayForm()
+{
+    Loan& w = *m_window;
+    const QString path = m_folder->filePath(QStringLiteral("typed.pdf"));
+    int dialogs = 0;
+    PrintDialogs::Intercept([&](QDialog& dialog) {
+        ++dialogs;
+        if (auto* file = qobject_cast<QFileDialog*>(&dialog))
+            file->selectFile(path);
+        return int(QDialog::Accepted);
+    });
+    auto* exportPdf = w.findChild<QAction*>(QStringLiteral("mnuFileExportPdf"));
+    QVERIFY(exportPdf);
+
+    // Beyond the term's range, and more decimals than the rate's rule takes;
+    // then typed over as they were.
+    const std::tuple<NumberField*, QString, QString> refused[] = {
+        {w.txtTerm[1], QStringLiteral("999999999999"), QStringLiteral("15")},
+        {w.txtInterestRate[1], QStringLiteral("7.12345"), QStringLiteral("7.25")}};
+    for (const auto& [field, typed, before] : refused) {
+        QuoteSheet::Enter(field);
+        QTest::keyClicks(field, typed);
+        for (QAction* command : {w.mnuFilePrint, exportPdf}) {
+            command->trigger();
+            QCOMPARE(dialogs, 0);
+            QVERIFY(!Progress(w));
+            QCOMPARE(field->text(), typed);
+            QCOMPARE(MessageBox::RecordedTexts(),
+                     QStringList{QStringLiteral("Please enter a number in the form nnnn.nnn")});
+            MessageBox::ClearRecorded();
+        }
+        QTest::keyClicks(field, before);
+        QuoteSheet::Leave();
+    }
+    QCOMPARE(w.Quotes[1]->InterestRate(), 0.0725);
+    QCOMPARE(w.Quotes[1]->Term(), 180);
+
+    QuoteSheet::Enter(w.txtInterestRate[0]);
+    QTest::keyClicks(w.txtInterestRate[0], QStringLiteral("4.125"));
+    QCOMPARE(QApplication::focusWidget(), w.txtInterestRate[0]);
+    QCOMPARE(w.txtInterestRate[0]->text(), QStringLiteral("4.125"));
+    exportPdf->trigger();
+    QCOMPARE(dialogs, 1);
+    QVERIFY(Progress(w) && JobEnded());
+    const QString text = Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QVERIFY2(text.contains(QStringLiteral("4.125%")) && !text.contains(QStringLiteral("6.500%")), qPrintable(text));
+    // The payment follows the rate taken in.
+    QVERIFY(text.contains(w.txtPayment[0]->text()));
+    QCOMPARE(w.Quotes[0]->InterestRate(), 0.04125);
+}
+
+// A fresh account has no documents folder, or names one that is gone: the
+// file is proposed in the home folder instead, with its full path.
+void TestPrintJob::exportProposesAFileInAFolderThatExists()
+{
+    const QByteArray home = qgetenv("HOME");
+    const auto restoreHome = qScopeGuard([&home] { qputenv("HOME", home); });
+    QTemporaryDir user;
+    qputenv("HOME", QFile::encodeName(user.path()));
+    QStringList proposed;
+    PrintDialogs::Intercept([&](QDialog& dialog) {
+        if (auto* file = qobject_cast<QFileDialog*>(&dialog))
+            proposed << file->selectedFiles().value(0);
+        return int(QDialog::Rejected);
+    });
+    auto* exportPdf = m_window->findChild<QAction*>(QStringLiteral("mnuFileExportPdf"));
+    QVERIFY(exportPdf);
+
+    exportPdf->trigger();
+    QVERIFY(QDir(user.path()).mkdir(QStringLiteral("Documents")));
+    exportPdf->trigger();
+    QFile userDirs(QFile::decodeName(qgetenv("XDG_CONFIG_HOME")) + QStringLiteral("/user-dirs.dirs"));
+    QVERIFY(userDirs.open(QIODevice::WriteOnly) && userDirs.write("XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n") > 0);
+    userDirs.close();
+    exportPdf->trigger();
+
+    const QString name = QStringLiteral("Casa Grande.pdf");
+    const QDir folder(user.path());
+    QCOMPARE(proposed, (QStringList{folder.filePath(name), folder.filePath(QStringLiteral("Documents/") + name),
+                                    folder.filePath(name)}));
+    for (const QString& path : proposed)
+        QVERIFY2(QFileInfo(path).isAbsolute() && QFileInfo(path).dir().exists(), qPrintable(path));
+    QVERIFY(!Progress(*m_window));
 }
 
 QTEST_MAIN(TestPrintJob)

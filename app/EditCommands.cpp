@@ -58,9 +58,8 @@ EditCommands::EditCommands(QWidget& window, LoanForm& form, ScenarioHistory& his
 {
     connect(form.mnuEditUndo, &QAction::triggered, this, &EditCommands::Undo);
     connect(form.mnuEditRedo, &QAction::triggered, this, &EditCommands::Redo);
-    connect(&history, &ScenarioHistory::Moved, this, &EditCommands::ApplyTexts);
+    connect(&history, &ScenarioHistory::Stepped, this, &EditCommands::ApplyTexts);
     qApp->installEventFilter(this);
-    ApplyTexts();
 }
 
 void EditCommands::ApplyTexts()

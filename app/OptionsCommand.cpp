@@ -11,9 +11,10 @@
 OptionsCommand::OptionsCommand(Loan& loan)
     : QObject(&loan)
     , m_loan(loan)
+    , m_background(loan.centralWidget())
 {
     connect(m_loan.mnuToolsOptions, &QAction::triggered, this, &OptionsCommand::Run);
-    m_loan.centralWidget()->installEventFilter(this);
+    m_background->installEventFilter(this);
 }
 
 // A typed value is taken in first: the dialog may change the unit it was
@@ -52,10 +53,12 @@ void OptionsCommand::ShowTerms()
 }
 
 // A click on the window itself, between the sections, not on any of its
-// controls: pressed and released there with the left button.
+// controls: pressed and released there with the left button. The background
+// is known from the start: while the window is destroyed, its central
+// widget still hides, but the window can no longer be asked for it.
 bool OptionsCommand::eventFilter(QObject* watched, QEvent* event)
 {
-    QWidget* background = m_loan.centralWidget();
+    QWidget* background = m_background;
     if (watched != background)
         return QObject::eventFilter(watched, event);
     const bool press = event->type() == QEvent::MouseButtonPress;

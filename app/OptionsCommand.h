@@ -27,5 +27,6 @@ private:
     void ShowTerms();
 
     Loan& m_loan;
+    QWidget* m_background;
     bool m_backgroundPressed = false;
 };

@@ -2,6 +2,8 @@
 
 #include "scenario/ScenarioStep.h"
 
+#include <utility>
+
 ScenarioHistory::ScenarioHistory(LoanDocument& document)
     : m_document(document)
     , m_last(document.Snapshot())
@@ -15,11 +17,6 @@ ScenarioHistory::ScenarioHistory(LoanDocument& document)
     connect(&document, &LoanDocument::ScenarioApplying, this, &ScenarioHistory::ApplyingScenario);
     connect(&document, &LoanDocument::ScenarioApplied, this, &ScenarioHistory::Restart);
     connect(&document, &LoanDocument::Cleared, this, &ScenarioHistory::Restart);
-    connect(&m_stack, &QUndoStack::indexChanged, this, [this] {
-        m_last = m_document.Snapshot();
-        m_document.SetScenarioChanged(!m_stack.isClean());
-        emit Moved();
-    });
 }
 
 QString ScenarioHistory::NameAt(int index) const
@@ -61,19 +58,31 @@ void ScenarioHistory::EndStep()
     if (LoanDocument::SameValues(now, m_last))
         return;
     const int name = nameId != 0 ? nameId : ScenarioStep::NameOfChange(m_last.Values, now.Values);
-    m_stack.push(new ScenarioStep(m_document, m_last, std::move(now), name));
+    m_stack.push(new ScenarioStep(m_document, std::exchange(m_last, now), now, name));
+    emit Stepped();
 }
 
 void ScenarioHistory::Undo()
 {
     EndStep();
     m_stack.undo();
+    Moved();
 }
 
 void ScenarioHistory::Redo()
 {
     EndStep();
     m_stack.redo();
+    Moved();
+}
+
+// Putting a state back may raise what it holds again: the next step starts
+// from what the document shows. Back at the state saved, nothing is unsaved.
+void ScenarioHistory::Moved()
+{
+    m_last = m_document.Snapshot();
+    m_document.SetScenarioChanged(!m_stack.isClean());
+    emit Stepped();
 }
 
 void ScenarioHistory::MarkSaved()
@@ -97,5 +106,5 @@ void ScenarioHistory::Restart()
     m_nextNameId = 0;
     m_stack.clear();
     m_last = m_document.Snapshot();
-    emit Moved();
+    emit Stepped();
 }

@@ -36,9 +36,10 @@ public:
 
 signals:
     // Undo or Redo may do something else now.
-    void Moved();
+    void Stepped();
 
 private:
+    void Moved();
     void BeginStep(int nameId);
     void Edited();
     void ApplyingScenario();

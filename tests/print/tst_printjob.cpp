@@ -291,10 +291,12 @@ void TestPrintJob::figureBeingTypedPrintsInItsDisplayForm()
 
     // Beyond the term's range, and more decimals than the rate's rule takes;
     // then typed over as they were.
-    const std::tuple<NumberField*, QString, QString> refused[] = {
-        {w.txtTerm[1], QStringLiteral("999999999999"), QStringLiteral("15")},
-        {w.txtInterestRate[1], QStringLiteral("7.12345"), QStringLiteral("7.25")}};
-    for (const auto& [field, typed, before] : refused) {
+    const std::tuple<NumberField*, QString, QString, QString> refused[] = {
+        {w.txtTerm[1], QStringLiteral("999999999999"), QStringLiteral("15"),
+         QStringLiteral("The number is too large for this field.")},
+        {w.txtInterestRate[1], QStringLiteral("7.12345"), QStringLiteral("7.25"),
+         QStringLiteral("Please enter a number in the form nnnn.nnn")}};
+    for (const auto& [field, typed, before, message] : refused) {
         QuoteSheet::Enter(field);
         QTest::keyClicks(field, typed);
         for (QAction* command : {w.mnuFilePrint, exportPdf}) {
@@ -302,8 +304,7 @@ void TestPrintJob::figureBeingTypedPrintsInItsDisplayForm()
             QCOMPARE(dialogs, 0);
             QVERIFY(!Progress(w));
             QCOMPARE(field->text(), typed);
-            QCOMPARE(MessageBox::RecordedTexts(),
-                     QStringList{QStringLiteral("Please enter a number in the form nnnn.nnn")});
+            QCOMPARE(MessageBox::RecordedTexts(), QStringList{message});
             MessageBox::ClearRecorded();
         }
         QTest::keyClicks(field, before);

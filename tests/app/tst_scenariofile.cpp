@@ -98,6 +98,9 @@ private slots:
     void refusedNameIsNotSaved_data();
     void refusedNameIsNotSaved();
     void lockedHiveKeepsTheWindowsData();
+    void savingOverAnotherScenarioAsksFirst();
+    void saveAsKeepsTheScenarioSavedBefore();
+    void loadingHighlightsOnlyWhatItRaised();
 
 private:
     void Save();
@@ -768,6 +771,111 @@ void TestScenarioFile::lockedHiveKeepsTheWindowsData()
 
     Save();
     QCOMPARE(Stored("Casa", "LoanAmount"), QStringLiteral("100000"));
+}
+
+// Typed again after New, the name of a saved scenario is not a licence to
+// overwrite it.
+void TestScenarioFile::savingOverAnotherScenarioAsksFirst()
+{
+    TypeName(*window, QStringLiteral("Casa"));
+    TypeInto(window->txtLoanAmount, QStringLiteral("150000"));
+    Save();
+    window->mnuFileNew->trigger();
+    TypeName(*window, QStringLiteral("casa"));
+    TypeInto(window->txtLoanAmount, QStringLiteral("90000"));
+
+    MessageBox::Intercept({QMessageBox::No});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(MessageBox::Recorded().size(), 1);
+    const MessageBox::Shown asked = MessageBox::Recorded().constFirst();
+    QCOMPARE(asked.text, QStringLiteral("Replace the saved scenario \"casa\"?"));
+    QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(asked.icon, QMessageBox::Question);
+    QCOMPARE(QApplication::focusWidget(), window->cboLoanName);
+    QCOMPARE(Stored("Casa", "LoanAmount"), QStringLiteral("150000"));
+    QVERIFY(window->ScenarioChanged());
+
+    MessageBox::Intercept({QMessageBox::Yes});
+    Save();
+    QCOMPARE(Stored("Casa", "LoanAmount"), QStringLiteral("90000"));
+    // The scenario shown is now the one saved: saving it again asks nothing.
+    MessageBox::ClearRecorded();
+    TypeInto(window->txtLoanAmount, QStringLiteral("95000"));
+    Save();
+    QVERIFY(MessageBox::Recorded().isEmpty());
+
+    window.reset();
+    OpenWindow();
+    QVERIFY(PickFrom(window->cboLoanName, QStringLiteral("casa")));
+    QCOMPARE(window->LoanAmount(), Money::FromDouble(95000));
+}
+
+void TestScenarioFile::saveAsKeepsTheScenarioSavedBefore()
+{
+    TypeName(*window, QStringLiteral("Playa"));
+    TypeInto(window->txtLoanAmount, QStringLiteral("50000"));
+    Save();
+    window->mnuFileNew->trigger();
+    TypeName(*window, QStringLiteral("Casa"));
+    TypeInto(window->txtLoanAmount, QStringLiteral("150000"));
+    Save();
+    TypeInto(window->txtLoanAmount, QStringLiteral("175000"));
+    const auto saveAs = [] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    };
+
+    MessageBox::AnswerPrompts({QStringLiteral(" ")});
+    saveAs();
+    QCOMPARE(MessageBox::RecordedTexts(),
+             (QStringList{"Save the scenario under the name:", "Invalid save name (blank)"}));
+
+    MessageBox::Intercept({QMessageBox::No});
+    MessageBox::AnswerPrompts({QStringLiteral("Playa")});
+    saveAs();
+    QCOMPARE(MessageBox::RecordedTexts().constLast(), QStringLiteral("Replace the saved scenario \"Playa\"?"));
+    QCOMPARE(Stored("Playa", "LoanAmount"), QStringLiteral("50000"));
+    QCOMPARE(window->LoanName(), QStringLiteral("Casa"));
+
+    MessageBox::AnswerPrompts({QStringLiteral("Casa 2")});
+    saveAs();
+    QCOMPARE(Stored("Casa 2", "LoanAmount"), QStringLiteral("175000"));
+    QCOMPARE(Stored("Casa", "LoanAmount"), QStringLiteral("150000"));
+    QCOMPARE(window->LoanName(), QStringLiteral("Casa 2"));
+    QCOMPARE(window->cboLoanName->currentText(), QStringLiteral("Casa 2"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Casa 2 \u2014 Loan[*]"));
+    QVERIFY(!window->isWindowModified());
+}
+
+// The amount of the scenario loaded reaches the quotes of the one shown
+// before; none of their raises may show on the rows of the new one.
+void TestScenarioFile::loadingHighlightsOnlyWhatItRaised()
+{
+    const QColor raised(255, 255, 128);
+    TypeName(*window, QStringLiteral("Grande"));
+    TypeInto(window->txtLoanAmount, QStringLiteral("400000"));
+    QVERIFY(PickFrom(window->cboFrequency[0], QStringLiteral("Monthly")));
+    TypeInto(window->txtTerm[0], QStringLiteral("30"));
+    TypeInto(window->txtInterestRate[0], QStringLiteral("6"));
+    Save();
+    window.reset();
+    OpenWindow();
+    TypeName(*window, QStringLiteral("Chica"));
+    TypeInto(window->txtLoanAmount, QStringLiteral("100000"));
+    for (std::size_t row : {0, 1}) {
+        QVERIFY(PickFrom(window->cboFrequency[row], QStringLiteral("Monthly")));
+        TypeInto(window->txtTerm[row], QStringLiteral("30"));
+        TypeInto(window->txtInterestRate[row], QStringLiteral("6"));
+    }
+    Save();
+    window.reset();
+    OpenWindow();
+    QVERIFY(PickFrom(window->cboLoanName, QStringLiteral("Chica")));
+    QVERIFY(PickFrom(window->cboLoanName, QStringLiteral("Grande")));
+
+    QCOMPARE(window->txtActualPayment[0]->text(), QStringLiteral("$2,398.20"));
+    for (std::size_t row : {0, 1})
+        QVERIFY(window->txtActualPayment[row]->palette().color(QPalette::Base) != raised);
+    QVERIFY(!window->ScenarioChanged());
 }
 
 QTEST_MAIN(TestScenarioFile)

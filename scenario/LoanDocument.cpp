@@ -512,6 +512,7 @@ void LoanDocument::Restore(const State& state)
                                   Value::CurrentActualPayment, Value::CurrentNextPayment, Value::CurrentPayment,
                                   Value::CurrentFrequency, Value::CurrentActualFrequency})
             emit Changed(value);
+        emit CurrentPaymentInputsChecked();
         RecalcCurrentPayoff();
     }
     emit Restored();

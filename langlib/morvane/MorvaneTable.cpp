@@ -228,8 +228,8 @@ QString LanguageTable::Text(ResStringID ID)
     case rsMnuEdit: return QStringLiteral("&Edición");
     case rsMnuEditUndo: return QStringLiteral("&Deshacer");
     case rsMnuEditRedo: return QStringLiteral("&Rehacer");
-    case rsMnuFileSaveAs: return QStringLiteral("Guardar &como...");
-    case rsSaveAsPrompt: return QStringLiteral("Guardar el escenario con el nombre:");
+    case rsMnuFileSaveAs: return QStringLiteral("Grabar &como...");
+    case rsSaveAsPrompt: return QStringLiteral("Grabar el escenario con el nombre:");
     case rsReplaceScenario: return QStringLiteral("¿Reemplazar el escenario guardado \"");
     case rsReplaceScenarioEnd: return QStringLiteral("\"?");
     case rsClearQuote: return QStringLiteral("Borrar cotización");

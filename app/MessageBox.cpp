@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QGridLayout>
+#include <QtMath>
 #include <QInputDialog>
 #include <QWidget>
 
@@ -115,8 +117,23 @@ QMessageBox::StandardButton MessageBox::Show(const Shown& box)
             return QMessageBox::Ok;
         return hook.answers.isEmpty() ? EscapeAnswer(box.buttons) : hook.answers.takeFirst();
     }
-    QMessageBox dialog(box.icon, box.title, box.text, box.buttons, QApplication::activeWindow());
-    return static_cast<QMessageBox::StandardButton>(dialog.exec());
+    const std::unique_ptr<QMessageBox> dialog = Dialog(box);
+    return static_cast<QMessageBox::StandardButton>(dialog->exec());
+}
+
+// A box is as wide as its text wants; a short text under a long title would
+// have the window system cut the title. Title bars use a larger font than
+// the box and keep room for their buttons.
+std::unique_ptr<QMessageBox> MessageBox::Dialog(const Shown& box)
+{
+    constexpr double TitleFontScale = 1.25;
+    constexpr int TitleBarButtons = 160;
+    auto dialog = std::make_unique<QMessageBox>(box.icon, box.title, box.text, box.buttons, QApplication::activeWindow());
+    const int title = qCeil(dialog->fontMetrics().horizontalAdvance(box.title) * TitleFontScale) + TitleBarButtons;
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog->layout()))
+        grid->addItem(new QSpacerItem(title, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    return dialog;
 }
 
 void MessageBox::TakeFocusWhileOpen(const Shown& box)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 // Every message box of the program goes through here, so all of them carry
@@ -46,6 +47,8 @@ public:
     // and are cancelled once none is left.
     static void AnswerPrompts(const QStringList& answers);
     static QList<Shown> Recorded();
+    // The box as the user sees it, wide enough for its title.
+    static std::unique_ptr<QMessageBox> Dialog(const Shown& box);
     static QStringList RecordedTexts();
     static void ClearRecorded();
 

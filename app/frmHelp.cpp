@@ -3,6 +3,7 @@
 #include "app/HelpBrowser.h"
 #include "app/HelpLibrary.h"
 #include "app/Language.h"
+#include "app/ScreenFit.h"
 #include "langlib/Resources.h"
 
 #include <QGridLayout>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -60,6 +62,9 @@ frmHelp::frmHelp(HelpLibrary& library, QWidget* owner)
     tabHelp->addTab(NewContentsPage(), QString());
     tabHelp->addTab(NewIndexPage(), QString());
     tabHelp->addTab(NewSearchPage(), QString());
+    // The pane is never narrower than its tabs' whole captions.
+    tabHelp->tabBar()->setElideMode(Qt::ElideNone);
+    tabHelp->setUsesScrollButtons(false);
     txtTopic = Named(new HelpBrowser(*engine, this), "txtTopic");
 
     auto* splitter = new QSplitter(this);
@@ -176,10 +181,10 @@ void frmHelp::Place()
 {
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen->geometry();
-    setGeometry(area.x() + area.width() * PlaceLeft / ScreenUnits,
-                area.y() + area.height() * PlaceTop / ScreenUnits,
-                area.width() * PlaceWidth / ScreenUnits,
-                area.height() * PlaceHeight / ScreenUnits);
+    const QRect wanted(area.x() + area.width() * PlaceLeft / ScreenUnits,
+                       area.y() + area.height() * PlaceTop / ScreenUnits, area.width() * PlaceWidth / ScreenUnits,
+                       area.height() * PlaceHeight / ScreenUnits);
+    setGeometry(ScreenFit::Inside(wanted, screen->availableGeometry(), ScreenFit::FrameOf(*this)));
 }
 
 void frmHelp::ShowPage(const QUrl& url)

@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -90,6 +91,7 @@ private slots:
     void linkInAWhatsThisBubbleOpensItsPage();
     void unusableHelpFileIsNamedAndTheProgramGoesOn_data();
     void unusableHelpFileIsNamedAndTheProgramGoesOn();
+    void helpShowsWholeOnTheScreenInSpanish();
 
 private:
     void AfterWindow() override;
@@ -304,4 +306,21 @@ void TestHelp::unusableHelpFileIsNamedAndTheProgramGoesOn()
 }
 
 QTEST_MAIN(TestHelp)
+// The tabs show their whole captions, and the window with its frame lies on
+// the part of the screen windows may use.
+void TestHelp::helpShowsWholeOnTheScreenInSpanish()
+{
+    window->mnuToolsLanguageOpt[2]->trigger();
+    window->mnuHelpContents->trigger();
+    frmHelp* help = HelpWindow(*window);
+    QVERIFY(help && help->isVisible());
+    QVERIFY(help->screen()->availableGeometry().contains(help->frameGeometry()));
+    QTabBar* tabs = help->tabHelp->tabBar();
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        const int caption = tabs->fontMetrics().horizontalAdvance(tabs->tabText(tab));
+        QVERIFY2(tabs->tabRect(tab).width() > caption, qPrintable(tabs->tabText(tab)));
+    }
+    QVERIFY(tabs->geometry().right() <= help->tabHelp->width());
+}
+
 #include "tst_help.moc"

@@ -15,6 +15,7 @@ class TestSeams : public QObject
     Q_OBJECT
 
 private slots:
+    void boxesAreWideEnoughForTheirTitles();
     void languageIdOfLocale_data();
     void languageIdOfLocale();
     void languageIdSetByTests();
@@ -95,4 +96,14 @@ void TestSeams::presetAnswersAreTakenInTurn()
 }
 
 QTEST_MAIN(TestSeams)
+// "Confirm Loan Delete" over a one-word question was cut by the title bar.
+void TestSeams::boxesAreWideEnoughForTheirTitles()
+{
+    const QString title = QStringLiteral("Confirmar la eliminación del préstamo");
+    const auto box = MessageBox::Dialog({QStringLiteral("¿Eliminar?"), title, QMessageBox::Yes | QMessageBox::No,
+                                         QMessageBox::Question});
+    QCOMPARE(box->windowTitle(), title);
+    QVERIFY(box->sizeHint().width() > box->fontMetrics().horizontalAdvance(title) + 100);
+}
+
 #include "tst_seams.moc"

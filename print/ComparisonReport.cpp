@@ -62,6 +62,7 @@ ComparisonReport::ComparisonReport(const Loan& window, ReportSurface& surface, s
     , m_yield(std::move(yield))
     , m_geometry(window)
     , m_body(FontOf(window.lblLoanName))
+    , m_footerNotice(window.LoadResString(rsReportCopyright))
 {
 }
 
@@ -71,7 +72,7 @@ bool ComparisonReport::Run()
     m_surface.SetTypeface(m_body.typeface);
     m_surface.SetSize(FooterSize);
     m_surface.SetItalic(true);
-    m_footerReserve = 2 * m_surface.TextHeight(FooterNotice());
+    m_footerReserve = 2 * m_surface.TextHeight(m_footerNotice);
     m_surface.SetItalic(false);
     m_xOffset = 0;
     UseBodyFont();
@@ -99,19 +100,13 @@ bool ComparisonReport::Run()
 
 void ComparisonReport::PrintPageFooter()
 {
-    const QString notice = FooterNotice();
     m_surface.SetSize(FooterSize);
     m_surface.SetItalic(true);
-    m_surface.MoveTo((m_surface.PrintableWidth() - m_surface.TextWidth(notice)) / 2,
-                     m_surface.PrintableHeight() - m_surface.TextHeight(notice));
-    m_surface.Print(notice);
+    m_surface.MoveTo((m_surface.PrintableWidth() - m_surface.TextWidth(m_footerNotice)) / 2,
+                     m_surface.PrintableHeight() - m_surface.TextHeight(m_footerNotice));
+    m_surface.Print(m_footerNotice);
     m_surface.SetItalic(false);
     UseBodyFont();
-}
-
-QString ComparisonReport::FooterNotice() const
-{
-    return m_window.LoadResString(rsReportCopyright);
 }
 
 double ComparisonReport::Scale() const

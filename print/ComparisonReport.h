@@ -35,7 +35,6 @@ private:
     enum class Reach { Page, Box };
 
     double Scale() const;
-    QString FooterNotice() const;
     void UseBodyFont();
     void UseFont(const ReportSurface::Font& font);
     // The box in window twips: where the caption stands and how wide it may be.
@@ -71,6 +70,9 @@ private:
     WindowGeometry m_geometry;
 
     ReportSurface::Font m_body;
+    // Taken when the job starts: the last page's footer is printed when the
+    // job ends, which may be after the window is gone.
+    QString m_footerNotice;
     double m_s = 1;
     double m_xOffset = 0;
     double m_rowTop = 0;

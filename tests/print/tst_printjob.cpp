@@ -266,13 +266,16 @@ void TestPrintJob::pageSetupCarriesToTheExport()
     w.mnuFile->hide();
     QCOMPARE(exportPdf->text(), QStringLiteral("&Exportar a PDF..."));
 
-    // A finished job still goes out when the main window closes first.
+    // A finished job still goes out when the main window closes first, its
+    // last footer in the language the job started in.
     exportPdf->trigger();
     QVERIFY(Progress(w));
     QFile::remove(path);
     QTRY_VERIFY(Progress(w)->PrintFinished());
     m_window.reset();
     QVERIFY(QFile::exists(path));
+    const QString text = Run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY2(text.contains(QStringLiteral("Todos los derechos reservados.")), qPrintable(text));
 }
 
 void TestPrintJob::paperFollowsTheRegion_data()

@@ -264,8 +264,11 @@ void LoanForm::SetupGrid(QWidget* parent)
     for (QLabel* heading : {lblPoints, lblInterestRate, lblTerm, lblFrequency, lblPandI, lblPayment,
                             lblActualPayment, lblWho})
         heading->setAlignment(Qt::AlignCenter);
-    for (QPushButton* heading : {cmdPayoffDate, cmdInterest})
+    // Pressed while their sort is active.
+    for (QPushButton* heading : {cmdPayoffDate, cmdInterest}) {
         heading->setFocusPolicy(Qt::ClickFocus);
+        heading->setCheckable(true);
+    }
 
     picScroll = Named(new QFrame(s), QStringLiteral("picScroll"));
     picScroll->setFrameStyle(QFrame::Panel | QFrame::Sunken);

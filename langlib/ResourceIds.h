@@ -144,6 +144,8 @@ enum ResStringID : qint32 {
     rsNoPrinter = 147,
     rsPage = 148,
     rsPrinterNotFinishedEnd = 149,
+    // The report's footer.
+    rsReportCopyright = 250,
     // Comparing true costs: the costs window and its schedule.
     rsMnuToolsCosts = 150,
     rsCostsCaption = 151,

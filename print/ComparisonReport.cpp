@@ -1,7 +1,6 @@
 #include "print/ComparisonReport.h"
 
 #include "app/Loan.h"
-#include "app/VersionInfo.h"
 #include "engine/DayCount.h"
 #include "langlib/Resources.h"
 #include "print/WrapText.h"
@@ -24,6 +23,12 @@ namespace {
 // Printer twips between a box's edge and its text.
 constexpr double Inset = 72;
 constexpr double FooterSize = 6;
+// A caption shrinks to fit its box no further than this, in points.
+constexpr double SmallestCaptionSize = 1;
+// Each step down is at least this much smaller, so that fitting ends soon.
+constexpr double FitStep = 0.98;
+// Widths this close are equal: what is left of rounding.
+constexpr double WidthSlack = 0.01;
 constexpr int TextLineWidth = 1;
 constexpr int BoxLineWidth = 2;
 constexpr int SeparatorWidths[] = {5, 2, 2, 2};
@@ -57,6 +62,7 @@ ComparisonReport::ComparisonReport(const Loan& window, ReportSurface& surface, s
     , m_yield(std::move(yield))
     , m_geometry(window)
     , m_body(FontOf(window.lblLoanName))
+    , m_footerNotice(window.LoadResString(rsReportCopyright))
 {
 }
 
@@ -66,8 +72,7 @@ bool ComparisonReport::Run()
     m_surface.SetTypeface(m_body.typeface);
     m_surface.SetSize(FooterSize);
     m_surface.SetItalic(true);
-    m_footerReserve = 2 * m_surface.TextHeight(VersionInfo::LegalCopyright());
-    m_surface.SetSize(m_body.size);
+    m_footerReserve = 2 * m_surface.TextHeight(m_footerNotice);
     m_surface.SetItalic(false);
     m_xOffset = 0;
     UseBodyFont();
@@ -95,14 +100,13 @@ bool ComparisonReport::Run()
 
 void ComparisonReport::PrintPageFooter()
 {
-    const QString notice = VersionInfo::LegalCopyright();
     m_surface.SetSize(FooterSize);
     m_surface.SetItalic(true);
-    m_surface.MoveTo((m_surface.PrintableWidth() - m_surface.TextWidth(notice)) / 2,
-                     m_surface.PrintableHeight() - m_surface.TextHeight(notice));
-    m_surface.Print(notice);
-    m_surface.SetSize(m_body.size);
+    m_surface.MoveTo((m_surface.PrintableWidth() - m_surface.TextWidth(m_footerNotice)) / 2,
+                     m_surface.PrintableHeight() - m_surface.TextHeight(m_footerNotice));
+    m_surface.Print(m_footerNotice);
     m_surface.SetItalic(false);
+    UseBodyFont();
 }
 
 double ComparisonReport::Scale() const
@@ -110,24 +114,44 @@ double ComparisonReport::Scale() const
     return m_surface.PrintableWidth() / m_geometry.Width();
 }
 
+// The page is a picture of the window: its texts shrink and grow with it,
+// so that they keep to their boxes as on the screen.
 void ComparisonReport::UseBodyFont()
 {
-    m_surface.SetBold(m_body.bold);
-    m_surface.SetSize(m_body.size);
+    UseFont(m_body);
 }
 
-void ComparisonReport::PrintCaption(double x, double y, const QString& text, double bandHeight, bool centre,
-                                    double bandWidth)
+void ComparisonReport::UseFont(const ReportSurface::Font& font)
 {
-    double left = x * m_s;
-    if (centre && bandWidth >= 0)
-        left = (x + bandWidth / 2) * m_s - m_surface.TextWidth(text) / 2;
-    double top = y * m_s;
-    if (bandHeight >= 0)
-        top = (y + (bandHeight - m_surface.TextHeight(text)) / 2) * m_s;
+    m_surface.SetBold(font.bold);
+    m_surface.SetSize(font.size * m_s);
+}
+
+// Centred on the box's height, and across its width when centre is set. A
+// caption wider than its box, as a long translation can be, is set smaller
+// until it fits rather than run into its neighbour.
+void ComparisonReport::PrintCaption(const QRectF& box, const QString& text, bool centre)
+{
+    const double size = m_surface.CurrentFont().size;
+    FitWidth(text, box.width() * m_s);
+    double left = box.left() * m_s;
+    if (centre)
+        left = (box.left() + box.width() / 2) * m_s - m_surface.TextWidth(text) / 2;
+    const double top = box.top() * m_s + (box.height() * m_s - m_surface.TextHeight(text)) / 2;
     m_surface.SetLineWidth(TextLineWidth);
     m_surface.MoveTo(left, top);
     m_surface.Print(text);
+    if (m_surface.CurrentFont().size != size)
+        m_surface.SetSize(size);
+}
+
+void ComparisonReport::FitWidth(const QString& text, double room)
+{
+    double size = m_surface.CurrentFont().size;
+    while (m_surface.TextWidth(text) - room > WidthSlack && size > SmallestCaptionSize) {
+        size = std::max(SmallestCaptionSize, size * std::min(FitStep, room / m_surface.TextWidth(text)));
+        m_surface.SetSize(size);
+    }
 }
 
 void ComparisonReport::PrintFieldBox(const QRectF& box)
@@ -199,7 +223,7 @@ void ComparisonReport::PrintSectionRow(const QLabel* label, const QWidget* field
 {
     const QRectF caption = m_geometry.Rect(label).translated(0, shift);
     const QRectF box = m_geometry.Rect(field).translated(0, shift);
-    PrintCaption(caption.left(), caption.top(), label->text(), box.height());
+    PrintCaption(QRectF(caption.left(), caption.top(), caption.width(), box.height()), label->text(), false);
     PrintFieldBox(box);
     PrintFieldText(box, text, align, field == m_window.cboLoanName ? Reach::Box : Reach::Page);
 }
@@ -230,11 +254,8 @@ bool ComparisonReport::PrintCurrentLoanSection()
         shift = m_rowTop - sectionTop;
     }
     const Loan& w = m_window;
-    const QRectF heading = m_geometry.Rect(w.lblCurrent).translated(0, shift);
-    const ReportSurface::Font headingFont = FontOf(w.lblCurrent);
-    m_surface.SetBold(headingFont.bold);
-    m_surface.SetSize(headingFont.size);
-    PrintCaption(heading.left(), heading.top(), w.lblCurrent->text(), heading.height(), true, heading.width());
+    UseFont(FontOf(w.lblCurrent));
+    PrintCaption(m_geometry.Rect(w.lblCurrent).translated(0, shift), w.lblCurrent->text(), true);
     UseBodyFont();
     PrintSeparator(separators[2].translated(0, shift), SeparatorWidths[2]);
     PrintSeparator(separators[3].translated(0, shift), SeparatorWidths[3]);
@@ -273,7 +294,7 @@ void ComparisonReport::PrintHeadings()
         if (heading == w.lblPandI)
             caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
         const QRectF place = m_geometry.Rect(heading);
-        PrintCaption(place.left(), m_rowTop, caption, place.height(), true, place.width());
+        PrintCaption(QRectF(place.left(), m_rowTop, place.width(), place.height()), caption, true);
     }
 }
 
@@ -291,7 +312,7 @@ bool ComparisonReport::PrintQuoteRow(int i)
         count = LinesFitting(count);
         const double height = RowHeight(count);
         if (from == 0)
-            PrintRowFields(i);
+            PrintRowFields(i, height);
         PrintLender(i, lines.mid(from, count).join(QLatin1Char('\n')), height);
         m_rowTop += height;
         from += count;
@@ -302,46 +323,48 @@ bool ComparisonReport::PrintQuoteRow(int i)
     }
 }
 
-void ComparisonReport::PrintRowFields(int i)
+// Every box of the row is as high as its lender's box, so that a row is one
+// even band however many lines its lender takes. The payoff date is a
+// figure like the others beside it and stands at their right edge.
+void ComparisonReport::PrintRowFields(int i, double height)
 {
     const Loan& w = m_window;
     const auto d = static_cast<std::size_t>(i);
-    const QRectF check = m_geometry.OwnRect(w.chkPoints[0]);
-    PrintFieldBox(QRectF(check.left(), m_rowTop + check.top(), check.width(), check.height()));
+    const QRectF check = Band(m_geometry.OwnRect(w.chkPoints[0]), height);
+    PrintFieldBox(check);
     const std::pair<const QWidget*, Align> fields[] = {
         {w.txtPoints[d], Align::Right},      {w.txtInterestRate[d], Align::Right}, {w.txtTerm[d], Align::Right},
         {w.cboFrequency[d], Align::Left},    {w.txtPandI[d], Align::Right},        {w.txtPayment[d], Align::Right},
-        {w.txtActualPayment[d], Align::Right}, {w.txtPayoffDate[d], Align::Left},  {w.txtInterest[d], Align::Right},
+        {w.txtActualPayment[d], Align::Right}, {w.txtPayoffDate[d], Align::Right}, {w.txtInterest[d], Align::Right},
     };
-    for (const auto& field : fields) {
-        const QRectF own = m_geometry.OwnRect(field.first);
-        PrintFieldBox(QRectF(own.left(), m_rowTop, own.width(), own.height()));
-    }
+    for (const auto& field : fields)
+        PrintFieldBox(Band(m_geometry.OwnRect(field.first), height));
     if (w.chkPoints[d]->isChecked())
-        PrintFieldText(QRectF(check.left(), m_rowTop + check.top(), check.width(), check.height()),
-                       QStringLiteral("x"), Align::Left);
-    for (const auto& field : fields) {
-        const QRectF own = m_geometry.OwnRect(field.first);
-        PrintFieldText(QRectF(own.left(), m_rowTop, own.width(), own.height()), FieldText(field.first),
-                       field.second);
-    }
+        PrintFieldText(check, QStringLiteral("x"), Align::Left);
+    for (const auto& field : fields)
+        PrintFieldText(Band(m_geometry.OwnRect(field.first), height), FieldText(field.first), field.second);
+}
+
+QRectF ComparisonReport::Band(const QRectF& own, double height) const
+{
+    return {own.left(), m_rowTop, own.width(), height};
 }
 
 void ComparisonReport::PrintLender(int i, const QString& lines, double height)
 {
-    const QRectF who = m_geometry.OwnRect(m_window.txtWho[static_cast<std::size_t>(i)]);
-    const QRectF box(who.left(), m_rowTop, m_wrapWidth, height);
+    QRectF box = Band(m_geometry.OwnRect(m_window.txtWho[static_cast<std::size_t>(i)]), height);
+    box.setWidth(m_wrapWidth);
     PrintFieldBox(box);
     PrintFieldText(box, lines, Align::Left);
 }
 
-// Wrapped to the lender box as the page shows it, so that the lines stay in
-// their box at any scale.
+// Wrapped to the lender box as the page shows it, inside the inset on
+// either side, so that the lines stay in their box at any scale.
 QStringList ComparisonReport::LenderLines(int i)
 {
     QString text = m_window.txtWho[static_cast<std::size_t>(i)]->toPlainText();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const double width = m_wrapWidth * m_s;
+    const double width = m_wrapWidth * m_s - 2 * Inset;
     if (std::lround(m_surface.TextWidth(text)) > width)
         text = WrapText(m_surface, text, width);
     return text.split(QLatin1Char('\n'));
@@ -380,8 +403,9 @@ bool ComparisonReport::NewReportPage(bool headings)
     PrintSectionRow(w.lblLoanName, w.cboLoanName, FieldText(w.cboLoanName), Align::Left);
     const QString page = w.LoadResString(rsPage) + QString::number(m_surface.Page());
     const QRectF nameLabel = m_geometry.Rect(w.lblLoanName);
-    PrintCaption((m_surface.PrintableWidth() - m_surface.TextWidth(page)) / m_s, nameLabel.top(), page,
-                 nameLabel.height());
+    const double pageWidth = m_surface.TextWidth(page) / m_s;
+    PrintCaption(QRectF(m_surface.PrintableWidth() / m_s - pageWidth, nameLabel.top(), pageWidth, nameLabel.height()),
+                 page, false);
     m_xOffset = xOffset;
     if (!Yield())
         return false;

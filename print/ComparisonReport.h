@@ -15,7 +15,8 @@ class QWidget;
 // the window's width stretched or shrunk to the printable width. Rows that
 // do not fit continue on further pages, which repeat the loan name and the
 // headings and carry a page number; every page ends with the copyright
-// footer, the last one when the job ends.
+// footer in the window's language, the last one when the job ends. Texts
+// are scaled with the picture.
 class ComparisonReport
 {
 public:
@@ -35,8 +36,10 @@ private:
 
     double Scale() const;
     void UseBodyFont();
-    void PrintCaption(double x, double y, const QString& text, double bandHeight = -1, bool centre = false,
-                      double bandWidth = -1);
+    void UseFont(const ReportSurface::Font& font);
+    // The box in window twips: where the caption stands and how wide it may be.
+    void PrintCaption(const QRectF& box, const QString& text, bool centre);
+    void FitWidth(const QString& text, double room);
     void PrintFieldBox(const QRectF& box);
     void PrintSeparator(const QLineF& line, int width);
     void PrintFieldText(const QRectF& box, const QString& text, Align align, Reach reach = Reach::Page);
@@ -50,7 +53,9 @@ private:
     bool PrintCurrentLoanSection();
     void PrintHeadings();
     bool PrintQuoteRow(int i);
-    void PrintRowFields(int i);
+    void PrintRowFields(int i, double height);
+    // A field's own left and width on the current row, height high.
+    QRectF Band(const QRectF& own, double height) const;
     void PrintLender(int i, const QString& lines, double height);
     QStringList LenderLines(int i);
     double RowHeight(qsizetype lines);
@@ -65,6 +70,9 @@ private:
     WindowGeometry m_geometry;
 
     ReportSurface::Font m_body;
+    // Taken when the job starts: the last page's footer is printed when the
+    // job ends, which may be after the window is gone.
+    QString m_footerNotice;
     double m_s = 1;
     double m_xOffset = 0;
     double m_rowTop = 0;

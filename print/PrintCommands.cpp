@@ -4,6 +4,7 @@
 #include "langlib/Resources.h"
 #include "print/PrintDialogs.h"
 #include "print/PrintJob.h"
+#include "print/RegionalPaper.h"
 #include "print/frmPrint.h"
 
 #include <QAction>
@@ -38,7 +39,8 @@ PrintCommands::PrintCommands(Loan& window)
     setObjectName(QStringLiteral("PrintCommands"));
     // The window is wider than it is high, and wider than a portrait page:
     // across the page it prints near its own size, until the user chooses
-    // otherwise.
+    // otherwise. Export PDF takes this page set-up too.
+    m_printer.setPageSize(RegionalPaper::For(QLocale()));
     m_printer.setPageOrientation(QPageLayout::Landscape);
     m_pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
     AddExportCommand();

@@ -375,8 +375,10 @@ void LoanDocument::Sort(QuoteOrder::Mode by, int lastRow)
 {
     if (by == QuoteOrder::SoonestPayoff)
         m_order.SortByPayoff(Quotes, lastRow);
-    else
+    else if (by == QuoteOrder::LeastInterest)
         m_order.SortByInterest(Quotes, lastRow);
+    else
+        m_order.ResetToNatural();
     emit Reordered();
 }
 
@@ -385,6 +387,7 @@ void LoanDocument::ApplyQuotes(const LoadedScenario& loaded)
     const int count = static_cast<int>(loaded.Data.Quotes.size());
     GrowQuotes(static_cast<std::size_t>(count));
     m_order.ResetToNatural();
+    emit Reordered();
     for (int index = 0; index < static_cast<int>(Quotes.size()); ++index) {
         if (index < count) {
             ApplyQuote(loaded, index);
@@ -468,6 +471,9 @@ void LoanDocument::Clear()
     SetCurrentInterestLeft(Money());
     for (const auto& quote : Quotes)
         EmptyQuote(*quote);
+    // A new scenario is typed in as it comes, not into a sorted sheet.
+    m_order.ResetToNatural();
+    emit Reordered();
     emit Cleared();
     SetScenarioChanged(false);
 }

@@ -152,7 +152,8 @@ public:
     void GrowQuotes(std::size_t count);
     QuoteOrder& Order() { return m_order; }
     const QuoteOrder& Order() const { return m_order; }
-    // Sorts the rows 0 to lastRow by soonest payoff or least interest.
+    // Sorts the rows 0 to lastRow by soonest payoff or least interest, or
+    // shows every quote in its own row again (natural order).
     void Sort(QuoteOrder::Mode by, int lastRow);
 
     // The values a saved scenario holds.
@@ -164,7 +165,8 @@ public:
     // not hold are emptied, so nothing of the scenario shown before survives
     // into the next save.
     void Apply(const LoadedScenario& loaded);
-    // Nothing entered, the next payment on its default date, nothing to save.
+    // Nothing entered, the next payment on its default date, the quotes in
+    // natural order, nothing to save.
     void Clear();
 
     // Every value the user can change, for going back to it.
@@ -225,7 +227,7 @@ signals:
     void ScenarioApplied();
     // Clear has emptied every value.
     void Cleared();
-    // The rows show other quotes than before.
+    // The sort mode was set: the rows may show other quotes than before.
     void Reordered();
     // Every value may differ: views show them all again.
     void Restored();

@@ -72,6 +72,7 @@ QuoteRows::QuoteRows(LoanForm& form, LoanDocument& document, const Settings& set
     connect(form.Timer1, &QTimer::timeout, this, &QuoteRows::Timer1Fired);
     connect(form.cmdPayoffDate, &QPushButton::clicked, this, &QuoteRows::SortByPayoff);
     connect(form.cmdInterest, &QPushButton::clicked, this, &QuoteRows::SortByInterest);
+    connect(&document, &LoanDocument::Reordered, this, &QuoteRows::ShowSortChecks);
     connect(&document, &LoanDocument::QuoteResultsChanged, this, [this] {
         for (int d = 0; d <= LastRow(); ++d)
             RefreshQuoteRow(d);
@@ -321,14 +322,29 @@ void QuoteRows::ApplyTexts()
 
 void QuoteRows::SortByPayoff()
 {
-    m_document.Sort(QuoteOrder::SoonestPayoff, LastRow());
-    ShowSortedRows();
+    SortOrUnsort(QuoteOrder::SoonestPayoff);
 }
 
 void QuoteRows::SortByInterest()
 {
-    m_document.Sort(QuoteOrder::LeastInterest, LastRow());
+    SortOrUnsort(QuoteOrder::LeastInterest);
+}
+
+// The active sort's button clicked again gives the rows back in the order
+// the quotes were entered in.
+void QuoteRows::SortOrUnsort(QuoteOrder::Mode by)
+{
+    const bool active = m_document.Order().SortMode() == by;
+    m_document.Sort(active ? QuoteOrder::NaturalOrder : by, LastRow());
     ShowSortedRows();
+}
+
+// A click toggles the button it lands on; the sort mode alone decides.
+void QuoteRows::ShowSortChecks()
+{
+    const qint32 mode = m_document.Order().SortMode();
+    m_form.cmdPayoffDate->setChecked(mode == QuoteOrder::SoonestPayoff);
+    m_form.cmdInterest->setChecked(mode == QuoteOrder::LeastInterest);
 }
 
 // The rows are redrawn once, in their new order, when all are shown; the

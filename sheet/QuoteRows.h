@@ -17,7 +17,8 @@ class Settings;
 
 // The quote rows of the comparison sheet: what each field of a row shows,
 // what leaving a field does to the quote behind the row, the raised actual
-// payment's highlight, the arrow keys between rows and the two sorts. A row
+// payment's highlight, the arrow keys between rows and the two sorts, whose
+// buttons stay pressed while their sort is active. A row
 // holds nothing of its own; every row d shows and edits the quote that the
 // sort order gives for it.
 class QuoteRows : public QObject
@@ -58,6 +59,8 @@ public:
     // Every row's tooltips in the active language.
     void ApplyTexts();
 
+    // Each sorts the rows, or, when its sort is the active one, returns
+    // them to natural order.
     void SortByPayoff();
     void SortByInterest();
 
@@ -79,7 +82,9 @@ private:
     // Index of the watched field among row d's columns; Count for none.
     int ColumnOf(const QObject* watched, int d) const;
     void BindNumberFields(int d);
+    void SortOrUnsort(QuoteOrder::Mode by);
     void ShowSortedRows();
+    void ShowSortChecks();
 
     void PointsLeft(int d, double points);
     void RateLeft(int d, double rate);

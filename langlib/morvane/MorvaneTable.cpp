@@ -202,6 +202,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsNoPrinter: return QStringLiteral("No hay ninguna impresora configurada. Para imprimir en un archivo PDF, elija Imprimir en archivo en el cuadro de impresión, o use Archivo > Exportar a PDF.");
     case rsPage: return QStringLiteral("Página ");
     case rsPrinterNotFinishedEnd: return QStringLiteral(" no pudo terminar de imprimir. Es posible que no se haya impreso nada.");
+    case rsReportCopyright: return QStringLiteral("Copyright © 2026 Zantic Brindlecoft. Todos los derechos reservados.");
     // Comparing true costs.
     case rsMnuToolsCosts: return QStringLiteral("&Comparar costos...");
     case rsCostsCaption: return QStringLiteral("Comparar costos");

@@ -208,6 +208,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsNoPrinter: return QStringLiteral("No printer is set up. To print into a PDF file, choose Print to File in the print dialog, or use File > Export PDF.");
     case rsPage: return QStringLiteral("Page ");
     case rsPrinterNotFinishedEnd: return QStringLiteral(" could not finish printing. Nothing may have been printed.");
+    case rsReportCopyright: return QStringLiteral("Copyright © 2026 Zantic Brindlecoft. All rights reserved.");
     // Comparing true costs.
     case rsMnuToolsCosts: return QStringLiteral("&Compare Costs...");
     case rsCostsCaption: return QStringLiteral("Compare Costs");

@@ -98,6 +98,7 @@ private slots:
     void lenderOnlySortsAboveEmpty_data();
     void lenderOnlySortsAboveEmpty();
     void rowAppendedAfterSortShowsItsOwnQuote();
+    void sortButtonsShowTheActiveSort();
     void languageSwitchRefillsRowLists();
     void reasonsSpeakTheWindowsLanguage();
     void darkPaletteKeepsTheColoursReadable();
@@ -475,6 +476,45 @@ void TestQuoteRows::rowAppendedAfterSortShowsItsOwnQuote()
     QCOMPARE(window->LoadedUpperIndex(), 6);
     const QList<quint16> order = RowOrder(*window, 7);
     QCOMPARE(order, (QList<quint16>{1, 0, 2, 3, 4, 5, 6}));
+}
+
+// The pressed button says which sort the rows are in. Clicking it again
+// gives the rows back in the order the quotes were typed; File > New starts
+// unsorted. Quote 2 is paid off first and costs least, quote 1 is paid off
+// before quote 0 but costs the most.
+void TestQuoteRows::sortButtonsShowTheActiveSort()
+{
+    Loan& w = *window;
+    TypeLoanAmount(QStringLiteral("100000"));
+    TypeQuote(w, 0, QStringLiteral("6"), QStringLiteral("30"), QStringLiteral("Monthly"));
+    TypeQuote(w, 1, QStringLiteral("14"), QStringLiteral("15"), QStringLiteral("Monthly"));
+    TypeQuote(w, 2, QStringLiteral("6"), QStringLiteral("10"), QStringLiteral("Monthly"));
+    const auto pressed = [&w] { return std::make_pair(w.cmdPayoffDate->isChecked(), w.cmdInterest->isChecked()); };
+    QCOMPARE(pressed(), std::make_pair(false, false));
+
+    QTest::mouseClick(w.cmdPayoffDate, Qt::LeftButton);
+    QCOMPARE(pressed(), std::make_pair(true, false));
+    QCOMPARE(RowOrder(w, 3), (QList<quint16>{2, 1, 0}));
+    QTest::mouseClick(w.cmdInterest, Qt::LeftButton);
+    QCOMPARE(pressed(), std::make_pair(false, true));
+    QCOMPARE(RowOrder(w, 3), (QList<quint16>{2, 0, 1}));
+
+    QTest::mouseClick(w.cmdInterest, Qt::LeftButton);
+    QCOMPARE(pressed(), std::make_pair(false, false));
+    QCOMPARE(w.SortMode(), 1);
+    QCOMPARE(RowOrder(w, 3), (QList<quint16>{0, 1, 2}));
+    QCOMPARE(w.txtTerm[0]->text(), QStringLiteral("30"));
+    QCOMPARE(w.txtInterestRate[1]->text(), QStringLiteral("14.000%"));
+    QCOMPARE(w.txtTerm[2]->text(), QStringLiteral("10"));
+
+    QTest::mouseClick(w.cmdPayoffDate, Qt::LeftButton);
+    QCOMPARE(pressed(), std::make_pair(true, false));
+    MessageBox::Intercept({QMessageBox::No});
+    w.mnuFileNew->trigger();
+    QCOMPARE(pressed(), std::make_pair(false, false));
+    QCOMPARE(w.SortMode(), 1);
+    Type(w.txtWho[0], QStringLiteral("First Bank"));
+    QCOMPARE(w.Quotes[0]->Who(), QStringLiteral("First Bank"));
 }
 
 void TestQuoteRows::languageSwitchRefillsRowLists()

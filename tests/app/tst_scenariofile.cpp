@@ -169,6 +169,7 @@ void TestScenarioFile::loadFillsRowsFromTheTop()
     QVERIFY(PickFrom(window->cboLoanName, QStringLiteral("Casa")));
 
     QCOMPARE(window->SortMode(), 1);
+    QVERIFY(!window->cmdInterest->isChecked() && !window->cmdPayoffDate->isChecked());
     QCOMPARE(window->LoanName(), QStringLiteral("Casa"));
     QCOMPARE(window->txtLoanAmount->text(), QStringLiteral("$150,000.00"));
     QCOMPARE(window->txtInterestRate[0]->text(), QStringLiteral("6.500%"));

@@ -194,6 +194,7 @@ void TestLanguageLibraries::texts_data()
     row(English, rsShareSubject, QStringLiteral("Great Loan program"));
     row(English, rsYears, QStringLiteral("Years"));
     row(English, rsNumberTooLarge, QStringLiteral("The number is too large for this field."));
+    row(English, rsReportCopyright, QStringLiteral("Copyright © 2026 Zantic Brindlecoft. All rights reserved."));
 
     row(Spanish, rsActPayment, QStringLiteral("Pago Actual"));
     row(Spanish, rsAutomobile, QStringLiteral("Automóvil"));
@@ -213,6 +214,7 @@ void TestLanguageLibraries::texts_data()
     row(Spanish, rsShareToolTip, QStringLiteral("!Por favor comparta este programa con alguien más!"));
     row(Spanish, rsYears, QStringLiteral("Años"));
     row(Spanish, rsNumberTooLarge, QStringLiteral("El número es demasiado grande para este campo."));
+    row(Spanish, rsReportCopyright, QStringLiteral("Copyright © 2026 Zantic Brindlecoft. Todos los derechos reservados."));
 }
 
 void TestLanguageLibraries::texts()

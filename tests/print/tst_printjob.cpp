@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -67,6 +68,8 @@ private slots:
     void unwritableFileIsReported();
     void printCommandGoesThroughItsDialog();
     void pageSetupCarriesToTheExport();
+    void paperFollowsTheRegion_data();
+    void paperFollowsTheRegion();
     void figureBeingTypedPrintsInItsDisplayForm();
     void exportProposesAFileInAFolderThatExists();
 
@@ -263,13 +266,70 @@ void TestPrintJob::pageSetupCarriesToTheExport()
     w.mnuFile->hide();
     QCOMPARE(exportPdf->text(), QStringLiteral("&Exportar a PDF..."));
 
-    // A finished job still goes out when the main window closes first.
+    // A finished job still goes out when the main window closes first, its
+    // last footer in the language the job started in.
     exportPdf->trigger();
     QVERIFY(Progress(w));
     QFile::remove(path);
     QTRY_VERIFY(Progress(w)->PrintFinished());
     m_window.reset();
     QVERIFY(QFile::exists(path));
+    const QString text = Run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY2(text.contains(QStringLiteral("Todos los derechos reservados.")), qPrintable(text));
+}
+
+void TestPrintJob::paperFollowsTheRegion_data()
+{
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<QString>("pdfName");
+    QTest::newRow("United States") << QByteArray("en_US") << int(QPageSize::Letter) << QStringLiteral("letter");
+    QTest::newRow("Mexico") << QByteArray("es_MX") << int(QPageSize::Letter) << QStringLiteral("letter");
+    QTest::newRow("Spain") << QByteArray("es_ES") << int(QPageSize::A4) << QStringLiteral("A4");
+    QTest::newRow("Germany") << QByteArray("de_DE") << int(QPageSize::A4) << QStringLiteral("A4");
+}
+
+// Letter where the region prints on it, A4 elsewhere, across the page: what
+// Print Setup and the print dialog open on, and what Export PDF writes.
+void TestPrintJob::paperFollowsTheRegion()
+{
+    QFETCH(QByteArray, locale);
+    QFETCH(int, paper);
+    QFETCH(QString, pdfName);
+    m_window.reset();
+    m_fresh = std::make_unique<FreshStart>(locale.constData());
+    m_window = QuoteSheet::OpenWindow();
+    QVERIFY(m_window);
+    Loan& w = *m_window;
+    QuoteSheet::Type(w.cboLoanName, QStringLiteral("Casa Grande"));
+    const QString path = m_folder->filePath(QStringLiteral("region.pdf"));
+    QList<QPageLayout> opened;
+    PrintDialogs::Intercept([&](QDialog& dialog) {
+        if (auto* setup = qobject_cast<QPageSetupDialog*>(&dialog))
+            opened << setup->printer()->pageLayout();
+        if (auto* print = qobject_cast<QPrintDialog*>(&dialog)) {
+            opened << print->printer()->pageLayout();
+            return int(QDialog::Rejected);
+        }
+        if (auto* file = qobject_cast<QFileDialog*>(&dialog))
+            file->selectFile(path);
+        return int(QDialog::Accepted);
+    });
+    w.mnuFilePrintSetup->trigger();
+    w.mnuFilePrint->trigger();
+    w.findChild<QAction*>(QStringLiteral("mnuFileExportPdf"))->trigger();
+    QVERIFY(Progress(w) && JobEnded());
+
+    QCOMPARE(opened.size(), 2);
+    for (const QPageLayout& layout : opened) {
+        QCOMPARE(int(layout.pageSize().id()), paper);
+        QCOMPARE(layout.orientation(), QPageLayout::Landscape);
+    }
+    const QString size = PdfInfo(path, QStringLiteral("Page size"));
+    const QStringList parts = size.split(QLatin1Char(' '));
+    QVERIFY2(size.endsWith(QLatin1Char('(') + pdfName + QLatin1Char(')')) && parts.size() >= 3
+                 && parts[0].toDouble() > parts[2].toDouble(),
+             qPrintable(size));
 }
 
 // The rate field still has the focus and shows the plain number typed; the

@@ -1,7 +1,8 @@
 // The comparison report drawn from the real window onto a recording page:
-// where texts land at full and half scale, page breaks with the repeated
-// loan name, headings and page number, the footer, and texts that try to
-// leave the page.
+// where texts land at full and half scale, rows as even bands, page breaks
+// with the repeated loan name, headings and page number, the footer in the
+// window's language, captions that keep to their boxes at any scale, and
+// texts that try to leave the page.
 
 #include "tests/app/WindowTest.h"
 #include "../app/FreshStart.h"
@@ -12,8 +13,11 @@
 #include "print/ComparisonReport.h"
 #include "print/WindowGeometry.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
 
 #include <map>
 #include <memory>
@@ -59,6 +63,25 @@ int PrintedRows(const Loan& window, const RecordingSurface& page)
                                           [&](const auto& box) { return Near(box.place.left(), left); }));
 }
 
+// The text drawn nearest to where the box starts, or an empty mark.
+RecordingSurface::Mark Nearest(const RecordingSurface& page, const QString& text, double left)
+{
+    RecordingSurface::Mark nearest;
+    for (const auto& mark : page.Find(text)) {
+        if (nearest.text.isNull() || std::abs(mark.place.left() - left) < std::abs(nearest.place.left() - left))
+            nearest = mark;
+    }
+    return nearest;
+}
+
+// What the report prints of a caption control.
+QString CaptionOf(const QWidget* control)
+{
+    if (const auto* button = qobject_cast<const QPushButton*>(control))
+        return button->text();
+    return static_cast<const QLabel*>(control)->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
 void FillAllRows(Loan& window, int lines)
 {
     window.LoadRowsUpTo(Loan::LargestAllowedRowIndex);
@@ -76,6 +99,10 @@ private slots:
     void textsWhereTheWindowShowsThem_data();
     void textsWhereTheWindowShowsThem();
     void longLenderTextsBreakOntoPageTwo();
+    void rowIsOneEvenBand();
+    void footerInTheWindowsLanguage();
+    void captionsStayInTheirBoxes_data();
+    void captionsStayInTheirBoxes();
     void badInputStaysOnThePage_data();
     void badInputStaysOnThePage();
 
@@ -95,13 +122,14 @@ void TestReport::textsWhereTheWindowShowsThem()
     QVERIFY(PrintSheet::TypeComparison(w, QStringLiteral("Casa Grande")));
     const auto page = Draw(w, s);
     const WindowGeometry geometry(w);
-    const double th = w.lblLoanName->font().pointSizeF() * 24;
+    // Texts are scaled with the picture.
+    const double th = w.lblLoanName->font().pointSizeF() * s * 24;
 
     const auto caption = page->Find(w.lblLoanName->text());
     QCOMPARE(caption.size(), std::size_t(1));
     const QRectF label = geometry.Rect(w.lblLoanName);
     QVERIFY(Near(caption[0].place.left(), label.left() * s));
-    QVERIFY(Near(caption[0].place.top(), (label.top() + (geometry.Rect(w.cboLoanName).height() - th) / 2) * s));
+    QVERIFY(Near(caption[0].place.top(), label.top() * s + (geometry.Rect(w.cboLoanName).height() * s - th) / 2));
 
     const auto amount = page->Find(w.txtLoanAmount->text());
     QCOMPARE(amount.size(), std::size_t(1));
@@ -164,6 +192,123 @@ void TestReport::longLenderTextsBreakOntoPageTwo()
     }
     QCOMPARE(PrintedRows(w, *page), Loan::LargestAllowedRowIndex + 1);
     VerifyInsidePage(*page);
+}
+
+// Every box of a row is as high as the row's lender text, however many
+// lines that takes, and the next row starts where it ends; the payoff date
+// stands at its box's right edge as the other figures do.
+void TestReport::rowIsOneEvenBand()
+{
+    Loan& w = *window;
+    QVERIFY(PrintSheet::TypeComparison(w, QStringLiteral("Casa Grande")));
+    PrintSheet::TypeLender(w, 2, PrintSheet::RowLines(2, 4).split(QLatin1Char('\n')));
+    const auto page = Draw(w, 1);
+    const WindowGeometry geometry(w);
+    const double fieldHeight = geometry.OwnRect(w.txtPoints[0]).height();
+    const double th = w.lblLoanName->font().pointSizeF() * 24;
+    const double pointsLeft = geometry.OwnRect(w.txtPoints[0]).left() + geometry.QuoteLeft();
+
+    std::vector<double> rowTops;
+    for (const auto& box : page->boxes) {
+        if (Near(box.place.left(), pointsLeft))
+            rowTops.push_back(box.place.top());
+    }
+    QCOMPARE(int(rowTops.size()), w.LoadedUpperIndex() + 1);
+    const double lines[] = {2, 1, 4};
+    double top = geometry.QuoteTop();
+    for (std::size_t row = 0; row < rowTops.size(); ++row) {
+        std::vector<QRectF> band;
+        for (const auto& box : page->boxes) {
+            if (Near(box.place.top(), rowTops[row]) && box.place.left() >= geometry.QuoteLeft() - 0.01)
+                band.push_back(box.place);
+        }
+        QVERIFY(Near(rowTops[row], top));
+        QCOMPARE(band.size(), std::size_t(11));
+        const double height = std::max(fieldHeight, th * (row < 3 ? lines[row] : 1));
+        for (const QRectF& box : band)
+            QVERIFY2(Near(box.height(), height), qPrintable(QStringLiteral("row %1 at %2").arg(row).arg(box.left())));
+        top += height;
+    }
+
+    // The only quote of fifteen years.
+    const auto date = page->Find(w.txtPayoffDate[1]->text());
+    QVERIFY(!w.txtPayoffDate[1]->text().isEmpty() && date.size() == 1);
+    const QRectF own = geometry.OwnRect(w.txtPayoffDate[1]);
+    QVERIFY(Near(date[0].place.right(), geometry.QuoteLeft() + own.right() - Inset));
+}
+
+// The footer's notice is printed in the window's language, as the page
+// number is.
+void TestReport::footerInTheWindowsLanguage()
+{
+    Loan& w = *window;
+    FillAllRows(w, 10);
+    w.mnuToolsLanguageOpt[2]->trigger();
+    const auto page = Draw(w, 1);
+    const auto footers = page->Find(QStringLiteral("Copyright © 2026 Zantic Brindlecoft. Todos los derechos reservados."));
+    QVERIFY(footers.size() >= 2);
+    QCOMPARE(footers.back().page, page->Page());
+    QVERIFY(page->Find(VersionInfo::LegalCopyright()).empty());
+    QCOMPARE(page->Find(QStringLiteral("Página 2")).size(), std::size_t(1));
+}
+
+void TestReport::captionsStayInTheirBoxes_data()
+{
+    QTest::addColumn<double>("s");
+    QTest::addColumn<int>("language");
+    QTest::newRow("English, portrait page") << 0.7 << 1;
+    QTest::newRow("Spanish, portrait page") << 0.7 << 2;
+    QTest::newRow("Spanish, half size") << 0.5 << 2;
+    QTest::newRow("Spanish, wider than the window") << 1.6 << 2;
+}
+
+// Texts are scaled with the picture, and a caption wider than its box even
+// so, as a long translation may be, is set smaller: no caption runs into
+// its neighbour.
+void TestReport::captionsStayInTheirBoxes()
+{
+    QFETCH(double, s);
+    QFETCH(int, language);
+    Loan& w = *window;
+    QVERIFY(PrintSheet::TypeComparison(w, QStringLiteral("Casa Grande")));
+    const QString lender = QStringLiteral("Mortgage Bank of the Northern Valley, ask for Ann Lee");
+    w.txtWho[2]->setPlainText(lender.repeated(3));
+    w.mnuToolsLanguageOpt[language]->trigger();
+    const auto page = Draw(w, s);
+    const WindowGeometry geometry(w);
+    const double body = w.lblLoanName->font().pointSizeF() * s;
+
+    const QWidget* captions[] = {
+        w.lblLoanName,      w.lblLoanType,          w.lblLoanAmount,        w.lblLoanTerm,
+        w.lblAnnualTaxes,   w.lblAnnualInsurance,   w.lblMonthlyEscrow,     w.lblPoints,
+        w.lblInterestRate,  w.lblTerm,              w.lblFrequency,         w.lblPandI,
+        w.lblPayment,       w.lblActualPayment,     w.cmdPayoffDate,        w.cmdInterest,
+        w.lblWho,           w.lblCurrent,           w.lblCurLoanAmount,     w.lblCurLoanTerm,
+        w.lblCurInterestRate, w.lblCurrentBalance,  w.lblCurPaymentFrequency, w.lblCurPayment,
+        w.lblCurActualPayment, w.lblActPaymentFrequency, w.lblNextPayment, w.lblCurPayoffDate,
+        w.lblCurAmountLeft, w.lblCurInterestLeft};
+    for (const QWidget* control : captions) {
+        const QRectF box = geometry.Rect(control);
+        const auto mark = Nearest(*page, CaptionOf(control), box.left() * s);
+        QVERIFY2(!mark.text.isEmpty(), qPrintable(control->objectName()));
+        QVERIFY2(mark.place.left() >= box.left() * s - 0.01 && mark.place.right() <= box.right() * s + 0.01,
+                 qPrintable(control->objectName() + QLatin1Char(' ') + mark.text));
+        QVERIFY(mark.font.size <= control->font().pointSizeF() * s + 0.01);
+    }
+    const auto amount = page->Find(w.txtLoanAmount->text());
+    QVERIFY(amount.size() == 1 && Near(amount[0].font.size, body));
+
+    // The lender's lines, wrapped inside its box's inset.
+    const double whoLeft = (geometry.QuoteLeft() + geometry.OwnRect(w.txtWho[0]).left()) * s;
+    const double whoRight = whoLeft + (geometry.OwnRect(w.txtWho[0]).width() + geometry.Rect(w.vsbLoans).width()) * s;
+    int lines = 0;
+    for (const auto& mark : page->texts) {
+        if (mark.place.left() < whoLeft || !lender.repeated(3).contains(mark.text))
+            continue;
+        ++lines;
+        QVERIFY2(mark.place.right() <= whoRight - Inset + 0.01, qPrintable(mark.text));
+    }
+    QVERIFY(lines >= 3);
 }
 
 void TestReport::badInputStaysOnThePage_data()

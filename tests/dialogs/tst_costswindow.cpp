@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -283,9 +284,12 @@ void TestCostsWindow::scheduleIsWrittenForSpreadsheets()
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
     QCOMPARE(caption, QStringLiteral("Export CSV..."));
 
+    // The byte-order mark tells spreadsheet programs the file is UTF-8.
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.first(), QStringLiteral("No.,Date,Payment,Interest,Principal,Escrow,Balance"));
     QCOMPARE(lines.size() - 1, costs->tblSchedule->model()->rowCount());
     // Biweekly from 15 March 2026: the second payment is two weeks later.
@@ -293,6 +297,16 @@ void TestCostsWindow::scheduleIsWrittenForSpreadsheets()
     QCOMPARE(second.at(0), QStringLiteral("2"));
     QCOMPARE(second.at(1), QStringLiteral("2026-03-29"));
     QVERIFY(second.at(2).contains(QLatin1Char('.')));
+    // Every amount to the cent, as the window shows it.
+    const QRegularExpression cents(QStringLiteral("^\\d+\\.\\d\\d$"));
+    for (const QString& line : lines.mid(1)) {
+        for (const QString& amount : line.split(QLatin1Char(',')).mid(2, 5))
+            QVERIFY2(cents.match(amount).hasMatch(), qPrintable(line));
+    }
+    const QAbstractItemModel* schedule = costs->tblSchedule->model();
+    for (const int column : {ScheduleTable::Payment, ScheduleTable::Interest, ScheduleTable::Balance})
+        QCOMPARE(second.at(column),
+                 schedule->index(1, column).data().toString().remove(QLatin1Char('$')).remove(QLatin1Char(',')));
     QCOMPARE(lines.last().split(QLatin1Char(',')).last(), QStringLiteral("0.00"));
 
     // A folder that is not there: a message, nothing written.

@@ -61,6 +61,9 @@ QSize TwoLineHeader::sectionSizeFromContents(int logicalIndex) const
     initStyleOption(&option);
     initStyleOptionForIndex(&option, logicalIndex);
     option.fontMetrics = BoldMetrics();
+    // Room for the arrow is added below to every section alike, so no
+    // column changes width when the table is sorted by another.
+    option.sortIndicator = QStyleOptionHeader::None;
     QSize size = style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
     if (isSortIndicatorShown()) {
         // The arrow's room may grow with the height, which is two lines as

@@ -63,8 +63,9 @@ void BalanceChart::Show(const CostsTable& costs, const QString& currentName)
 }
 
 // The theme's few colours come round again after five lines; hues a golden
-// angle apart never do. The current loan is dashed in the labels' colour,
-// apart from every quote.
+// angle apart never do, and every other line is a shade deeper, so even
+// neighbouring hues differ. The current loan is dashed in the labels'
+// colour, apart from every quote.
 void BalanceChart::PaintLines()
 {
     constexpr double GoldenAngle = 137.508;
@@ -72,7 +73,8 @@ void BalanceChart::PaintLines()
     const QList<QAbstractSeries*> lines = series();
     for (int k = 0; k < lines.size(); ++k) {
         const int hue = static_cast<int>(std::fmod(210 + k * GoldenAngle, 360.0));
-        QPen pen(k < m_quoteLines ? QColor::fromHsv(hue, 210, dark ? 255 : 200)
+        const int value = (dark ? 255 : 210) - (k % 2) * 60;
+        QPen pen(k < m_quoteLines ? QColor::fromHsv(hue, 210, value)
                                   : axes(Qt::Vertical).constFirst()->labelsColor());
         pen.setWidthF(2);
         pen.setStyle(k < m_quoteLines ? Qt::SolidLine : Qt::DashLine);

@@ -10,6 +10,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -26,7 +27,9 @@ qreal Time(double dayCount)
 
 BalanceChart::BalanceChart()
 {
-    legend()->setAlignment(Qt::AlignBottom);
+    // The window lists the names beneath the chart, whole: the chart's own
+    // legend cuts them short.
+    legend()->hide();
     // Money in the sheet's digit grouping, in the language's own form.
     setLocalizeNumbers(true);
     auto* dates = new QDateTimeAxis(this);
@@ -47,6 +50,7 @@ void BalanceChart::Show(const CostsTable& costs, const QString& currentName)
         if (costs.Schedule(row).PaysOff())
             ShowLine(shown++, costs.LenderName(row), costs.Schedule(row));
     }
+    m_quoteLines = shown;
     if (costs.CurrentSchedule().PaysOff())
         ShowLine(shown++, currentName, costs.CurrentSchedule());
     while (series().size() > shown) {
@@ -54,7 +58,28 @@ void BalanceChart::Show(const CostsTable& costs, const QString& currentName)
         removeSeries(last);
         delete last;
     }
+    PaintLines();
     FitAxes();
+}
+
+// The theme's few colours come round again after five lines; hues a golden
+// angle apart never do, and every other line is a shade deeper, so even
+// neighbouring hues differ. The current loan is dashed in the labels'
+// colour, apart from every quote.
+void BalanceChart::PaintLines()
+{
+    constexpr double GoldenAngle = 137.508;
+    const bool dark = theme() == ChartThemeDark;
+    const QList<QAbstractSeries*> lines = series();
+    for (int k = 0; k < lines.size(); ++k) {
+        const int hue = static_cast<int>(std::fmod(210 + k * GoldenAngle, 360.0));
+        const int value = (dark ? 255 : 210) - (k % 2) * 60;
+        QPen pen(k < m_quoteLines ? QColor::fromHsv(hue, 210, value)
+                                  : axes(Qt::Vertical).constFirst()->labelsColor());
+        pen.setWidthF(2);
+        pen.setStyle(k < m_quoteLines ? Qt::SolidLine : Qt::DashLine);
+        static_cast<QLineSeries*>(lines.at(k))->setPen(pen);
+    }
 }
 
 // A line starts from what is owed before its first payment.
@@ -114,4 +139,5 @@ void BalanceChart::FollowPalette(const QPalette& palette)
 {
     const bool dark = palette.color(QPalette::Window).lightness() < 128;
     setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    PaintLines();
 }

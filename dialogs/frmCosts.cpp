@@ -3,7 +3,9 @@
 #include "app/LanguageNotice.h"
 #include "app/MessageBox.h"
 #include "dialogs/BalanceChart.h"
+#include "dialogs/BalanceLegend.h"
 #include "dialogs/ClosingCostsDelegate.h"
+#include "dialogs/TwoLineHeader.h"
 #include "langlib/ResourceIds.h"
 #include "print/PrintDialogs.h"
 #include "scenario/CostsTable.h"
@@ -20,6 +22,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStyle>
 #include <QTableView>
@@ -42,12 +46,24 @@ W* Named(W* widget, const char* name)
 QTableView* NewTable(const char* name, QAbstractItemModel* model, QWidget* parent)
 {
     auto* table = Named(new QTableView(parent), name);
+    table->setHorizontalHeader(new TwoLineHeader(table));
     table->setModel(model);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return table;
+}
+
+// The style's default row is near two lines high, which halves the payments
+// a screen shows.
+void OneLineRows(QTableView* table)
+{
+    const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameVMargin, nullptr, table);
+    QHeaderView* rows = table->verticalHeader();
+    rows->setMinimumSectionSize(0);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(table->fontMetrics().height() + 2 * margin + 1);
 }
 
 } // namespace
@@ -57,6 +73,7 @@ frmCosts::frmCosts(LoanDocument& document, QWidget* owner)
     , m_document(document)
     , m_costs(new CostsTable(document, this))
     , m_schedule(new ScheduleTable(document, this))
+    , m_sorted(new QSortFilterProxyModel(this))
 {
     setObjectName(QStringLiteral("frmCosts"));
     SetupForm();
@@ -103,18 +120,7 @@ void frmCosts::SetupForm()
                          },
                          [] { return false; });
     lblHorizon->setBuddy(txtHorizon);
-    tblCosts = NewTable("tblCosts", m_costs, this);
-    tblCosts->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    tblCosts->setItemDelegateForColumn(CostsTable::ClosingCosts, new ClosingCostsDelegate(tblCosts));
-    tblCosts->horizontalHeader()->setSectionResizeMode(CostsTable::Lender, QHeaderView::Stretch);
-    tblSchedule = NewTable("tblSchedule", m_schedule, this);
-    tblSchedule->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    tblSchedule->horizontalHeader()->setStretchLastSection(true);
-    tblSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    auto* chart = new BalanceChart;
-    chart->FollowPalette(palette());
-    chtBalance = Named(new QChartView(chart, this), "chtBalance");
-    chtBalance->setRenderHint(QPainter::Antialiasing);
+    SetupTables();
     cmdExportCsv = Named(new QPushButton(this), "cmdExportCsv");
 
     auto* horizon = new QHBoxLayout;
@@ -127,15 +133,54 @@ void frmCosts::SetupForm()
     scheduleLayout->addWidget(tblSchedule);
     scheduleLayout->addWidget(cmdExportCsv, 0, Qt::AlignRight);
     auto* lower = new QSplitter(Qt::Horizontal, this);
-    lower->addWidget(chtBalance);
+    lower->addWidget(NewChartPane());
     lower->addWidget(schedule);
     lower->setChildrenCollapsible(false);
-    chtBalance->setMinimumWidth(360);
     lower->setSizes({480, 640});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(horizon);
     layout->addWidget(tblCosts, 1);
     layout->addWidget(lower, 2);
+}
+
+// The sheet's order stays until a heading is clicked; a third click on the
+// same heading brings it back.
+void frmCosts::SetupTables()
+{
+    m_sorted->setSourceModel(m_costs);
+    m_sorted->setSortRole(CostsTable::SortRole);
+    m_sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
+    m_sorted->setSortLocaleAware(true);
+    tblCosts = NewTable("tblCosts", m_sorted, this);
+    tblCosts->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    tblCosts->setItemDelegateForColumn(CostsTable::ClosingCosts, new ClosingCostsDelegate(tblCosts));
+    QHeaderView* headings = tblCosts->horizontalHeader();
+    headings->setSectionResizeMode(CostsTable::Lender, QHeaderView::Stretch);
+    headings->setSortIndicator(-1, Qt::AscendingOrder);
+    headings->setSortIndicatorClearable(true);
+    tblCosts->setSortingEnabled(true);
+    tblSchedule = NewTable("tblSchedule", m_schedule, this);
+    tblSchedule->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    tblSchedule->horizontalHeader()->setStretchLastSection(true);
+    tblSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    OneLineRows(tblSchedule);
+}
+
+QWidget* frmCosts::NewChartPane()
+{
+    auto* chart = new BalanceChart;
+    chart->FollowPalette(palette());
+    chtBalance = Named(new QChartView(chart, this), "chtBalance");
+    chtBalance->setRenderHint(QPainter::Antialiasing);
+    // Leaves the payments their columns in a window on a 1024-pixel screen.
+    chtBalance->setMinimumWidth(300);
+    auto* pane = new QWidget(this);
+    lgdBalance = new BalanceLegend(pane);
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(chtBalance, 1);
+    layout->addWidget(lgdBalance);
+    return pane;
 }
 
 void frmCosts::ApplyTexts()
@@ -154,10 +199,11 @@ void frmCosts::Refresh()
 {
     static_cast<BalanceChart*>(Chart())->Show(*m_costs, Text(rsCostsCurrentLoan));
     Chart()->setTitle(m_costs->rowCount() == 0 ? Text(rsCostsNothingYet) : QString());
+    lgdBalance->Show(Chart()->series());
     int row = 0;
     for (int r = 0; r < m_costs->rowCount(); ++r) {
         if (m_costs->QuoteIndex(r) == m_chosenQuote)
-            row = r;
+            row = m_sorted->mapFromSource(m_costs->index(r, 0)).row();
     }
     if (m_costs->rowCount() > 0)
         tblCosts->selectRow(row);
@@ -180,6 +226,8 @@ void frmCosts::FitScheduleColumns()
     const QFontMetrics metrics = tblSchedule->fontMetrics();
     const int padding = 2 * tblSchedule->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
     const int rows = m_schedule->rowCount();
+    // The splitter gives the chart what the payments leave, never a column.
+    int all = tblSchedule->verticalScrollBar()->sizeHint().width() + 2 * tblSchedule->frameWidth();
     for (int column = 0; column < m_schedule->columnCount(); ++column) {
         int width = tblSchedule->horizontalHeader()->sectionSizeHint(column);
         for (const int row : {0, rows - 1}) {
@@ -187,12 +235,15 @@ void frmCosts::FitScheduleColumns()
                 width = std::max(width, metrics.horizontalAdvance(m_schedule->index(row, column).data().toString()) + padding);
         }
         tblSchedule->setColumnWidth(column, width);
+        all += width;
     }
+    tblSchedule->setMinimumWidth(all);
 }
 
+// The row of the costs model, whatever the sort shows it as.
 int frmCosts::SelectedRow() const
 {
-    const QModelIndex current = tblCosts->selectionModel()->currentIndex();
+    const QModelIndex current = m_sorted->mapToSource(tblCosts->selectionModel()->currentIndex());
     return current.isValid() && current.row() < m_costs->rowCount() ? current.row() : -1;
 }
 
@@ -213,8 +264,10 @@ void frmCosts::ExportCsv()
 
 void frmCosts::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::PaletteChange && chtBalance)
+    if (event->type() == QEvent::PaletteChange && chtBalance) {
         static_cast<BalanceChart*>(Chart())->FollowPalette(palette());
+        lgdBalance->Show(Chart()->series());
+    }
     QWidget::changeEvent(event);
 }
 

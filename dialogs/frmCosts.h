@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class BalanceLegend;
 class CostsTable;
 class LoanDocument;
 class NumberField;
@@ -9,6 +10,7 @@ class QChart;
 class QChartView;
 class QLabel;
 class QPushButton;
+class QSortFilterProxyModel;
 class QTableView;
 class ScheduleTable;
 
@@ -16,7 +18,8 @@ class ScheduleTable;
 // window: the costs table, the horizon it counts interest over, every
 // quote's balance over time against the current loan, and the payments of
 // the quote chosen in the table, which can be saved for a spreadsheet. It
-// follows the scenario while the user edits the sheet.
+// follows the scenario while the user edits the sheet. The table sorts by
+// any heading clicked; its rows then stand apart from the table model's.
 class frmCosts : public QWidget
 {
     Q_OBJECT
@@ -37,6 +40,7 @@ public:
     NumberField* txtHorizon = nullptr;
     QTableView* tblCosts = nullptr;
     QChartView* chtBalance = nullptr;
+    BalanceLegend* lgdBalance = nullptr;
     QTableView* tblSchedule = nullptr;
     QPushButton* cmdExportCsv = nullptr;
 
@@ -45,6 +49,8 @@ protected:
 
 private:
     void SetupForm();
+    void SetupTables();
+    QWidget* NewChartPane();
     void FitToScreen();
     void ApplyTexts();
     void Refresh();
@@ -56,6 +62,9 @@ private:
     LoanDocument& m_document;
     CostsTable* m_costs;
     ScheduleTable* m_schedule;
+    // The costs table as the user sorted it; the sheet's order until a
+    // heading is clicked.
+    QSortFilterProxyModel* m_sorted;
     // The quote chosen before the table was computed afresh.
     int m_chosenQuote = -1;
 };

@@ -180,6 +180,7 @@ enum ResStringID : qint32 {
     rsCostsOwnTerm = 210,
     rsCostsOneMonth = 211,
     rsCostsNothingYet = 212,
+    rsCostsSameLenderRow = 240,
     // The Edit menu, Save As and the quote rows' own commands.
     rsMnuEdit = 220,
     rsMnuEditUndo = 221,

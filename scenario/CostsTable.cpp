@@ -9,7 +9,9 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 struct CostsTable::Row
@@ -18,6 +20,8 @@ struct CostsTable::Row
     // The sheet row showing the quote when the table was computed.
     int sheetRow = 0;
     QString who;
+    // Another quote names the same lender.
+    bool sharedName = false;
     double rate = 0;
     Money pointsCost;
     Money closingCosts;
@@ -71,6 +75,7 @@ void CostsTable::Recompute()
         if (index < count && HasResults(*m_document.Quotes[index]))
             m_rows.push_back(Compute(index, row));
     }
+    MarkSharedNames();
     endResetModel();
 }
 
@@ -155,14 +160,31 @@ QString CostsTable::LenderName(int row) const
     return NameOf(m_rows[static_cast<std::size_t>(row)]);
 }
 
+QString CostsTable::FirstLine(const Row& row)
+{
+    return row.who.section(QLatin1Char('\n'), 0, 0).trimmed();
+}
+
+void CostsTable::MarkSharedNames()
+{
+    for (Row& row : m_rows) {
+        const QString first = FirstLine(row);
+        row.sharedName = !first.isEmpty() && std::count_if(m_rows.cbegin(), m_rows.cend(), [&first](const Row& other) {
+            return FirstLine(other).compare(first, Qt::CaseInsensitive) == 0;
+        }) > 1;
+    }
+}
+
 // The user knows a quote by where it stands on the sheet; its index in the
-// document stays behind from earlier sorts.
+// document stays behind from earlier sorts. Two quotes of one lender, in the
+// chart's legend above all, are told apart the same way.
 QString CostsTable::NameOf(const Row& r) const
 {
-    const QString first = r.who.section(QLatin1Char('\n'), 0, 0).trimmed();
-    if (!first.isEmpty())
-        return first;
-    return Text(rsScheduleNumber) + QLatin1Char(' ') + QString::number(r.sheetRow + 1);
+    const QString sheetRow = QString::number(r.sheetRow + 1);
+    const QString first = FirstLine(r);
+    if (first.isEmpty())
+        return Text(rsScheduleNumber) + QLatin1Char(' ') + sheetRow;
+    return r.sharedName ? first + Text(rsCostsSameLenderRow) + sheetRow + QLatin1Char(')') : first;
 }
 
 const AmortizationSchedule& CostsTable::Schedule(int row) const
@@ -200,6 +222,8 @@ QVariant CostsTable::data(const QModelIndex& index, int role) const
         return ToolTip(row, column);
     case Qt::TextAlignmentRole:
         return column == Lender ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    case SortRole:
+        return SortValue(row, column);
     default:
         return {};
     }
@@ -229,6 +253,24 @@ QVariant CostsTable::Display(const Row& row, int column) const
         if (row.payback)
             return Months(std::round(*row.payback * 10) / 10);
         return row.paybackReason == rsCostsNoSaving ? Text(rsCostsNever) : QString();
+    default: return {};
+    }
+}
+
+QVariant CostsTable::SortValue(const Row& row, int column) const
+{
+    const bool shown = !Display(row, column).toString().isEmpty();
+    constexpr double never = std::numeric_limits<double>::infinity();
+    switch (column) {
+    case Lender: return NameOf(row);
+    case Rate: return row.rate;
+    case Apr: return shown ? QVariant(row.costs->AnnualPercentageRate()) : QVariant();
+    case PointsCost: return row.pointsCost.ToDouble();
+    case ClosingCosts: return row.closingCosts.ToDouble();
+    case Financed: return row.financed ? 1.0 : 0.0;
+    case CostOverHorizon: return shown ? QVariant(row.costOverHorizon.ToDouble()) : QVariant();
+    case BreakEven: return row.breakEven ? QVariant(double(*row.breakEven)) : shown ? QVariant(never) : QVariant();
+    case Payback: return row.payback ? QVariant(*row.payback) : shown ? QVariant(never) : QVariant();
     default: return {};
     }
 }

@@ -25,6 +25,10 @@ class CostsTable : public QAbstractTableModel
 
 public:
     enum Column { Lender, Rate, Apr, PointsCost, ClosingCosts, Financed, CostOverHorizon, BreakEven, Payback, Columns };
+    // A cell's figure for sorting: a number where the cell shows money,
+    // months or a rate, later than any month for "Never", none for an
+    // empty cell.
+    static constexpr int SortRole = Qt::UserRole;
 
     explicit CostsTable(LoanDocument& document, QObject* parent = nullptr);
     ~CostsTable() override;
@@ -38,8 +42,9 @@ public:
     void Recompute();
 
     // The quote index of a row, its lender's first line (the number of the
-    // sheet row it shows on when it names none), and its payments at the
-    // actual payment.
+    // sheet row it shows on when it names none, and that number after the
+    // name when another quote names the same lender), and its payments at
+    // the actual payment.
     int QuoteIndex(int row) const;
     QString LenderName(int row) const;
     const AmortizationSchedule& Schedule(int row) const;
@@ -60,10 +65,13 @@ private:
     Row Compute(int quoteIndex, int sheetRow) const;
     void ComputeComparison(Row& row, const CLoan& quote) const;
     static bool HasResults(const CLoan& quote);
+    static QString FirstLine(const Row& row);
+    void MarkSharedNames();
     QString NameOf(const Row& row) const;
     QString Text(int id) const;
     QString Months(double months) const;
     QVariant Display(const Row& row, int column) const;
+    QVariant SortValue(const Row& row, int column) const;
     QVariant ToolTip(const Row& row, int column) const;
     bool SetClosingCosts(CLoan& quote, const QVariant& value);
 

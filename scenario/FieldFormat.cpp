@@ -84,11 +84,19 @@ QString FieldFormat::Currency(Money value)
 {
     if (value.Raw() == 0)
         return {};
-    // Less than half a cent either way shows as zero, never as a negative zero.
+    return QLocale().toCurrencyString(Cents(value));
+}
+
+QString FieldFormat::PlainCents(Money value)
+{
+    return QString::number(Cents(value), 'f', 2);
+}
+
+// Less than half a cent either way shows as zero, never as a negative zero.
+double FieldFormat::Cents(Money value)
+{
     constexpr qint64 HalfCent = 50;
-    if (std::abs(value.Raw()) < HalfCent)
-        return QLocale().toCurrencyString(0.0);
-    return QLocale().toCurrencyString(value.ToDouble());
+    return std::abs(value.Raw()) < HalfCent ? 0.0 : value.ToDouble();
 }
 
 QString FieldFormat::Percent(double fraction)

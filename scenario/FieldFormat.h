@@ -23,6 +23,10 @@ public:
     static QString GeneralNumber(double value);
     // "currency": the regional currency format.
     static QString Currency(Money value);
+    // The amount as "currency" rounds it, with two decimals after a full
+    // stop and no sign or groups: what a spreadsheet reads whatever its
+    // regional settings. Unlike the display formats, 0 gives "0.00".
+    static QString PlainCents(Money value);
     // "#.000%": the fraction times 100, three decimals, no digit before the
     // separator below one percent.
     static QString Percent(double fraction);
@@ -39,4 +43,5 @@ public:
 
 private:
     static QString ThreeDecimals(double value);
+    static double Cents(Money value);
 };

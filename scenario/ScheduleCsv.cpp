@@ -1,6 +1,7 @@
 #include "scenario/ScheduleCsv.h"
 
 #include "engine/DayCount.h"
+#include "scenario/FieldFormat.h"
 
 #include <QSaveFile>
 
@@ -15,15 +16,6 @@ QString Field(QString text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-// Every figure exactly, with at least the cents.
-QString Amount(Money money)
-{
-    QString text = QString::number(money.ToDouble(), 'f', 4);
-    while (text.endsWith(QLatin1Char('0')) && text.indexOf(QLatin1Char('.')) < text.size() - 3)
-        text.chop(1);
-    return text;
-}
-
 } // namespace
 
 QString ScheduleCsv::Text(const QStringList& headings, const std::vector<AmortizationSchedule::Payment>& payments)
@@ -35,7 +27,7 @@ QString ScheduleCsv::Text(const QStringList& headings, const std::vector<Amortiz
     for (const AmortizationSchedule::Payment& p : payments) {
         text += QString::number(p.Number) + QLatin1Char(',') + DayCount::ToDate(p.DueDate).toString(Qt::ISODate);
         for (const Money money : {p.Payment(), p.Interest, p.Principal, p.Escrow, p.Balance})
-            text += QLatin1Char(',') + Amount(money);
+            text += QLatin1Char(',') + FieldFormat::PlainCents(money);
         text += QLatin1String("\r\n");
     }
     return text;
@@ -47,6 +39,8 @@ bool ScheduleCsv::Write(const QString& path, const QStringList& headings,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(Text(headings, payments).toUtf8());
+    // Without the mark, spreadsheet programs take the file for their own
+    // regional code page and garble accented headings.
+    file.write(QByteArrayLiteral("\xEF\xBB\xBF") + Text(headings, payments).toUtf8());
     return file.commit();
 }

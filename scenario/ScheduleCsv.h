@@ -9,7 +9,8 @@
 
 // A schedule as a spreadsheet reads it whatever its regional settings: a
 // heading row, then one row a payment, comma-separated, with dot decimals
-// and ISO dates.
+// and ISO dates, every amount to the cent as the window shows it. The file
+// is UTF-8 and says so with a byte-order mark.
 class ScheduleCsv
 {
 public:

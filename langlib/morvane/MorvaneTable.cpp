@@ -252,6 +252,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsCsvNotWritten: return QStringLiteral("El archivo CSV ");
     case rsCsvFileFilter: return QStringLiteral("Archivos CSV (*.csv)");
     case rsCostsOwnTerm: return QStringLiteral("Plazo de cada cotización");
+    case rsCostsSameLenderRow: return QStringLiteral(" (fila ");
     }
     return {};
 }

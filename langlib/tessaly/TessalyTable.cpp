@@ -258,6 +258,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsCsvNotWritten: return QStringLiteral("The CSV file ");
     case rsCsvFileFilter: return QStringLiteral("CSV files (*.csv)");
     case rsCostsOwnTerm: return QStringLiteral("Each quote's term");
+    case rsCostsSameLenderRow: return QStringLiteral(" (row ");
     }
     return {};
 }

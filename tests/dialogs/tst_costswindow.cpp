@@ -8,6 +8,8 @@
 #include "app/MessageBox.h"
 #include "app/HelpBrowser.h"
 #include "app/frmHelp.h"
+#include "dialogs/BalanceLegend.h"
+#include "dialogs/TwoLineHeader.h"
 #include "dialogs/frmCosts.h"
 #include "print/PrintDialogs.h"
 #include "scenario/CostsTable.h"
@@ -25,10 +27,16 @@
 #include <QPalette>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionHeader>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,6 +91,46 @@ void TypeIntoCell(QTableView* table, int row, int column, const QString& text, b
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
+// Every heading, its lines as drawn, fits the room the style leaves it in
+// its section, the sorted section's arrow besides; no column is out of sight.
+void VerifyHeadingsFit(QTableView* table)
+{
+    auto* header = static_cast<TwoLineHeader*>(table->horizontalHeader());
+    QFont bold = header->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    for (int section = 0; section < header->count(); ++section) {
+        QStyleOptionHeader option;
+        option.initFrom(header);
+        option.state |= QStyle::State_Horizontal;
+        option.rect = QRect(0, 0, header->sectionSize(section), header->height());
+        if (header->isSortIndicatorShown() && header->sortIndicatorSection() == section)
+            option.sortIndicator = QStyleOptionHeader::SortUp;
+        const QRect room = header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header);
+        const QString text = header->ShownText(section);
+        const QSize size = metrics.size(0, text);
+        QVERIFY2(size.width() <= room.width() && size.height() <= room.height(),
+                 qPrintable(QStringLiteral("%1: %2x%3 in %4x%5").arg(text).arg(size.width()).arg(size.height())
+                                .arg(room.width()).arg(room.height())));
+    }
+    QVERIFY(!table->horizontalScrollBar()->isVisible());
+}
+
+void ClickHeading(QTableView* table, int column)
+{
+    QHeaderView* header = table->horizontalHeader();
+    const QPoint middle(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
+}
+
+QStringList Column(const QTableView* table, int column)
+{
+    QStringList cells;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        cells << table->model()->index(row, column).data().toString();
+    return cells;
+}
+
 void ToggleCell(QTableView* table, int row, int column)
 {
     QVERIFY(FocusTable(table));
@@ -108,9 +156,13 @@ private slots:
     void textsFollowTheLanguage();
     void chartFollowsADarkPalette();
     void opensOnTheSheetAsItShowsNow();
+    void everyHeadingFitsASmallScreenInSpanish();
+    void legendNamesEveryLineWholeAndApart();
+    void headingsSortAndTheChosenQuoteStays();
 
 private:
-    void TypeScenario();
+    void TypeScenario(const QStringList& lenders = {QStringLiteral("First Bank"), QStringLiteral("Second Bank"),
+                                                    QStringLiteral("Third Bank")});
     frmCosts* OpenCosts();
 
     std::optional<FreshStart> fresh;
@@ -132,8 +184,9 @@ void TestCostsWindow::cleanup()
     fresh.reset();
 }
 
-// A current loan at 7.5 % and three quotes below it; row 3 stays empty.
-void TestCostsWindow::TypeScenario()
+// A current loan at 7.5 % and three quotes below it, from the lenders given;
+// row 3 stays empty.
+void TestCostsWindow::TypeScenario(const QStringList& lenders)
 {
     Loan& w = *window;
     TypeInto(w.txtLoanAmount, QStringLiteral("200000"));
@@ -145,9 +198,8 @@ void TestCostsWindow::TypeScenario()
     QuoteSheet::TypeQuote(w, 1, QStringLiteral("6"), QStringLiteral("30"), QStringLiteral("Biweekly"));
     QuoteSheet::TypeQuote(w, 2, QStringLiteral("5.5"), QStringLiteral("15"), QStringLiteral("Monthly"));
     QuoteSheet::Type(w.txtPoints[2], QStringLiteral("2"));
-    TypeWho(w.txtWho[0], QStringLiteral("First Bank"));
-    TypeWho(w.txtWho[1], QStringLiteral("Second Bank"));
-    TypeWho(w.txtWho[2], QStringLiteral("Third Bank"));
+    for (int row = 0; row < 3; ++row)
+        TypeWho(w.txtWho[static_cast<std::size_t>(row)], lenders.at(row));
 }
 
 frmCosts* TestCostsWindow::OpenCosts()
@@ -283,9 +335,12 @@ void TestCostsWindow::scheduleIsWrittenForSpreadsheets()
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
     QCOMPARE(caption, QStringLiteral("Export CSV..."));
 
+    // The byte-order mark tells spreadsheet programs the file is UTF-8.
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.first(), QStringLiteral("No.,Date,Payment,Interest,Principal,Escrow,Balance"));
     QCOMPARE(lines.size() - 1, costs->tblSchedule->model()->rowCount());
     // Biweekly from 15 March 2026: the second payment is two weeks later.
@@ -293,6 +348,16 @@ void TestCostsWindow::scheduleIsWrittenForSpreadsheets()
     QCOMPARE(second.at(0), QStringLiteral("2"));
     QCOMPARE(second.at(1), QStringLiteral("2026-03-29"));
     QVERIFY(second.at(2).contains(QLatin1Char('.')));
+    // Every amount to the cent, as the window shows it.
+    const QRegularExpression cents(QStringLiteral("^\\d+\\.\\d\\d$"));
+    for (const QString& line : lines.mid(1)) {
+        for (const QString& amount : line.split(QLatin1Char(',')).mid(2, 5))
+            QVERIFY2(cents.match(amount).hasMatch(), qPrintable(line));
+    }
+    const QAbstractItemModel* schedule = costs->tblSchedule->model();
+    for (const int column : {ScheduleTable::Payment, ScheduleTable::Interest, ScheduleTable::Balance})
+        QCOMPARE(second.at(column),
+                 schedule->index(1, column).data().toString().remove(QLatin1Char('$')).remove(QLatin1Char(',')));
     QCOMPARE(lines.last().split(QLatin1Char(',')).last(), QStringLiteral("0.00"));
 
     // A folder that is not there: a message, nothing written.
@@ -449,6 +514,123 @@ void TestCostsWindow::opensOnTheSheetAsItShowsNow()
     QCOMPARE(Cell(*costs, 1, CostsTable::Rate), QStringLiteral("4.125%"));
     QCOMPARE(costs->Chart()->series().at(1)->name(), QStringLiteral("No. 2"));
     QCOMPARE(window->txtInterestRate[1]->text(), QStringLiteral("4.125"));
+}
+
+// The size the window takes on a 1024x768 screen, in the language with the
+// longer headings: every heading is read whole, the schedule needs no
+// sideways scrolling, and a payment takes one line.
+void TestCostsWindow::everyHeadingFitsASmallScreenInSpanish()
+{
+    TypeScenario();
+    window->mnuToolsLanguageOpt[2]->trigger();
+    frmCosts* costs = OpenCosts();
+    QVERIFY(costs);
+    costs->resize(1024 * 9 / 10, 768 * 9 / 10);
+    QTest::qWait(50);
+    QVERIFY(costs->width() <= 1024);
+    VerifyHeadingsFit(costs->tblCosts);
+    VerifyHeadingsFit(costs->tblSchedule);
+    ClickHeading(costs->tblCosts, CostsTable::Payback);
+    QTest::qWait(50);
+    VerifyHeadingsFit(costs->tblCosts);
+
+    const int line = costs->tblSchedule->fontMetrics().height();
+    const int height = costs->tblSchedule->rowHeight(0);
+    QVERIFY2(height >= line && height < line * 3 / 2, qPrintable(QString::number(height)));
+}
+
+// Two quotes of one lender, a name too long for a line: each legend entry
+// is its line's name, whole and told apart, in a colour of its own, and the
+// current loan's line is dashed.
+void TestCostsWindow::legendNamesEveryLineWholeAndApart()
+{
+    TypeScenario({QStringLiteral("Harbor Bank"),
+                  QStringLiteral("First Federal Savings and Loan Association of the Central Coast"),
+                  QStringLiteral("harbor bank")});
+    frmCosts* costs = OpenCosts();
+    QVERIFY(costs);
+    costs->resize(1024 * 9 / 10, 768 * 9 / 10);
+    QTest::qWait(50);
+
+    QStringList names;
+    QList<QColor> colours;
+    for (QAbstractSeries* series : costs->Chart()->series()) {
+        names << series->name();
+        colours << static_cast<QLineSeries*>(series)->pen().color();
+    }
+    QCOMPARE(names, (QStringList{QStringLiteral("Harbor Bank (row 1)"),
+                                 QStringLiteral("First Federal Savings and Loan Association of the Central Coast"),
+                                 QStringLiteral("harbor bank (row 3)"), QStringLiteral("Current loan")}));
+    QCOMPARE(Cell(*costs, 2, CostsTable::Lender), names.at(2));
+    for (int k = 0; k < colours.size(); ++k) {
+        for (int j = k + 1; j < colours.size(); ++j)
+            QVERIFY(colours.at(k) != colours.at(j));
+    }
+    const QList<QAbstractSeries*> lines = costs->Chart()->series();
+    QCOMPARE(static_cast<QLineSeries*>(lines.constLast())->pen().style(), Qt::DashLine);
+    QCOMPARE(static_cast<QLineSeries*>(lines.constFirst())->pen().style(), Qt::SolidLine);
+
+    const QList<QLabel*> entries = costs->lgdBalance->findChildren<QLabel*>(QStringLiteral("lblLegendName"));
+    QStringList shown;
+    for (const QLabel* entry : entries) {
+        shown << entry->text();
+        QVERIFY(entry->isVisible());
+        QVERIFY2(entry->height() >= entry->heightForWidth(entry->width()), qPrintable(entry->text()));
+        QVERIFY(costs->lgdBalance->rect().contains(entry->geometry()));
+    }
+    QCOMPARE(shown, names);
+    // The long name is wrapped, not cut.
+    QVERIFY(entries.at(1)->fontMetrics().horizontalAdvance(names.at(1)) > entries.at(1)->width());
+
+    window->mnuToolsLanguageOpt[2]->trigger();
+    QCOMPARE(costs->Chart()->series().at(2)->name(), QStringLiteral("harbor bank (fila 3)"));
+}
+
+// Money, months and "Never" sort as figures, not as text; the quote chosen
+// stays chosen and its payments stay shown, and a row picked in the sorted
+// table shows its own quote's payments.
+void TestCostsWindow::headingsSortAndTheChosenQuoteStays()
+{
+    TypeScenario();
+    frmCosts* costs = OpenCosts();
+    QVERIFY(costs);
+    QCOMPARE(costs->tblCosts->horizontalHeader()->sortIndicatorSection(), -1);
+    const QStringList sheet{QStringLiteral("First Bank"), QStringLiteral("Second Bank"), QStringLiteral("Third Bank")};
+    QCOMPARE(Column(costs->tblCosts, CostsTable::Lender), sheet);
+    QTest::mouseClick(costs->tblCosts->viewport(), Qt::LeftButton, {},
+                      costs->tblCosts->visualRect(costs->tblCosts->model()->index(1, CostsTable::Rate)).center());
+    const int biweekly = costs->tblSchedule->model()->rowCount();
+    QVERIFY(biweekly > 700);
+
+    ClickHeading(costs->tblCosts, CostsTable::Rate);
+    QCOMPARE(Column(costs->tblCosts, CostsTable::Lender),
+             (QStringList{QStringLiteral("Third Bank"), QStringLiteral("Second Bank"), QStringLiteral("First Bank")}));
+    QCOMPARE(costs->tblCosts->horizontalHeader()->sortIndicatorSection(), int(CostsTable::Rate));
+    QCOMPARE(Cell(*costs, costs->tblCosts->currentIndex().row(), CostsTable::Lender), QStringLiteral("Second Bank"));
+    QCOMPARE(costs->tblSchedule->model()->rowCount(), biweekly);
+
+    // The sorted first row is the sheet's third: fifteen years monthly.
+    QTest::mouseClick(costs->tblCosts->viewport(), Qt::LeftButton, {},
+                      costs->tblCosts->visualRect(costs->tblCosts->model()->index(0, CostsTable::Rate)).center());
+    QVERIFY(costs->tblSchedule->model()->rowCount() >= 180 && costs->tblSchedule->model()->rowCount() <= 181);
+
+    ClickHeading(costs->tblCosts, CostsTable::BreakEven);
+    QCOMPARE(Column(costs->tblCosts, CostsTable::BreakEven),
+             (QStringList{QStringLiteral("1 month"), QStringLiteral("2 months"), QStringLiteral("12 months")}));
+    ClickHeading(costs->tblCosts, CostsTable::Payback);
+    ClickHeading(costs->tblCosts, CostsTable::Payback);
+    QCOMPARE(Column(costs->tblCosts, CostsTable::Payback).first(), QStringLiteral("Never"));
+    QCOMPARE(Cell(*costs, costs->tblCosts->currentIndex().row(), CostsTable::Lender), QStringLiteral("Third Bank"));
+
+    // The sheet changes: the table stays sorted, the same quote chosen.
+    QVERIFY(Activate(window.get()));
+    TypeInto(window->txtInterestRate[0], QStringLiteral("6.75"));
+    QTRY_VERIFY(Column(costs->tblCosts, CostsTable::Rate).contains(QStringLiteral("6.750%")));
+    QCOMPARE(Cell(*costs, costs->tblCosts->currentIndex().row(), CostsTable::Lender), QStringLiteral("Third Bank"));
+
+    // A third click gives the sheet's order back.
+    ClickHeading(costs->tblCosts, CostsTable::Payback);
+    QCOMPARE(Column(costs->tblCosts, CostsTable::Lender), sheet);
 }
 
 QTEST_MAIN(TestCostsWindow)

@@ -1,10 +1,12 @@
 #include "dialogs/CostsCommand.h"
 
 #include "app/Loan.h"
+#include "app/ScreenFit.h"
 #include "langlib/ResourceIds.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QScreen>
 
 // Below Options, with its design caption until the menu first opens; the
 // library is not asked while the window is still being built.
@@ -33,6 +35,11 @@ void CostsCommand::Open()
         m_costs->setAttribute(Qt::WA_DeleteOnClose);
         // F1 opens the help here as it does over the sheet.
         m_costs->addAction(m_window.mnuHelpContents);
+    } else {
+        // Opened again, it comes back wholly on its screen, wherever it was
+        // moved to.
+        m_costs->setGeometry(ScreenFit::Inside(m_costs->geometry(), m_costs->screen()->availableGeometry(),
+                                               ScreenFit::FrameOf(*m_costs)));
     }
     m_costs->show();
     m_costs->raise();

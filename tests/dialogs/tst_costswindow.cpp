@@ -39,6 +39,7 @@
 #include <QStyleOptionHeader>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QScreen>
 #include <QTest>
 
 #include <optional>
@@ -159,6 +160,7 @@ private slots:
     void everyHeadingFitsASmallScreenInSpanish();
     void legendNamesEveryLineWholeAndApart();
     void headingsSortAndTheChosenQuoteStays();
+    void openedAgainItComesBackOnTheScreen();
 
 private:
     void TypeScenario(const QStringList& lenders = {QStringLiteral("First Bank"), QStringLiteral("Second Bank"),
@@ -634,4 +636,18 @@ void TestCostsWindow::headingsSortAndTheChosenQuoteStays()
 }
 
 QTEST_MAIN(TestCostsWindow)
+// Moved off the screen and half off it, then opened again from the menu.
+void TestCostsWindow::openedAgainItComesBackOnTheScreen()
+{
+    frmCosts* costs = OpenCosts();
+    QVERIFY(costs);
+    const QRect available = costs->screen()->availableGeometry();
+    for (const QPoint away : {QPoint(available.right() + 400, available.bottom() + 400),
+                              QPoint(available.left() - costs->width() / 2, available.top())}) {
+        costs->move(away);
+        QCOMPARE(OpenCosts(), costs);
+        QVERIFY(available.contains(costs->frameGeometry()));
+    }
+}
+
 #include "tst_costswindow.moc"

@@ -29,6 +29,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 void Key(QKeySequence::StandardKey key)
@@ -187,6 +189,16 @@ void TestHistory::eachActionIsOneNamedStep()
 
     QTest::mouseClick(window->cmdInterest, Qt::LeftButton);
     QCOMPARE(UndoText(), QStringLiteral("&Undo Drag between rows"));
+
+    QPlainTextEdit* lender = window->txtWho[3];
+    QTest::mouseClick(lender->viewport(), Qt::LeftButton);
+    QTest::keyClicks(lender, QStringLiteral("Harbor Bank"));
+    QTest::keyClick(lender, Qt::Key_Tab);
+    QCOMPARE(UndoText(), QStringLiteral("&Undo Lender"));
+    Key(QKeySequence::Undo);
+    QCOMPARE(lender->toPlainText(), QString());
+    QVERIFY(std::all_of(window->Quotes.begin(), window->Quotes.end(),
+                        [](const auto& quote) { return quote->Who().isEmpty(); }));
     Key(QKeySequence::Undo);
     QCOMPARE(window->Quotes[2]->InterestRate(), 0.0);
     QCOMPARE(window->Quotes[2]->Term(), 0);

@@ -144,7 +144,9 @@ void LoanForm::SetupForm(QMainWindow* window)
 
     auto* body = Named(new QWidget(window), QStringLiteral("picBody"));
     auto* sections = new QVBoxLayout(body);
-    sections->setSizeConstraint(QLayout::SetFixedSize);
+    // At least the sections' size; a larger window gives its room to the
+    // grid, which grows into it, while the sections keep their own layout.
+    sections->setSizeConstraint(QLayout::SetMinimumSize);
     const int margin = Twips::ToPixelsX(SectionMargin);
     sections->setContentsMargins(margin, margin, margin, margin);
     sections->setSpacing(margin);
@@ -152,7 +154,7 @@ void LoanForm::SetupForm(QMainWindow* window)
     SetupGrid(body);
     SetupCurrentLoan(body);
     sections->addWidget(fraNewLoan);
-    sections->addWidget(fraGrid);
+    sections->addWidget(fraGrid, 1);
     sections->addWidget(fraCurrent);
     window->setCentralWidget(body);
 
@@ -349,7 +351,7 @@ void LoanForm::ArrangeGrid()
     Place(picCanvas, 1, 1, canvasWidth, canvasHeight);
     const int scrollBarWidth = vsbLoans->sizeHint().width();
     Place(vsbLoans, picScroll->geometry().right() + 1, viewportTop, scrollBarWidth, picScroll->height());
-    fraGrid->setFixedSize(vsbLoans->geometry().right() + 1 + margin, picScroll->geometry().bottom() + 1 + margin);
+    fraGrid->setMinimumSize(vsbLoans->geometry().right() + 1 + margin, picScroll->geometry().bottom() + 1 + margin);
 }
 
 void LoanForm::SetupCurrentLoan(QWidget* parent)

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
 #include <QPaintEvent>
@@ -86,6 +87,11 @@ void QuoteGrid::Arrange()
     m_form.ArrangeGrid();
     m_rowHeight = std::max(1, m_form.cboFrequency[0]->height());
     m_form.vsbLoans->setSingleStep(m_rowHeight);
+    // From now on the grid's section knows its size of its own.
+    m_form.fraGrid->installEventFilter(this);
+    m_form.fraNewLoan->installEventFilter(this);
+    m_form.fraCurrent->installEventFilter(this);
+    KeepSectionsAtTheirWidth();
 }
 
 void QuoteGrid::Relayout()
@@ -94,13 +100,64 @@ void QuoteGrid::Relayout()
     if (displayed == m_laidOutUpperIndex)
         return;
     const FrozenWindow frozen(&m_window);
+    TakeRoom(0, 0);
     CreateRowsUpTo(displayed);
     ResizeGridBy((displayed - m_laidOutUpperIndex) * m_rowHeight);
     GrowQuotes(m_laidOutUpperIndex, std::max(displayed, m_loadedUpperIndex));
     m_laidOutUpperIndex = displayed;
 
     ResetScrollBar();
+    GrowIntoSection();
     m_window.centralWidget()->update();
+}
+
+// The new loan and the current loan stay as wide as the three sections are
+// in a window of its own size (the widest of them); only the grid takes the
+// room of a larger window. Their captions' language decides that width.
+void QuoteGrid::KeepSectionsAtTheirWidth()
+{
+    const int width = std::max({m_form.fraNewLoan->sizeHint().width(), m_form.fraGrid->minimumWidth(),
+                                m_form.fraCurrent->sizeHint().width()});
+    m_form.fraNewLoan->setMaximumWidth(width);
+    m_form.fraCurrent->setMaximumWidth(width);
+}
+
+int QuoteGrid::ShownUpperIndex() const
+{
+    return DisplayedUpperIndex() + m_extraRows;
+}
+
+// The grid's section takes whatever room a window larger than its sections
+// has: the rows shown grow by as many whole rows as fit, up to the grid's
+// limit, and the lender column by the width. A window back at its size
+// shows the grid as it was.
+void QuoteGrid::GrowIntoSection()
+{
+    const QWidget* section = m_form.fraGrid;
+    const int height = section->height() - section->minimumHeight();
+    const int rows = std::clamp(height / m_rowHeight, 0, LargestRowIndex - DisplayedUpperIndex());
+    TakeRoom(rows, std::max(0, section->width() - section->minimumWidth()));
+}
+
+void QuoteGrid::TakeRoom(int rows, int width)
+{
+    if (rows == m_extraRows && width == m_extraWidth)
+        return;
+    const FrozenWindow frozen(&m_window);
+    GrowQuotes(m_loadedUpperIndex, DisplayedUpperIndex() + rows);
+    CreateRowsUpTo(DisplayedUpperIndex() + rows);
+    const int taller = (rows - m_extraRows) * m_rowHeight;
+    const int wider = width - m_extraWidth;
+    m_extraRows = rows;
+    m_extraWidth = width;
+    for (QWidget* who : m_form.txtWho)
+        who->resize(who->width() + wider, who->height());
+    m_form.lblWho->resize(m_form.lblWho->width() + wider, m_form.lblWho->height());
+    m_form.picCanvas->resize(m_form.picCanvas->width() + wider, m_form.picCanvas->height());
+    m_form.picScroll->resize(m_form.picScroll->width() + wider, m_form.picScroll->height() + taller);
+    m_form.vsbLoans->setGeometry(m_form.vsbLoans->geometry().translated(wider, 0).adjusted(0, 0, 0, taller));
+    SetScrollRange();
+    ScrollChanged(m_form.vsbLoans->value());
 }
 
 void QuoteGrid::LoadRowsUpTo(int upperIndex)
@@ -170,8 +227,8 @@ void QuoteGrid::BringIntoView(int i)
     const double top = static_cast<double>(scrollBar->value()) / m_rowHeight;
     if (top > i)
         scrollBar->setValue(m_rowHeight * i);
-    else if (top + DisplayedUpperIndex() < i)
-        scrollBar->setValue(m_rowHeight * (i - DisplayedUpperIndex()));
+    else if (top + ShownUpperIndex() < i)
+        scrollBar->setValue(m_rowHeight * (i - ShownUpperIndex()));
 }
 
 // The list grows in whole blocks of quotes and never gives one up.
@@ -190,7 +247,7 @@ void QuoteGrid::ResizeGridBy(int pixels)
 {
     SetHeight(m_form.picScroll, m_form.picScroll->height() + pixels);
     SetHeight(m_form.vsbLoans, m_form.vsbLoans->height() + pixels);
-    m_form.fraGrid->setFixedHeight(m_form.fraGrid->minimumHeight() + pixels);
+    m_form.fraGrid->setMinimumHeight(m_form.fraGrid->minimumHeight() + pixels);
     FitWindow();
 }
 
@@ -209,7 +266,7 @@ void QuoteGrid::FitWindow()
 void QuoteGrid::SetScrollRange()
 {
     QScrollBar* scrollBar = m_form.vsbLoans;
-    const int displayed = DisplayedUpperIndex();
+    const int displayed = ShownUpperIndex();
     scrollBar->setMaximum(std::max(0, m_loadedUpperIndex - displayed) * m_rowHeight);
     scrollBar->setPageStep((displayed + 1) * m_rowHeight);
 }
@@ -265,6 +322,12 @@ void QuoteGrid::LoadWallpaper()
 // the wallpaper.
 bool QuoteGrid::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_form.fraGrid && event->type() == QEvent::Resize) {
+        GrowIntoSection();
+        return false;
+    }
+    if ((watched == m_form.fraNewLoan || watched == m_form.fraCurrent) && event->type() == QEvent::LayoutRequest)
+        KeepSectionsAtTheirWidth();
     if (watched == m_form.picScroll && event->type() == QEvent::Wheel) {
         QCoreApplication::sendEvent(m_form.vsbLoans, event);
         return true;

@@ -43,6 +43,13 @@ protected:
 
 private:
     int DisplayedUpperIndex() const;
+    // The rows shown at once: those of the settings and those a larger window
+    // has room for.
+    int ShownUpperIndex() const;
+    void GrowIntoSection();
+    void KeepSectionsAtTheirWidth();
+    // Rows and width beyond the settings' grid.
+    void TakeRoom(int rows, int width);
     // Rows up to upperIndex, never beyond the grid's limit.
     void CreateRowsUpTo(int upperIndex);
     void CreateRow(int i);
@@ -69,4 +76,6 @@ private:
     int m_loadedUpperIndex = 0;
     // Height of a row in pixels, and so the scroll bar's step.
     int m_rowHeight = 1;
+    int m_extraRows = 0;
+    int m_extraWidth = 0;
 };

@@ -47,6 +47,7 @@ private slots:
     void wheelOverTheRowsScrolls();
     void wheelPassesControlsWithoutTheFocus();
     void windowFollowsTheRowsShownAtOnce();
+    void largerWindowShowsMoreOfTheGrid();
     void wallpaperThatFails_data();
     void wallpaperThatFails();
     void wallpaperIsTiledBehindTheWindow();
@@ -315,6 +316,35 @@ void TestQuoteGrid::windowFollowsTheRowsShownAtOnce()
     QCOMPARE(window->txtWho[8]->y(), 8 * p);
     QCOMPARE(window->vsbLoans->maximum(), 0);
     QVERIFY(!window->vsbLoans->isEnabled());
+}
+
+// The room of a larger window goes to the grid: whole rows up to the
+// sixteenth, and the lender column; the sections around keep their size,
+// and the window's own size brings the grid back as it was.
+void TestQuoteGrid::largerWindowShowsMoreOfTheGrid()
+{
+    const int p = RowHeight();
+    const QSize own = window->size();
+    const int lender = window->txtWho[0]->width();
+    const QSize newLoan = window->fraNewLoan->size();
+
+    window->resize(own.width() + 300, own.height() + 3 * p + p / 2);
+    QTRY_COMPARE(window->picScroll->height(), 9 * p + 2);
+    QCOMPARE(window->LoadedUpperIndex(), 8);
+    QCOMPARE(window->txtWho[8]->width(), lender + 300);
+    QCOMPARE(window->lblWho->width(), window->txtWho[0]->width());
+    QCOMPARE(window->vsbLoans->geometry().left(), window->picScroll->geometry().right() + 1);
+    QCOMPARE(window->fraNewLoan->size(), newLoan);
+    QCOMPARE(window->vsbLoans->maximum(), 0);
+
+    window->resize(own.width(), own.height() + 30 * p);
+    QTRY_COMPARE(window->LoadedUpperIndex(), 15);
+    QCOMPARE(window->picScroll->height(), 16 * p + 2);
+
+    window->resize(own);
+    QTRY_COMPARE(window->picScroll->height(), 6 * p + 2);
+    QCOMPARE(window->txtWho[0]->width(), lender);
+    QCOMPARE(window->vsbLoans->maximum(), 10 * p);
 }
 
 void TestQuoteGrid::wallpaperThatFails_data()

@@ -4,7 +4,7 @@
 #include "app/LoanForm.h"
 #include "langlib/ResourceIds.h"
 #include "scenario/ScenarioCommands.h"
-#include "scenario/ScenarioHistory.h"
+#include "model/ScenarioHistory.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,9 +3,9 @@
 #include "app/LoanForm.h"
 #include "engine/CLoan.h"
 #include "engine/Money.h"
-#include "scenario/LoanDocument.h"
-#include "scenario/ScenarioHistory.h"
-#include "scenario/Settings.h"
+#include "model/LoanDocument.h"
+#include "model/ScenarioHistory.h"
+#include "store/Settings.h"
 
 #include <QMainWindow>
 

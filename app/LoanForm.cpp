@@ -3,7 +3,7 @@
 #include "app/FittedText.h"
 #include "app/Twips.h"
 #include "app/WhoField.h"
-#include "scenario/FieldFormat.h"
+#include "model/FieldFormat.h"
 #include "sheet/RowColumn.h"
 
 #include <QAction>

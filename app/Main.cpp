@@ -5,8 +5,8 @@
 #include "app/Loan.h"
 #include "app/MessageBox.h"
 #include "app/UserLanguage.h"
-#include "scenario/RegistryAPI.h"
-#include "scenario/Settings.h"
+#include "store/RegistryAPI.h"
+#include "store/Settings.h"
 
 #include <QApplication>
 

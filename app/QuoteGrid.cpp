@@ -3,9 +3,9 @@
 #include "app/Language.h"
 #include "app/LoanForm.h"
 #include "app/MessageBox.h"
-#include "scenario/LoanDocument.h"
-#include "scenario/ScenarioData.h"
-#include "scenario/Settings.h"
+#include "model/LoanDocument.h"
+#include "model/ScenarioData.h"
+#include "store/Settings.h"
 #include "sheet/QuoteRows.h"
 
 #include <QComboBox>

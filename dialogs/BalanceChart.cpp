@@ -2,7 +2,7 @@
 
 #include "engine/AmortizationSchedule.h"
 #include "engine/DayCount.h"
-#include "scenario/CostsTable.h"
+#include "model/CostsTable.h"
 
 #include <QDateTimeAxis>
 #include <QLineSeries>

@@ -2,7 +2,7 @@
 
 #include "app/Language.h"
 #include "langlib/Resources.h"
-#include "scenario/LoanDocument.h"
+#include "model/LoanDocument.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>

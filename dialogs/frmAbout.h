@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scenario/RegistryAPI.h"
+#include "store/RegistryAPI.h"
 
 #include <QDialog>
 

@@ -8,11 +8,11 @@
 #include "dialogs/TwoLineHeader.h"
 #include "langlib/ResourceIds.h"
 #include "print/PrintDialogs.h"
-#include "scenario/CostsTable.h"
-#include "scenario/LoanDocument.h"
+#include "model/CostsTable.h"
+#include "model/LoanDocument.h"
 #include "scenario/NumberField.h"
-#include "scenario/ScheduleCsv.h"
-#include "scenario/ScheduleTable.h"
+#include "model/ScheduleCsv.h"
+#include "model/ScheduleTable.h"
 
 #include <QChartView>
 #include <QEvent>

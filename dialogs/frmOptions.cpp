@@ -7,7 +7,7 @@
 #include "dialogs/UpDown.h"
 #include "langlib/Resources.h"
 #include "scenario/NumberFilter.h"
-#include "scenario/Settings.h"
+#include "store/Settings.h"
 
 #include <QDir>
 #include <QFileDialog>

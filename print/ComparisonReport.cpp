@@ -4,7 +4,7 @@
 #include "engine/DayCount.h"
 #include "langlib/Resources.h"
 #include "print/WrapText.h"
-#include "scenario/FieldFormat.h"
+#include "model/FieldFormat.h"
 #include "scenario/NumberField.h"
 
 #include <QCheckBox>

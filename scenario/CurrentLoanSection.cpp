@@ -5,7 +5,7 @@
 #include "engine/PaymentFrequency.h"
 #include "scenario/ChoiceList.h"
 #include "scenario/FieldColour.h"
-#include "scenario/FieldFormat.h"
+#include "model/FieldFormat.h"
 #include "scenario/ResultReason.h"
 
 #include <QComboBox>

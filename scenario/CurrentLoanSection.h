@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scenario/LoanDocument.h"
+#include "model/LoanDocument.h"
 
 #include <QObject>
 #include <QString>

@@ -2,8 +2,8 @@
 
 #include "app/LoanForm.h"
 #include "scenario/ChoiceList.h"
-#include "scenario/FieldFormat.h"
-#include "scenario/LoanTypes.h"
+#include "model/FieldFormat.h"
+#include "model/LoanTypes.h"
 
 #include <QComboBox>
 #include <QEvent>

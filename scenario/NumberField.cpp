@@ -5,7 +5,7 @@
 #include "app/MessageBox.h"
 #include "engine/MoneyOverflow.h"
 #include "engine/WholeNumber.h"
-#include "scenario/FieldFormat.h"
+#include "model/FieldFormat.h"
 #include "scenario/NumberFilter.h"
 
 #include <QFocusEvent>

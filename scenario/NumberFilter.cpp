@@ -1,6 +1,6 @@
 #include "scenario/NumberFilter.h"
 
-#include "scenario/FieldFormat.h"
+#include "model/FieldFormat.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -5,12 +5,12 @@
 #include "app/MessageBox.h"
 #include "langlib/Resources.h"
 #include "scenario/FieldColour.h"
-#include "scenario/RegistryAPI.h"
-#include "scenario/ScenarioName.h"
-#include "scenario/ScenarioStore.h"
+#include "store/RegistryAPI.h"
+#include "model/ScenarioName.h"
+#include "model/ScenarioStore.h"
 #include "scenario/ChoiceList.h"
-#include "scenario/LoanDocument.h"
-#include "scenario/ScenarioHistory.h"
+#include "model/LoanDocument.h"
+#include "model/ScenarioHistory.h"
 
 #include <QAction>
 #include <QCheckBox>

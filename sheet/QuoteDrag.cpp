@@ -1,12 +1,12 @@
 #include "sheet/QuoteDrag.h"
 
 #include "app/LoanForm.h"
-#include "scenario/LoanDocument.h"
+#include "model/LoanDocument.h"
 #include "sheet/QuoteRows.h"
 #include "engine/CLoan.h"
 #include "engine/MoneyOverflow.h"
 #include "langlib/ResourceIds.h"
-#include "scenario/FieldFormat.h"
+#include "model/FieldFormat.h"
 
 #include <QApplication>
 #include <QDrag>

@@ -7,9 +7,9 @@
 #include "langlib/ResourceIds.h"
 #include "scenario/ChoiceList.h"
 #include "scenario/FieldColour.h"
-#include "scenario/FieldFormat.h"
+#include "model/FieldFormat.h"
 #include "scenario/ResultReason.h"
-#include "scenario/Settings.h"
+#include "store/Settings.h"
 #include "sheet/RowColumn.h"
 
 #include <QCheckBox>

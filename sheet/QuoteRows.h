@@ -2,7 +2,7 @@
 
 #include "app/FocusReturn.h"
 #include "engine/Money.h"
-#include "scenario/LoanDocument.h"
+#include "model/LoanDocument.h"
 
 #include <QEvent>
 #include <QObject>

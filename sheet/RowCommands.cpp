@@ -3,7 +3,7 @@
 #include "app/LoanForm.h"
 #include "app/MessageBox.h"
 #include "langlib/ResourceIds.h"
-#include "scenario/LoanDocument.h"
+#include "model/LoanDocument.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>

@@ -1,7 +1,7 @@
 #include "sheet/WhoEditing.h"
 
 #include "app/LoanForm.h"
-#include "scenario/LoanDocument.h"
+#include "model/LoanDocument.h"
 #include "sheet/QuoteRows.h"
 #include "dialogs/dlgWho.h"
 

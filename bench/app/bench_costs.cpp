@@ -5,7 +5,7 @@
 
 #include "app/Loan.h"
 #include "dialogs/frmCosts.h"
-#include "scenario/CostsTable.h"
+#include "model/CostsTable.h"
 
 #include "bench/app/BenchWindow.h"
 

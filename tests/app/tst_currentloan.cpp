@@ -10,7 +10,7 @@
 #include "app/Loan.h"
 #include "app/MessageBox.h"
 #include "engine/DayCount.h"
-#include "scenario/FieldFormat.h"
+#include "model/FieldFormat.h"
 
 #include <QApplication>
 #include <QComboBox>

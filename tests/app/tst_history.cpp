@@ -10,8 +10,8 @@
 #include "app/Language.h"
 #include "app/MessageBox.h"
 #include "engine/CLoan.h"
-#include "scenario/RegistryAPI.h"
-#include "scenario/Settings.h"
+#include "store/RegistryAPI.h"
+#include "store/Settings.h"
 #include "sheet/QuoteDrag.h"
 
 #include <QAction>

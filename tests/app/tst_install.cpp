@@ -4,8 +4,8 @@
 
 #include "FreshStart.h"
 
-#include "scenario/RegistryAPI.h"
-#include "scenario/Settings.h"
+#include "store/RegistryAPI.h"
+#include "store/Settings.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "QuoteSheet.h"
 
 #include "app/MessageBox.h"
-#include "scenario/Settings.h"
+#include "store/Settings.h"
 
 #include <QCheckBox>
 #include <QFile>

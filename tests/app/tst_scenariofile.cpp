@@ -11,10 +11,10 @@
 #include "app/Loan.h"
 #include "app/MessageBox.h"
 #include "engine/DayCount.h"
-#include "scenario/RegistryAPI.h"
-#include "scenario/ScenarioStore.h"
-#include "scenario/Settings.h"
-#include "tests/scenario/HiveLock.h"
+#include "store/RegistryAPI.h"
+#include "model/ScenarioStore.h"
+#include "store/Settings.h"
+#include "tests/store/HiveLock.h"
 
 #include <QAction>
 #include <QApplication>

@@ -7,8 +7,8 @@
 #include "app/Language.h"
 #include "app/Loan.h"
 #include "app/MessageBox.h"
-#include "scenario/RegistryAPI.h"
-#include "scenario/Settings.h"
+#include "store/RegistryAPI.h"
+#include "store/Settings.h"
 
 #include <QAction>
 #include <QApplication>

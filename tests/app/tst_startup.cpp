@@ -11,9 +11,9 @@
 #include "app/MessageBox.h"
 #include "app/UserLanguage.h"
 #include "engine/DayCount.h"
-#include "scenario/FieldFormat.h"
-#include "scenario/RegistryAPI.h"
-#include "scenario/Settings.h"
+#include "model/FieldFormat.h"
+#include "store/RegistryAPI.h"
+#include "store/Settings.h"
 
 #include <QAction>
 #include <QDateEdit>

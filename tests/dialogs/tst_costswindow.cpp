@@ -12,11 +12,11 @@
 #include "dialogs/TwoLineHeader.h"
 #include "dialogs/frmCosts.h"
 #include "print/PrintDialogs.h"
-#include "scenario/CostsTable.h"
+#include "model/CostsTable.h"
 #include "scenario/NumberField.h"
-#include "scenario/RegistryAPI.h"
-#include "scenario/ScheduleTable.h"
-#include "scenario/Settings.h"
+#include "store/RegistryAPI.h"
+#include "model/ScheduleTable.h"
+#include "store/Settings.h"
 
 #include <QAbstractItemView>
 #include <QAction>

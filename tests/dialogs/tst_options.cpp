@@ -8,7 +8,7 @@
 #include "app/MessageBox.h"
 #include "dialogs/UpDown.h"
 #include "dialogs/frmOptions.h"
-#include "scenario/Settings.h"
+#include "store/Settings.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,0 +1,357 @@
+#include "model/CostsTable.h"
+
+#include "engine/CLoan.h"
+#include "engine/PaymentFrequency.h"
+#include "engine/RefinanceBreakEven.h"
+#include "langlib/ResourceIds.h"
+#include "model/FieldFormat.h"
+#include "model/LoanDocument.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+struct CostsTable::Row
+{
+    int quoteIndex = 0;
+    // The sheet row showing the quote when the table was computed.
+    int sheetRow = 0;
+    QString who;
+    // Another quote names the same lender.
+    bool sharedName = false;
+    double rate = 0;
+    Money pointsCost;
+    Money closingCosts;
+    bool financed = false;
+    // None when a figure leaves the range of money.
+    std::optional<QuoteCosts> costs;
+    Money costOverHorizon;
+    std::optional<int> breakEven;
+    double breakEvenEnd = 0;
+    qint32 breakEvenReason = 0;
+    std::optional<double> payback;
+    qint32 paybackReason = 0;
+};
+
+CostsTable::CostsTable(LoanDocument& document, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_document(document)
+{
+    m_pending.setSingleShot(true);
+    m_pending.setInterval(0);
+    connect(&m_pending, &QTimer::timeout, this, &CostsTable::Recompute);
+    const auto later = [this] { m_pending.start(); };
+    connect(&document, &LoanDocument::Edited, this, later);
+    connect(&document, &LoanDocument::Changed, this, later);
+    connect(&document, &LoanDocument::QuoteResultsChanged, this, later);
+    connect(&document, &LoanDocument::Reordered, this, later);
+    connect(&document, &LoanDocument::ScenarioApplied, this, later);
+    connect(&document, &LoanDocument::Cleared, this, later);
+    connect(&document, &LoanDocument::Restored, this, later);
+    connect(&document, &LoanDocument::QuoteChanged, this, later);
+    Recompute();
+}
+
+CostsTable::~CostsTable() = default;
+
+void CostsTable::SetHorizonMonths(qint32 months)
+{
+    m_horizonMonths = months;
+    Recompute();
+}
+
+void CostsTable::Recompute()
+{
+    m_pending.stop();
+    beginResetModel();
+    RecomputeCurrent();
+    m_rows.clear();
+    const auto count = static_cast<quint16>(m_document.Quotes.size());
+    for (quint16 row = 0; row < count; ++row) {
+        const quint16 index = m_document.Order().R(row);
+        if (index < count && HasResults(*m_document.Quotes[index]))
+            m_rows.push_back(Compute(index, row));
+    }
+    MarkSharedNames();
+    endResetModel();
+}
+
+void CostsTable::RecomputeCurrent()
+{
+    try {
+        m_current = AmortizationSchedule(
+            [this](const PayoffSimulation::Recorder& record) { return m_document.SimulateCurrentPayoff(record); });
+    } catch (const std::overflow_error&) {
+        m_current = AmortizationSchedule();
+    }
+}
+
+bool CostsTable::HasResults(const CLoan& quote)
+{
+    try {
+        return quote.HasPayoffInputs() || quote.PandI() != Money();
+    } catch (const std::overflow_error&) {
+        return true;
+    }
+}
+
+CostsTable::Row CostsTable::Compute(int quoteIndex, int sheetRow) const
+{
+    const CLoan& quote = *m_document.Quotes[static_cast<std::size_t>(quoteIndex)];
+    Row row;
+    row.quoteIndex = quoteIndex;
+    row.sheetRow = sheetRow;
+    row.who = quote.Who();
+    row.rate = quote.InterestRate();
+    row.closingCosts = quote.ClosingCosts();
+    row.financed = quote.FinanceClosingCosts();
+    try {
+        row.pointsCost = quote.PointsCost();
+        row.costs.emplace(quote);
+        ComputeComparison(row, quote);
+    } catch (const std::overflow_error&) {
+        row.costs.reset();
+    }
+    return row;
+}
+
+void CostsTable::ComputeComparison(Row& row, const CLoan& quote) const
+{
+    const QuoteCosts& costs = *row.costs;
+    const double today = m_document.Today();
+    const qint32 months = m_horizonMonths > 0 ? m_horizonMonths : quote.Term();
+    row.costOverHorizon =
+        months > 0 ? costs.CostOver(months, today) : costs.AllCosts() + costs.Schedule().Interest();
+    if (!costs.Schedule().PaysOff()) {
+        row.breakEvenReason = rsCostsQuoteNeverPaid;
+    } else if (!m_current.PaysOff()) {
+        row.breakEvenReason = rsCostsNoCurrentLoan;
+    } else {
+        row.breakEven = RefinanceBreakEven::Month({&m_current, m_document.CurrentBalance()},
+                                                  {&costs.Schedule(), quote.StartingPrinciple()},
+                                                  quote.StartingAmount(), costs.CashCosts(), today);
+        row.breakEvenReason = row.breakEven ? 0 : rsCostsNoBreakEven;
+        row.breakEvenEnd = row.breakEven ? RefinanceBreakEven::MonthEnd(today, *row.breakEven) : 0;
+    }
+    if (quote.PandI() == Money()) {
+        row.paybackReason = rsCostsNoApr;
+        return;
+    }
+    if (m_document.CurrentPandI() == Money()) {
+        row.paybackReason = rsCostsNoCurrentLoan;
+        return;
+    }
+    row.payback = RefinanceBreakEven::SimplePaybackMonths(
+        costs.AllCosts(), m_document.CurrentPandI(), PaymentFrequency(m_document.CurrentFrequencyCode()),
+        quote.PandI(), PaymentFrequency(quote.FrequencyCode()));
+    row.paybackReason = row.payback ? 0 : rsCostsNoSaving;
+}
+
+int CostsTable::QuoteIndex(int row) const
+{
+    return m_rows[static_cast<std::size_t>(row)].quoteIndex;
+}
+
+QString CostsTable::LenderName(int row) const
+{
+    return NameOf(m_rows[static_cast<std::size_t>(row)]);
+}
+
+QString CostsTable::FirstLine(const Row& row)
+{
+    return row.who.section(QLatin1Char('\n'), 0, 0).trimmed();
+}
+
+void CostsTable::MarkSharedNames()
+{
+    for (Row& row : m_rows) {
+        const QString first = FirstLine(row);
+        row.sharedName = !first.isEmpty() && std::count_if(m_rows.cbegin(), m_rows.cend(), [&first](const Row& other) {
+            return FirstLine(other).compare(first, Qt::CaseInsensitive) == 0;
+        }) > 1;
+    }
+}
+
+// The user knows a quote by where it stands on the sheet; its index in the
+// document stays behind from earlier sorts. Two quotes of one lender, in the
+// chart's legend above all, are told apart the same way.
+QString CostsTable::NameOf(const Row& r) const
+{
+    const QString sheetRow = QString::number(r.sheetRow + 1);
+    const QString first = FirstLine(r);
+    if (first.isEmpty())
+        return Text(rsScheduleNumber) + QLatin1Char(' ') + sheetRow;
+    return r.sharedName ? first + Text(rsCostsSameLenderRow) + sheetRow + QLatin1Char(')') : first;
+}
+
+const AmortizationSchedule& CostsTable::Schedule(int row) const
+{
+    static const AmortizationSchedule none;
+    const Row& r = m_rows[static_cast<std::size_t>(row)];
+    return r.costs ? r.costs->Schedule() : none;
+}
+
+int CostsTable::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int CostsTable::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : Columns;
+}
+
+QVariant CostsTable::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const Row& row = m_rows[static_cast<std::size_t>(index.row())];
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+        return Display(row, column);
+    case Qt::EditRole:
+        return column == ClosingCosts ? QVariant(FieldFormat::GeneralNumber(row.closingCosts.ToDouble()))
+                                      : Display(row, column);
+    case Qt::CheckStateRole:
+        return column == Financed ? QVariant(row.financed ? Qt::Checked : Qt::Unchecked) : QVariant();
+    case Qt::ToolTipRole:
+        return ToolTip(row, column);
+    case Qt::TextAlignmentRole:
+        return column == Lender ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    case SortRole:
+        return SortValue(row, column);
+    default:
+        return {};
+    }
+}
+
+QVariant CostsTable::Display(const Row& row, int column) const
+{
+    const bool figures = row.costs.has_value();
+    switch (column) {
+    case Lender: return NameOf(row);
+    case Rate: return FieldFormat::Percent(row.rate);
+    case Apr:
+        return figures && !std::isnan(row.costs->AnnualPercentageRate())
+                   ? FieldFormat::Percent(row.costs->AnnualPercentageRate())
+                   : QString();
+    case PointsCost: return FieldFormat::Currency(row.pointsCost);
+    case ClosingCosts: return FieldFormat::Currency(row.closingCosts);
+    case CostOverHorizon:
+        return figures && row.costs->Schedule().PaysOff() ? FieldFormat::Currency(row.costOverHorizon) : QString();
+    case BreakEven:
+        if (row.breakEven)
+            return Months(*row.breakEven);
+        return row.breakEvenReason == rsCostsNoBreakEven || row.breakEvenReason == rsCostsQuoteNeverPaid
+                   ? Text(rsCostsNever)
+                   : QString();
+    case Payback:
+        if (row.payback)
+            return Months(std::round(*row.payback * 10) / 10);
+        return row.paybackReason == rsCostsNoSaving ? Text(rsCostsNever) : QString();
+    default: return {};
+    }
+}
+
+QVariant CostsTable::SortValue(const Row& row, int column) const
+{
+    const bool shown = !Display(row, column).toString().isEmpty();
+    constexpr double never = std::numeric_limits<double>::infinity();
+    switch (column) {
+    case Lender: return NameOf(row);
+    case Rate: return row.rate;
+    case Apr: return shown ? QVariant(row.costs->AnnualPercentageRate()) : QVariant();
+    case PointsCost: return row.pointsCost.ToDouble();
+    case ClosingCosts: return row.closingCosts.ToDouble();
+    case Financed: return row.financed ? 1.0 : 0.0;
+    case CostOverHorizon: return shown ? QVariant(row.costOverHorizon.ToDouble()) : QVariant();
+    case BreakEven: return row.breakEven ? QVariant(double(*row.breakEven)) : shown ? QVariant(never) : QVariant();
+    case Payback: return row.payback ? QVariant(*row.payback) : shown ? QVariant(never) : QVariant();
+    default: return {};
+    }
+}
+
+QVariant CostsTable::ToolTip(const Row& row, int column) const
+{
+    if (column == Lender)
+        return row.who;
+    if (!row.costs && column != Rate && column != ClosingCosts && column != Financed)
+        return Text(rsCostsTooLarge);
+    switch (column) {
+    case Apr: return std::isnan(row.costs->AnnualPercentageRate()) ? Text(rsCostsNoApr) : QString();
+    case CostOverHorizon: return row.costs->Schedule().PaysOff() ? QString() : Text(rsCostsQuoteNeverPaid);
+    case BreakEven: return row.breakEven ? FieldFormat::ShortDate(row.breakEvenEnd) : Text(row.breakEvenReason);
+    case Payback: return row.payback ? QString() : Text(row.paybackReason);
+    default: return {};
+    }
+}
+
+QVariant CostsTable::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    static const qint32 ids[Columns] = {rsCostsLender, rsCostsRate,        rsCostsApr,
+                                        rsCostsPoints, rsCostsClosing,     rsCostsFinanced,
+                                        rsCostsOverHorizon, rsCostsBreakEven, rsCostsPayback};
+    return section >= 0 && section < Columns ? Text(ids[section]) : QString();
+}
+
+Qt::ItemFlags CostsTable::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.column() == ClosingCosts)
+        flags |= Qt::ItemIsEditable;
+    if (index.column() == Financed)
+        flags |= Qt::ItemIsUserCheckable;
+    return flags;
+}
+
+// The sheet shows the quote's results again at once: financed closing costs
+// change its payment.
+bool CostsTable::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return false;
+    CLoan& quote = *m_document.Quotes[static_cast<std::size_t>(QuoteIndex(index.row()))];
+    if (index.column() == Financed && role == Qt::CheckStateRole)
+        quote.SetFinanceClosingCosts(value.toInt() == Qt::Checked);
+    else if (index.column() != ClosingCosts || role != Qt::EditRole || !SetClosingCosts(quote, value))
+        return false;
+    m_document.RefreshQuoteResults();
+    return true;
+}
+
+// The money rule of the sheet's fields: two decimals at most, never
+// negative; empty is none.
+bool CostsTable::SetClosingCosts(CLoan& quote, const QVariant& value)
+{
+    const QString text = value.toString().trimmed();
+    if (text.isEmpty()) {
+        quote.SetClosingCosts(Money());
+        return true;
+    }
+    const std::optional<double> number = FieldFormat::ToNumber(text);
+    if (!FieldFormat::IsValidNumber(text, 2) || !number || *number < 0)
+        return false;
+    try {
+        quote.SetClosingCosts(Money::FromDouble(*number));
+    } catch (const std::overflow_error&) {
+        return false;
+    }
+    return true;
+}
+
+QString CostsTable::Text(int id) const
+{
+    return m_document.LoadResString(id);
+}
+
+QString CostsTable::Months(double months) const
+{
+    const int decimals = months == std::floor(months) ? 0 : 1;
+    return QLocale().toString(months, 'f', decimals) + Text(months == 1 ? rsCostsOneMonth : rsCostsMonths);
+}

@@ -1,0 +1,203 @@
+// The scenario's edit rules, held by the document without a window: what
+// marks a change, what reaches the quotes, and the order views hear of it.
+
+#include "engine/DayCount.h"
+#include "langlib/ResourceIds.h"
+#include "model/LoanDocument.h"
+
+#include <QDate>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+constexpr double Today = 46000;
+
+using Value = LoanDocument::Value;
+
+QString IdAsText(int id)
+{
+    return QString::number(id);
+}
+
+double FixedToday()
+{
+    return Today;
+}
+
+} // namespace
+
+class TestLoanDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void setterMarksOnlyARealChange();
+    void loanAmountReachesEveryQuote();
+    void actualPaymentNeverStaysBelowTheScheduledOne();
+    void scheduledFrequencyCarriesTheActualOne();
+    void paymentNoticeIsAskedForAndRemembered();
+    void appliedScenarioReportsFailuresAndEmptiesTheRest();
+    void clearedScenarioHoldsNothing();
+};
+
+void TestLoanDocument::setterMarksOnlyARealChange()
+{
+    LoanDocument document(IdAsText, FixedToday);
+    document.SetEscrowTaxes(Money::FromRaw(12000000));
+    QVERIFY(document.ScenarioChanged());
+    QCOMPARE(document.EscrowMonthly().Raw(), Q_INT64_C(1000000));
+
+    document.SetScenarioChanged(false);
+    document.SetEscrowTaxes(Money::FromRaw(12000000));
+    document.SetEscrowMonthly(Money::FromRaw(5));
+    document.SetLoanName(QStringLiteral("Casa"));
+    document.SetCurrentPayoffDate(Today + 30);
+    QVERIFY(!document.ScenarioChanged());
+
+    document.ChooseLoanType(QString());
+    QVERIFY(document.ScenarioChanged());
+}
+
+// Quotes made later, for rows not there yet, start from it as well.
+void TestLoanDocument::loanAmountReachesEveryQuote()
+{
+    LoanDocument document(IdAsText, FixedToday);
+    document.GrowQuotes(6);
+    QSignalSpy refreshed(&document, &LoanDocument::QuoteResultsChanged);
+    document.SetLoanAmount(Money::FromRaw(1000000000));
+    document.GrowQuotes(16);
+
+    QCOMPARE(refreshed.count(), 1);
+    QCOMPARE(document.Quotes.size(), std::size_t(16));
+    QCOMPARE(document.Order().R(15), quint16(15));
+    for (const auto& quote : document.Quotes)
+        QCOMPARE(quote->StartingPrinciple().Raw(), Q_INT64_C(1000000000));
+}
+
+// The raised actual payment is shown before the payoff is recomputed from it.
+void TestLoanDocument::actualPaymentNeverStaysBelowTheScheduledOne()
+{
+    LoanDocument document(IdAsText, FixedToday);
+    document.SetCurrentNextPayment(Today);
+    document.SetCurrentInterestRate(0.06);
+    document.SetCurrentFrequencyCode(QStringLiteral("M"));
+    document.SetCurrentBalance(Money::FromRaw(900000000));
+    document.SetCurrentActualPayment(Money::FromRaw(4000000));
+    QCOMPARE(document.CurrentPayoffDate(), 0.0);
+    QCOMPARE(document.CurrentPayoffReason(), qint32(rsReasonNeverPaidOff));
+    QList<Value> heard;
+    connect(&document, &LoanDocument::Changed, this, [&heard](Value value) { heard << value; });
+
+    document.SetCurrentPayment(Money::FromRaw(8745500));
+
+    QCOMPARE(document.CurrentActualPayment().Raw(), Q_INT64_C(8745500));
+    QVERIFY(document.CurrentPayoffDate() > Today);
+    QCOMPARE(document.CurrentPayoffReason(), 0);
+    QCOMPARE(heard.mid(0, 3), QList<Value>({Value::CurrentPayment, Value::CurrentActualPayment,
+                                            Value::CurrentPayoffDate}));
+
+    document.SetCurrentPayment(Money::FromRaw(1000000));
+    QCOMPARE(document.CurrentActualPayment().Raw(), Q_INT64_C(8745500));
+}
+
+void TestLoanDocument::scheduledFrequencyCarriesTheActualOne()
+{
+    LoanDocument document(IdAsText, FixedToday);
+    document.SetCurrentFrequencyCode(QStringLiteral("W"));
+    QCOMPARE(document.CurrentActualFrequencyCode(), QStringLiteral("W"));
+    QVERIFY(document.ScenarioChanged());
+
+    document.SetCurrentActualFrequencyCode(QStringLiteral("Q"));
+    document.SetScenarioChanged(false);
+    document.SetCurrentFrequencyCode(QStringLiteral("W"));
+    QCOMPARE(document.CurrentActualFrequencyCode(), QStringLiteral("Q"));
+    QVERIFY(!document.ScenarioChanged());
+
+    document.SetCurrentFrequencyCodes(QStringLiteral("M"), QString());
+    QCOMPARE(document.CurrentFrequencyCode(), QStringLiteral("M"));
+    QVERIFY(!document.ScenarioChanged());
+}
+
+void TestLoanDocument::paymentNoticeIsAskedForAndRemembered()
+{
+    LoanDocument document(IdAsText, FixedToday);
+    QSignalSpy asked(&document, &LoanDocument::PaymentNoticeRequested);
+    document.ShowPaymentNotice();
+    QCOMPARE(asked.count(), 1);
+    QVERIFY(document.PaymentNoticeShown());
+    QCOMPARE(document.LoadResString(rsActualLessThanCalculated), QString::number(rsActualLessThanCalculated));
+    document.ForgetPaymentNotice();
+    QVERIFY(!document.PaymentNoticeShown());
+}
+
+// A value that failed to load is reported where it comes and keeps what the
+// document held; quotes the scenario does not hold are emptied, even those
+// behind no row.
+void TestLoanDocument::appliedScenarioReportsFailuresAndEmptiesTheRest()
+{
+    LoanDocument document(IdAsText, FixedToday);
+    document.GrowQuotes(4);
+    document.SetLoanTerm(240);
+    document.Quotes[3]->SetWho(QStringLiteral("Old lender"));
+    LoadedScenario loaded;
+    loaded.Data.LoanAmount = Money::FromRaw(2000000000);
+    loaded.Data.LoanTerm = 0;
+    loaded.Data.Quotes.append({false, 1.0, 360, 0.065, QStringLiteral("M"), Money(), QStringLiteral("Bank")});
+    loaded.Errors.append(ScenarioLoadError::TypeMismatch(QStringLiteral("LoanTerm")));
+    loaded.Errors.append(ScenarioLoadError::Overflow(QStringLiteral("Loan 1 Points")));
+    QStringList heard;
+    connect(&document, &LoanDocument::ScenarioApplying, this,
+            [&heard](int count) { heard << QStringLiteral("applying %1").arg(count); });
+    connect(&document, &LoanDocument::LoadFailed, this, [&heard](const QString&) { heard << QStringLiteral("failed"); });
+    connect(&document, &LoanDocument::QuoteApplied, this,
+            [&heard](int index) { heard << QStringLiteral("quote %1").arg(index); });
+    connect(&document, &LoanDocument::QuoteEmptied, this,
+            [&heard](int index) { heard << QStringLiteral("empty %1").arg(index); });
+    connect(&document, &LoanDocument::ScenarioApplied, this, [&heard] { heard << QStringLiteral("applied"); });
+
+    document.Apply(loaded);
+
+    QCOMPARE(heard, QStringList({"applying 1", "failed", "failed", "quote 0", "empty 1", "empty 2", "empty 3",
+                                 "applied"}));
+    QCOMPARE(document.LoanAmount().Raw(), Q_INT64_C(2000000000));
+    QCOMPARE(document.LoanTerm(), qint32(240));
+    const CLoan& quote = *document.Quotes[0];
+    QCOMPARE(quote.Points(), 0.0);
+    QCOMPARE(quote.Term(), qint32(360));
+    QCOMPARE(quote.StartingPrinciple().Raw(), Q_INT64_C(2000000000));
+    QVERIFY(quote.PandI() > Money());
+    QVERIFY(document.Quotes[3]->Who().isEmpty());
+    QVERIFY(!document.ScenarioChanged());
+}
+
+// The next payment falls on the first of the coming month.
+void TestLoanDocument::clearedScenarioHoldsNothing()
+{
+    const double midMonth = DayCount::FromDate(QDate(2026, 12, 9));
+    LoanDocument document(IdAsText, [midMonth] { return midMonth; });
+    document.GrowQuotes(2);
+    document.SetLoanName(QStringLiteral("Casa"));
+    document.ChooseLoanType(QStringLiteral("R"));
+    document.SetCurrentLoanAmount(Money::FromRaw(1000000000));
+    document.Quotes[1]->SetInterestRate(0.05);
+    QSignalSpy cleared(&document, &LoanDocument::Cleared);
+
+    document.Clear();
+
+    QCOMPARE(cleared.count(), 1);
+    QVERIFY(document.LoanName().isEmpty());
+    QVERIFY(document.LoanTypeCode().isEmpty());
+    QCOMPARE(document.CurrentLoanAmount(), Money());
+    QCOMPARE(document.Quotes[1]->InterestRate(), 0.0);
+    QCOMPARE(DayCount::ToDate(document.CurrentNextPayment()), QDate(2027, 1, 1));
+    QVERIFY(!document.ScenarioChanged());
+
+    const double first = DayCount::FromDate(QDate(2027, 3, 1));
+    LoanDocument onTheFirst(IdAsText, [first] { return first; });
+    onTheFirst.SetDefaultNextPayment();
+    QCOMPARE(onTheFirst.CurrentNextPayment(), first);
+}
+
+QTEST_GUILESS_MAIN(TestLoanDocument)
+#include "tst_loandocument.moc"

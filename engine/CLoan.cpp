@@ -128,7 +128,7 @@ std::optional<PayoffSimulation> CLoan::SimulatePayoff(Money payment,
     if (!CanSimulate(payment))
         return std::nullopt;
     return PayoffSimulation(StartingPrinciple(), m_interestRate, PaymentFrequency(m_frequencyCode), payment,
-                            m_host.EscrowMonthly(), m_host.Today(), record);
+                            m_host.EscrowMonthly(), m_host.FirstPaymentDay(), record);
 }
 
 bool CLoan::HasPayoffInputs() const
@@ -172,4 +172,19 @@ void CLoan::SetActualPayment(Money actualPayment)
 void CLoan::SetWho(const QString& who)
 {
     Store(m_who, who);
+}
+
+void CLoan::SetLenderCredit(Money credit)
+{
+    Store(m_lenderCredit, credit);
+}
+
+void CLoan::SetMortgageInsurance(Money premium)
+{
+    Store(m_mortgageInsurance, premium);
+}
+
+void CLoan::SetDisclosedApr(std::optional<double> apr)
+{
+    Store(m_disclosedApr, apr);
 }

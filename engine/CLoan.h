@@ -77,6 +77,18 @@ public:
     QString Who() const { return m_who; }
     void SetWho(const QString& who);
 
+    // What the lender's Loan Estimate shows beside the terms. The credit the
+    // lender gives toward the closing costs.
+    Money LenderCredit() const { return m_lenderCredit; }
+    void SetLenderCredit(Money credit);
+    // The monthly mortgage insurance premium the lender quotes.
+    Money MortgageInsurance() const { return m_mortgageInsurance; }
+    void SetMortgageInsurance(Money premium);
+    // The APR the lender discloses, an annual fraction; none when not
+    // entered, which differs from an entered 0.
+    std::optional<double> DisclosedApr() const { return m_disclosedApr; }
+    void SetDisclosedApr(std::optional<double> apr);
+
 private:
     template <typename T>
     void Store(T& field, const T& value);
@@ -96,4 +108,7 @@ private:
     bool m_forced = false;
     QString m_who;
     Money m_lastInterest;
+    Money m_lenderCredit;
+    Money m_mortgageInsurance;
+    std::optional<double> m_disclosedApr;
 };

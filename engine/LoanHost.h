@@ -17,6 +17,9 @@ public:
     virtual Money EscrowMonthly() const = 0;
     // Today as a day count (0 = 30 December 1899), without a time of day.
     virtual double Today() const = 0;
+    // The due date of the new loan's first payment as a day count: the date
+    // the user set, or today when none is set.
+    virtual double FirstPaymentDay() const { return Today(); }
     // The text of a string id in the active language.
     virtual QString LoadResString(int id) const = 0;
     // Tells the user that an actual payment below the calculated payment was

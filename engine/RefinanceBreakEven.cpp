@@ -14,6 +14,7 @@ public:
     explicit Progress(const RefinanceBreakEven::Loan& loan)
         : m_payments(loan.Schedule->Payments())
         , m_owed(loan.Balance)
+        , m_extra(loan.Extra)
     {
     }
 
@@ -22,6 +23,8 @@ public:
         for (; m_next < m_payments.size() && m_payments[m_next].DueDate < date; ++m_next) {
             const auto& payment = m_payments[m_next];
             m_paid += payment.Principal + payment.Interest;
+            if (m_extra && m_next < m_extra->size())
+                m_paid += (*m_extra)[m_next];
             m_owed = payment.Balance;
         }
     }
@@ -31,6 +34,7 @@ public:
 
 private:
     const std::vector<AmortizationSchedule::Payment>& m_payments;
+    const std::vector<Money>* m_extra;
     std::size_t m_next = 0;
     Money m_paid;
     Money m_owed;

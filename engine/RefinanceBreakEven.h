@@ -5,6 +5,7 @@
 #include "engine/PaymentFrequency.h"
 
 #include <optional>
+#include <vector>
 
 // When switching from the current loan to a quote has paid for itself.
 // Month m of the switch runs from today plus m - 1 months to today plus m
@@ -13,7 +14,8 @@
 //     (current-loan payments so far + current balance owed)
 //   - (up-front cash costs + quote payments so far + quote balance owed
 //      - (starting amount - current balance)),
-// escrow left out of the payments on both sides. The break-even is the first
+// escrow left out of the payments on both sides, mortgage insurance counted
+// with them. The break-even is the first
 // month at whose end that is 0 or more; none when it never is before both
 // loans are paid off.
 class RefinanceBreakEven
@@ -24,6 +26,9 @@ public:
         const AmortizationSchedule* Schedule = nullptr;
         // Owed before the schedule's first payment.
         Money Balance;
+        // What each payment carries besides principal and interest that
+        // counts as paid, the mortgage insurance; none when empty.
+        const std::vector<Money>* Extra = nullptr;
     };
 
     // `quote.Balance` is the amount borrowed; `startingAmount` what the new

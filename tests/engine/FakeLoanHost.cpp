@@ -8,6 +8,11 @@ double FakeLoanHost::Today() const
     return DayCount::FromDate(today);
 }
 
+double FakeLoanHost::FirstPaymentDay() const
+{
+    return firstPayment.isValid() ? DayCount::FromDate(firstPayment) : Today();
+}
+
 QString FakeLoanHost::LoadResString(int id) const
 {
     switch (id) {

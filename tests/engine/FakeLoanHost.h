@@ -13,6 +13,7 @@ public:
     qint32 LoanTerm() const override { return loanTerm; }
     Money EscrowMonthly() const override { return escrowMonthly; }
     double Today() const override;
+    double FirstPaymentDay() const override;
     QString LoadResString(int id) const override;
     void ShowPaymentNotice() override { ++paymentNotices; }
     void MarkScenarioChanged() override { ++scenarioChanges; }
@@ -21,6 +22,8 @@ public:
     qint32 loanTerm = 360;
     Money escrowMonthly;
     QDate today = QDate(2026, 3, 31);
+    // None: the payments start today.
+    QDate firstPayment;
     bool spanish = false;
 
     int paymentNotices = 0;

@@ -26,7 +26,8 @@ ScenarioQuote InputsOf(const CLoan& quote)
 {
     return {quote.FinancePoints(), quote.Points(),       quote.Term(),         quote.InterestRate(),
             quote.FrequencyCode(), quote.ActualPayment(), quote.Who(),          quote.ClosingCosts(),
-            quote.FinanceClosingCosts()};
+            quote.FinanceClosingCosts(), quote.LenderCredit(),  quote.MortgageInsurance(),
+            quote.DisclosedApr()};
 }
 
 } // namespace
@@ -45,6 +46,11 @@ LoanDocument::~LoanDocument()
 double LoanDocument::Today() const
 {
     return m_today();
+}
+
+double LoanDocument::FirstPaymentDay() const
+{
+    return m_firstPayment != 0 ? m_firstPayment : Today();
 }
 
 QString LoanDocument::LoadResString(int id) const
@@ -95,6 +101,19 @@ void LoanDocument::SetLoanAmount(Money amount)
         quote->SetStartingAmount(amount);
     emit QuoteResultsChanged();
     emit Changed(Value::LoanAmount);
+}
+
+void LoanDocument::SetFirstPayment(double date)
+{
+    StoreValue(m_firstPayment, date);
+    emit Changed(Value::FirstPayment);
+    RefreshQuoteResults();
+}
+
+void LoanDocument::SetPropertyValue(Money value)
+{
+    StoreValue(m_propertyValue, value);
+    emit Changed(Value::PropertyValue);
 }
 
 void LoanDocument::SetLoanTerm(qint32 term)
@@ -316,6 +335,8 @@ ScenarioData LoanDocument::Collect() const
     data.CurrentActualFrequency = CurrentActualFrequencyCode();
     data.CurrentPayment = CurrentPayment();
     data.CurrentNextPayment = CurrentNextPayment();
+    data.FirstPayment = FirstPayment();
+    data.PropertyValue = PropertyValue();
     for (const auto& quote : Quotes)
         data.Quotes.append(InputsOf(*quote));
     return data;
@@ -354,6 +375,8 @@ void LoanDocument::ApplyNewLoan(const LoadedScenario& loaded)
     Take(loaded.Failure(ScenarioField::LoanTerm), [&] { SetLoanTerm(data.LoanTerm); });
     Take(loaded.Failure(ScenarioField::EscrowTaxes), [&] { SetEscrowTaxes(data.EscrowTaxes); });
     Take(loaded.Failure(ScenarioField::EscrowInsurance), [&] { SetEscrowInsurance(data.EscrowInsurance); });
+    Take(loaded.Failure(ScenarioField::FirstPayment), [&] { SetFirstPayment(data.FirstPayment); });
+    Take(loaded.Failure(ScenarioField::PropertyValue), [&] { SetPropertyValue(data.PropertyValue); });
 }
 
 void LoanDocument::ApplyCurrentLoan(const LoadedScenario& loaded)
@@ -410,6 +433,10 @@ void LoanDocument::ApplyQuote(const LoadedScenario& loaded, int index)
     quote.SetFinancePoints(false);
     quote.SetClosingCosts(Money());
     quote.SetFinanceClosingCosts(false);
+    quote.SetDisclosedApr(saved.DisclosedApr);
+    Take(loaded.Failure(index, QuoteField::LenderCredit), [&] { quote.SetLenderCredit(saved.LenderCredit); });
+    Take(loaded.Failure(index, QuoteField::MortgageInsurance),
+         [&] { quote.SetMortgageInsurance(saved.MortgageInsurance); });
     Take(loaded.Failure(index, QuoteField::ActualPayment), [&] { quote.SetActualPayment(saved.ActualPayment); });
     Take(loaded.Failure(index, QuoteField::Term), [&] { quote.SetTerm(saved.Term); });
     quote.SetFinancePoints(saved.FinancePoints);
@@ -444,6 +471,9 @@ void LoanDocument::EmptyQuote(CLoan& quote)
     quote.SetFrequencyCode(QString());
     quote.SetActualPayment(Money());
     quote.SetWho(QString());
+    quote.SetLenderCredit(Money());
+    quote.SetMortgageInsurance(Money());
+    quote.SetDisclosedApr(std::nullopt);
 }
 
 // The actual frequency is emptied too: it may hold a code of its own when the
@@ -456,6 +486,8 @@ void LoanDocument::Clear()
     SetLoanTerm(0);
     SetEscrowTaxes(Money());
     SetEscrowInsurance(Money());
+    SetFirstPayment(0);
+    SetPropertyValue(Money());
     SetCurrentLoanAmount(Money());
     SetCurrentTerm(0);
     SetCurrentInterestRate(0);
@@ -498,7 +530,8 @@ bool LoanDocument::SameValues(const State& one, const State& other)
            && a.CurrentInterestRate == b.CurrentInterestRate && a.CurrentBalance == b.CurrentBalance
            && a.CurrentActualPayment == b.CurrentActualPayment && a.CurrentFrequency == b.CurrentFrequency
            && a.CurrentActualFrequency == b.CurrentActualFrequency && a.CurrentPayment == b.CurrentPayment
-           && a.CurrentNextPayment == b.CurrentNextPayment && a.Quotes == b.Quotes;
+           && a.CurrentNextPayment == b.CurrentNextPayment && a.FirstPayment == b.FirstPayment
+           && a.PropertyValue == b.PropertyValue && a.Quotes == b.Quotes;
 }
 
 void LoanDocument::Restore(const State& state)
@@ -513,7 +546,8 @@ void LoanDocument::Restore(const State& state)
             TakeQuote(*Quotes[index], saved < state.Values.Quotes.size() ? state.Values.Quotes[saved] : ScenarioQuote());
         }
         for (const Value value : {Value::LoanType, Value::LoanAmount, Value::LoanTerm, Value::EscrowTaxes,
-                                  Value::EscrowInsurance, Value::EscrowMonthly, Value::CurrentLoanAmount,
+                                  Value::EscrowInsurance, Value::EscrowMonthly, Value::FirstPayment,
+                                  Value::PropertyValue, Value::CurrentLoanAmount,
                                   Value::CurrentTerm, Value::CurrentInterestRate, Value::CurrentBalance,
                                   Value::CurrentActualPayment, Value::CurrentNextPayment, Value::CurrentPayment,
                                   Value::CurrentFrequency, Value::CurrentActualFrequency})
@@ -534,6 +568,8 @@ void LoanDocument::RestoreNewLoan(const ScenarioData& values)
     m_escrowTaxes = values.EscrowTaxes;
     m_escrowInsurance = values.EscrowInsurance;
     m_escrowMonthly = MonthlyEscrow(m_escrowTaxes, m_escrowInsurance);
+    m_firstPayment = values.FirstPayment;
+    m_propertyValue = values.PropertyValue;
 }
 
 void LoanDocument::RestoreCurrentLoan(const State& state)
@@ -566,6 +602,9 @@ void LoanDocument::TakeQuote(CLoan& quote, const ScenarioQuote& values)
     quote.SetInterestRate(values.InterestRate);
     quote.SetTerm(values.Term);
     quote.SetWho(values.Who);
+    quote.SetLenderCredit(values.LenderCredit);
+    quote.SetMortgageInsurance(values.MortgageInsurance);
+    quote.SetDisclosedApr(values.DisclosedApr);
 }
 
 bool LoanDocument::HoldsInputs(int index) const

@@ -49,6 +49,8 @@ public:
         CurrentFrequency,
         CurrentActualFrequency,
         LoanType,
+        FirstPayment,
+        PropertyValue,
     };
 
     // The text of a string id in the active language, and today's day count.
@@ -63,6 +65,7 @@ public:
     qint32 LoanTerm() const override { return m_loanTerm; }
     Money EscrowMonthly() const override { return m_escrowMonthly; }
     double Today() const override;
+    double FirstPaymentDay() const override;
     QString LoadResString(int id) const override;
     const TextLookup& Texts() const { return m_text; }
     // Asks the views for the notice and remembers that it was given.
@@ -86,6 +89,13 @@ public:
     void SetEscrowInsurance(Money insurance);
     // Derived from the yearly amounts, so it never counts as a change.
     void SetEscrowMonthly(Money escrow);
+    // Day count of the new loan's first payment; 0 is none. Every quote's
+    // results follow it.
+    double FirstPayment() const { return m_firstPayment; }
+    void SetFirstPayment(double date);
+    // What the property is worth; 0 is not given.
+    Money PropertyValue() const { return m_propertyValue; }
+    void SetPropertyValue(Money value);
 
     // The current loan. Rates are annual fractions, terms months, dates day
     // counts.
@@ -272,6 +282,8 @@ private:
     Money m_escrowTaxes;
     Money m_escrowInsurance;
     Money m_escrowMonthly;
+    double m_firstPayment = 0;
+    Money m_propertyValue;
 
     Money m_currentLoanAmount;
     qint32 m_currentTerm = 0;

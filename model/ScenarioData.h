@@ -33,5 +33,11 @@ struct ScenarioData
     // Day count; 0 is no date.
     double CurrentNextPayment = 0;
 
+    // Day count of the new loan's first payment; 0 is none, and the
+    // payments start today.
+    double FirstPayment = 0;
+    // What the property is worth, for when mortgage insurance ends.
+    Money PropertyValue;
+
     QList<ScenarioQuote> Quotes;
 };

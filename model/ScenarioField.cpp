@@ -19,6 +19,8 @@ QString Of(ScenarioField field)
     case ScenarioField::CurrentNextPayment: return QStringLiteral("CurrentNextPayment");
     case ScenarioField::CurrentPayment: return QStringLiteral("CurrentPayment");
     case ScenarioField::CurrentActualPayment: return QStringLiteral("CurrentActualPayment");
+    case ScenarioField::FirstPayment: return QStringLiteral("FirstPayment");
+    case ScenarioField::PropertyValue: return QStringLiteral("PropertyValue");
     }
     return {};
 }
@@ -37,6 +39,9 @@ QString Suffix(QuoteField field)
     case QuoteField::Who: return QStringLiteral(" Who");
     case QuoteField::ClosingCosts: return QStringLiteral(" ClosingCosts");
     case QuoteField::FinanceClosingCosts: return QStringLiteral(" FinanceClosingCosts");
+    case QuoteField::LenderCredit: return QStringLiteral(" LenderCredit");
+    case QuoteField::MortgageInsurance: return QStringLiteral(" MortgageInsurance");
+    case QuoteField::DisclosedApr: return QStringLiteral(" DisclosedApr");
     }
     return {};
 }

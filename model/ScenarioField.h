@@ -19,6 +19,8 @@ enum class ScenarioField {
     CurrentNextPayment,
     CurrentPayment,
     CurrentActualPayment,
+    FirstPayment,
+    PropertyValue,
 };
 
 enum class QuoteField {
@@ -31,6 +33,9 @@ enum class QuoteField {
     Who,
     ClosingCosts,
     FinanceClosingCosts,
+    LenderCredit,
+    MortgageInsurance,
+    DisclosedApr,
 };
 
 // The registry value names of a scenario key.

@@ -19,7 +19,11 @@ int NameOfNewLoanChange(const ScenarioData& a, const ScenarioData& b)
         return rsDefaultTerm;
     if (a.EscrowTaxes != b.EscrowTaxes)
         return rsAnnualTaxes;
-    return a.EscrowInsurance != b.EscrowInsurance ? rsAnnualInsurance : 0;
+    if (a.EscrowInsurance != b.EscrowInsurance)
+        return rsAnnualInsurance;
+    if (a.FirstPayment != b.FirstPayment)
+        return rsFirstPayment;
+    return a.PropertyValue != b.PropertyValue ? rsPropertyValue : 0;
 }
 
 int NameOfCurrentLoanChange(const ScenarioData& a, const ScenarioData& b)
@@ -61,6 +65,12 @@ int NameOfQuoteChange(const ScenarioQuote& a, const ScenarioQuote& b)
         return rsCostsClosing;
     if (a.FinanceClosingCosts != b.FinanceClosingCosts)
         return rsCostsFinanced;
+    if (a.LenderCredit != b.LenderCredit)
+        return rsCostsLenderCredit;
+    if (a.MortgageInsurance != b.MortgageInsurance)
+        return rsCostsMortgageInsurance;
+    if (a.DisclosedApr != b.DisclosedApr)
+        return rsCostsDisclosedApr;
     if (a.ActualPayment != b.ActualPayment)
         return rsActualPayment;
     return a.Who != b.Who ? rsCostsLender : 0;

@@ -121,6 +121,12 @@ void ScenarioStore::WriteScenario(const QString& key, const QString& name, const
     WriteText(key, Of(ScenarioField::CurrentActualFrequency), data.CurrentActualFrequency);
     WriteMoney(key, Of(ScenarioField::CurrentPayment), data.CurrentPayment);
     WriteText(key, Of(ScenarioField::CurrentNextPayment), StoredText::FromDate(data.CurrentNextPayment));
+    // Only when set, so a scenario without them reads as before in every
+    // copy of the program.
+    if (data.FirstPayment != 0)
+        WriteText(key, Of(ScenarioField::FirstPayment), StoredText::FromDate(data.FirstPayment));
+    if (data.PropertyValue != Money())
+        WriteMoney(key, Of(ScenarioField::PropertyValue), data.PropertyValue);
 }
 
 void ScenarioStore::WriteQuote(const QString& key, int number, const ScenarioQuote& quote)
@@ -140,6 +146,13 @@ void ScenarioStore::WriteQuote(const QString& key, int number, const ScenarioQuo
         WriteMoney(key, Of(number, QuoteField::ClosingCosts), quote.ClosingCosts);
     if (quote.FinanceClosingCosts)
         WriteDword(key, Of(number, QuoteField::FinanceClosingCosts), 1);
+    if (quote.LenderCredit != Money())
+        WriteMoney(key, Of(number, QuoteField::LenderCredit), quote.LenderCredit);
+    if (quote.MortgageInsurance != Money())
+        WriteMoney(key, Of(number, QuoteField::MortgageInsurance), quote.MortgageInsurance);
+    // Kept as the fraction it holds, as the quote's rate is.
+    if (quote.DisclosedApr)
+        WriteNumberText(key, Of(number, QuoteField::DisclosedApr), *quote.DisclosedApr);
 }
 
 void ScenarioStore::ReadScenario(const QString& key, LoadedScenario& loaded)
@@ -163,6 +176,8 @@ void ScenarioStore::ReadScenario(const QString& key, LoadedScenario& loaded)
     read.ReadDate(Of(ScenarioField::CurrentNextPayment), data.CurrentNextPayment);
     read.Read(Of(ScenarioField::CurrentPayment), data.CurrentPayment);
     read.Read(Of(ScenarioField::CurrentActualPayment), data.CurrentActualPayment);
+    read.ReadDate(Of(ScenarioField::FirstPayment), data.FirstPayment);
+    read.Read(Of(ScenarioField::PropertyValue), data.PropertyValue);
 
     const qint32 count = qBound(0, read.Number(ScenarioValueName::LoanCount), MaxQuotes);
     data.Quotes.resize(count);
@@ -184,4 +199,7 @@ void ScenarioStore::ReadQuote(const QString& key, int number, ScenarioQuote& quo
     quote.Who = read.Text(Of(number, QuoteField::Who));
     read.Read(Of(number, QuoteField::ClosingCosts), quote.ClosingCosts);
     quote.FinanceClosingCosts = read.Number(Of(number, QuoteField::FinanceClosingCosts)) != 0;
+    read.Read(Of(number, QuoteField::LenderCredit), quote.LenderCredit);
+    read.Read(Of(number, QuoteField::MortgageInsurance), quote.MortgageInsurance);
+    read.ReadIfPresent(Of(number, QuoteField::DisclosedApr), quote.DisclosedApr);
 }

@@ -63,6 +63,17 @@ bool ScenarioValueReader::ReadDate(const QString& name, double& place)
     return true;
 }
 
+bool ScenarioValueReader::ReadIfPresent(const QString& name, std::optional<double>& place)
+{
+    if (Text(name).isEmpty())
+        return false;
+    double number = 0;
+    if (!Read(name, number))
+        return false;
+    place = number;
+    return true;
+}
+
 template <typename Value, typename Convert>
 bool ScenarioValueReader::Take(const QString& name, Value& place, Convert convert)
 {

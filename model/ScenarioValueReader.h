@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // Reads the values of one scenario key. Each Read converts the stored text
 // into its place and answers whether it did; a value that does not convert is
 // recorded in the error list and its place keeps what it had. A missing value
@@ -24,6 +26,8 @@ public:
     bool Read(const QString& name, double& place);
     // A day count.
     bool ReadDate(const QString& name, double& place);
+    // A number that may be missing, which leaves the place empty.
+    bool ReadIfPresent(const QString& name, std::optional<double>& place);
 
 private:
     template <typename Value, typename Convert>

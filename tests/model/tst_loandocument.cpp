@@ -39,6 +39,7 @@ private slots:
     void paymentNoticeIsAskedForAndRemembered();
     void appliedScenarioReportsFailuresAndEmptiesTheRest();
     void clearedScenarioHoldsNothing();
+    void loanEstimateValuesAreKeptWhole();
 };
 
 void TestLoanDocument::setterMarksOnlyARealChange()
@@ -197,6 +198,69 @@ void TestLoanDocument::clearedScenarioHoldsNothing()
     LoanDocument onTheFirst(IdAsText, [first] { return first; });
     onTheFirst.SetDefaultNextPayment();
     QCOMPARE(onTheFirst.CurrentNextPayment(), first);
+}
+
+// The first payment moves every quote's payoff and has every quote's
+// results shown again; every Loan Estimate value goes into a snapshot, a
+// save and a load, comes back with Restore and goes with Clear.
+void TestLoanDocument::loanEstimateValuesAreKeptWhole()
+{
+    LoanDocument document(IdAsText, FixedToday);
+    document.GrowQuotes(2);
+    document.SetLoanAmount(Money::FromDouble(1000));
+    CLoan& quote = *document.Quotes[0];
+    quote.SetTerm(3);
+    quote.SetInterestRate(0.12);
+    quote.SetFrequencyCode(QStringLiteral("M"));
+    quote.Payment();
+    QCOMPARE(document.FirstPaymentDay(), Today);
+    const double payoffToday = quote.PayoffDate();
+
+    const LoanDocument::State empty = document.Snapshot();
+    QSignalSpy results(&document, &LoanDocument::QuoteResultsChanged);
+    QList<Value> changed;
+    connect(&document, &LoanDocument::Changed, this, [&changed](Value value) { changed.append(value); });
+    document.SetScenarioChanged(false);
+    const double later = DayCount::AddMonths(Today, 2);
+    document.SetFirstPayment(later);
+    QVERIFY(document.ScenarioChanged());
+    QCOMPARE(results.count(), 1);
+    QVERIFY(changed.contains(Value::FirstPayment));
+    QCOMPARE(document.FirstPaymentDay(), later);
+    QCOMPARE(quote.PayoffDate(), DayCount::AddMonths(payoffToday, 2));
+
+    document.SetPropertyValue(Money::FromDouble(1500));
+    quote.SetLenderCredit(Money::FromDouble(25));
+    quote.SetMortgageInsurance(Money::FromDouble(10));
+    quote.SetDisclosedApr(0.13);
+    const LoanDocument::State filled = document.Snapshot();
+    QVERIFY(!LoanDocument::SameValues(filled, empty));
+    const ScenarioData saved = document.Collect();
+    QCOMPARE(saved.FirstPayment, later);
+    QCOMPARE(saved.PropertyValue, Money::FromDouble(1500));
+    QCOMPARE(saved.Quotes[0].LenderCredit, Money::FromDouble(25));
+    QCOMPARE(saved.Quotes[0].MortgageInsurance, Money::FromDouble(10));
+    QCOMPARE(saved.Quotes[0].DisclosedApr, std::optional<double>(0.13));
+
+    document.Restore(empty);
+    QCOMPARE(document.FirstPayment(), 0.0);
+    QCOMPARE(document.PropertyValue(), Money());
+    QCOMPARE(quote.LenderCredit(), Money());
+    QVERIFY(!quote.DisclosedApr());
+    QCOMPARE(quote.PayoffDate(), payoffToday);
+    document.Restore(filled);
+    QVERIFY(LoanDocument::SameValues(document.Snapshot(), filled));
+
+    document.Clear();
+    QCOMPARE(document.FirstPayment(), 0.0);
+    QCOMPARE(document.PropertyValue(), Money());
+    QCOMPARE(quote.MortgageInsurance(), Money());
+
+    LoadedScenario loaded;
+    loaded.Data = saved;
+    document.Apply(loaded);
+    QVERIFY(LoanDocument::SameValues(document.Snapshot(), filled));
+    QVERIFY(!document.ScenarioChanged());
 }
 
 QTEST_GUILESS_MAIN(TestLoanDocument)

@@ -205,6 +205,7 @@ private slots:
     void quoteIsSavedOnlyWithData();
     void ratesKeepTheirStorageForms();
     void closingCostsAreStoredOnlyWhenSet();
+    void loanEstimateValuesAreStoredOnlyWhenSet();
     void everyValueRoundTrips_data();
     void everyValueRoundTrips();
     void numbersLoadUnderOtherLocale_data();
@@ -310,6 +311,58 @@ void TestScenarioStore::closingCostsAreStoredOnlyWhenSet()
     QCOMPARE(loaded.Data.Quotes[1].ClosingCosts, Money::FromDouble(3250.5));
     QVERIFY(loaded.Data.Quotes[1].FinanceClosingCosts);
     QCOMPARE(loaded.Data.Quotes[2].ClosingCosts, Money::FromDouble(900));
+}
+
+// The first payment, the property value and each quote's lender credit,
+// mortgage insurance and disclosed APR: written only when set, so a
+// scenario without them holds exactly the names it held before and loads
+// as before; an APR of 0 is set and is kept.
+void TestScenarioStore::loanEstimateValuesAreStoredOnlyWhenSet()
+{
+    ScenarioData data;
+    data.Quotes = {filledQuote(1), filledQuote(2), filledQuote(3)};
+    QVERIFY(ScenarioStore::Save(QStringLiteral("Before"), data));
+    QCOMPARE(valueNames(QStringLiteral("Before")), scenarioValueNames(3));
+    const LoadedScenario before = ScenarioStore::Load(QStringLiteral("Before"));
+    QVERIFY(before.Errors.isEmpty());
+    QCOMPARE(before.Data.FirstPayment, 0.0);
+    QCOMPARE(before.Data.PropertyValue, Money());
+    for (const ScenarioQuote& quote : before.Data.Quotes) {
+        QCOMPARE(quote.LenderCredit, Money());
+        QCOMPARE(quote.MortgageInsurance, Money());
+        QVERIFY(!quote.DisclosedApr.has_value());
+    }
+
+    data.FirstPayment = DayCount::FromDate(QDate(2027, 3, 1));
+    data.PropertyValue = Money::FromDouble(312500.5);
+    data.Quotes[0].LenderCredit = Money::FromDouble(1250.75);
+    data.Quotes[1].MortgageInsurance = Money::FromDouble(87.5);
+    data.Quotes[1].DisclosedApr = 0.06125;
+    data.Quotes[2].DisclosedApr = 0.0;
+    QVERIFY(ScenarioStore::Save(QStringLiteral("Estimate"), data));
+    QStringList names = scenarioValueNames(3);
+    names << QStringLiteral("FirstPayment") << QStringLiteral("PropertyValue") << QStringLiteral("Loan 1 LenderCredit")
+          << QStringLiteral("Loan 2 MortgageInsurance") << QStringLiteral("Loan 2 DisclosedApr")
+          << QStringLiteral("Loan 3 DisclosedApr");
+    names.sort();
+    QCOMPARE(valueNames(QStringLiteral("Estimate")), names);
+    QCOMPARE(storedText(QStringLiteral("Estimate"), QStringLiteral("FirstPayment")),
+             QVariant(QStringLiteral("2027-03-01")));
+
+    const LoadedScenario loaded = ScenarioStore::Load(QStringLiteral("Estimate"));
+    QVERIFY(loaded.Errors.isEmpty());
+    compareScenarios(loaded.Data, data);
+    QCOMPARE(loaded.Data.FirstPayment, data.FirstPayment);
+    QCOMPARE(loaded.Data.PropertyValue, data.PropertyValue);
+    QVERIFY(loaded.Data.Quotes == data.Quotes);
+
+    // A value that does not read is reported and leaves its place empty.
+    storeText(QStringLiteral("Estimate"), QStringLiteral("Loan 2 DisclosedApr"), QStringLiteral("six"));
+    const LoadedScenario failed = ScenarioStore::Load(QStringLiteral("Estimate"));
+    QCOMPARE(failed.Errors.size(), 1);
+    QCOMPARE(failed.Errors.first().Source(), QStringLiteral("Loan 2 DisclosedApr"));
+    QVERIFY(!failed.Data.Quotes[1].DisclosedApr.has_value());
+    QCOMPARE(failed.Data.Quotes[1].MortgageInsurance, Money::FromDouble(87.5));
 }
 
 void TestScenarioStore::quoteIsSavedOnlyWithData_data()

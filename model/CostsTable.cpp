@@ -26,6 +26,9 @@ struct CostsTable::Row
     Money pointsCost;
     Money closingCosts;
     bool financed = false;
+    Money lenderCredit;
+    Money mortgageInsurance;
+    std::optional<double> disclosedApr;
     // None when a figure leaves the range of money.
     std::optional<QuoteCosts> costs;
     Money costOverHorizon;
@@ -108,9 +111,12 @@ CostsTable::Row CostsTable::Compute(int quoteIndex, int sheetRow) const
     row.rate = quote.InterestRate();
     row.closingCosts = quote.ClosingCosts();
     row.financed = quote.FinanceClosingCosts();
+    row.lenderCredit = quote.LenderCredit();
+    row.mortgageInsurance = quote.MortgageInsurance();
+    row.disclosedApr = quote.DisclosedApr();
     try {
         row.pointsCost = quote.PointsCost();
-        row.costs.emplace(quote);
+        row.costs.emplace(quote, m_document.PropertyValue());
         ComputeComparison(row, quote);
     } catch (const std::overflow_error&) {
         row.costs.reset();
@@ -121,17 +127,19 @@ CostsTable::Row CostsTable::Compute(int quoteIndex, int sheetRow) const
 void CostsTable::ComputeComparison(Row& row, const CLoan& quote) const
 {
     const QuoteCosts& costs = *row.costs;
-    const double today = m_document.Today();
+    // The horizon counts from the new loan's first payment; the switch from
+    // the current loan from today, or from a first payment already made.
+    const double firstPayment = m_document.FirstPaymentDay();
+    const double today = std::min(m_document.Today(), firstPayment);
     const qint32 months = m_horizonMonths > 0 ? m_horizonMonths : quote.Term();
-    row.costOverHorizon =
-        months > 0 ? costs.CostOver(months, today) : costs.AllCosts() + costs.Schedule().Interest();
+    row.costOverHorizon = months > 0 ? costs.CostOver(months, firstPayment) : costs.CostOverTerm();
     if (!costs.Schedule().PaysOff()) {
         row.breakEvenReason = rsCostsQuoteNeverPaid;
     } else if (!m_current.PaysOff()) {
         row.breakEvenReason = rsCostsNoCurrentLoan;
     } else {
         row.breakEven = RefinanceBreakEven::Month({&m_current, m_document.CurrentBalance()},
-                                                  {&costs.Schedule(), quote.StartingPrinciple()},
+                                                  {&costs.Schedule(), quote.StartingPrinciple(), &costs.Insurance()},
                                                   quote.StartingAmount(), costs.CashCosts(), today);
         row.breakEvenReason = row.breakEven ? 0 : rsCostsNoBreakEven;
         row.breakEvenEnd = row.breakEven ? RefinanceBreakEven::MonthEnd(today, *row.breakEven) : 0;
@@ -145,7 +153,7 @@ void CostsTable::ComputeComparison(Row& row, const CLoan& quote) const
         return;
     }
     row.payback = RefinanceBreakEven::SimplePaybackMonths(
-        costs.AllCosts(), m_document.CurrentPandI(), PaymentFrequency(m_document.CurrentFrequencyCode()),
+        costs.UpFrontCosts(), m_document.CurrentPandI(), PaymentFrequency(m_document.CurrentFrequencyCode()),
         quote.PandI(), PaymentFrequency(quote.FrequencyCode()));
     row.paybackReason = row.payback ? 0 : rsCostsNoSaving;
 }
@@ -214,12 +222,17 @@ QVariant CostsTable::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return Display(row, column);
     case Qt::EditRole:
-        return column == ClosingCosts ? QVariant(FieldFormat::GeneralNumber(row.closingCosts.ToDouble()))
-                                      : Display(row, column);
+        return EditValue(row, column);
     case Qt::CheckStateRole:
         return column == Financed ? QVariant(row.financed ? Qt::Checked : Qt::Unchecked) : QVariant();
     case Qt::ToolTipRole:
         return ToolTip(row, column);
+    case Qt::BackgroundRole:
+        return column == DisclosedApr && AprCheckable(row) && !AprWithinTolerance(row) ? QVariant(MarkColour())
+                                                                                        : QVariant();
+    case Qt::ForegroundRole:
+        return column == DisclosedApr && AprCheckable(row) && !AprWithinTolerance(row) ? QVariant(QColor(Qt::black))
+                                                                                        : QVariant();
     case Qt::TextAlignmentRole:
         return column == Lender ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case SortRole:
@@ -239,8 +252,21 @@ QVariant CostsTable::Display(const Row& row, int column) const
         return figures && !std::isnan(row.costs->AnnualPercentageRate())
                    ? FieldFormat::Percent(row.costs->AnnualPercentageRate())
                    : QString();
+    case DisclosedApr: return DisclosedAprText(row);
     case PointsCost: return FieldFormat::Currency(row.pointsCost);
     case ClosingCosts: return FieldFormat::Currency(row.closingCosts);
+    case LenderCredit: return FieldFormat::Currency(row.lenderCredit);
+    case MortgageInsurance: return FieldFormat::Currency(row.mortgageInsurance);
+    case AmountFinanced: return figures ? FieldFormat::Currency(row.costs->AmountFinanced()) : QString();
+    case InFiveYears:
+        return figures && row.costs->HasComparisons() ? FieldFormat::Currency(row.costs->InFiveYears()) : QString();
+    case PrincipalInFiveYears:
+        return figures && row.costs->HasComparisons() ? FieldFormat::Currency(row.costs->PrincipalInFiveYears())
+                                                       : QString();
+    case Tip:
+        return figures && !std::isnan(row.costs->TotalInterestPercentage())
+                   ? FieldFormat::Percent(row.costs->TotalInterestPercentage() / 100)
+                   : QString();
     case CostOverHorizon:
         return figures && row.costs->Schedule().PaysOff() ? FieldFormat::Currency(row.costOverHorizon) : QString();
     case BreakEven:
@@ -265,9 +291,16 @@ QVariant CostsTable::SortValue(const Row& row, int column) const
     case Lender: return NameOf(row);
     case Rate: return row.rate;
     case Apr: return shown ? QVariant(row.costs->AnnualPercentageRate()) : QVariant();
+    case DisclosedApr: return row.disclosedApr ? QVariant(*row.disclosedApr) : QVariant();
     case PointsCost: return row.pointsCost.ToDouble();
     case ClosingCosts: return row.closingCosts.ToDouble();
     case Financed: return row.financed ? 1.0 : 0.0;
+    case LenderCredit: return row.lenderCredit.ToDouble();
+    case MortgageInsurance: return row.mortgageInsurance.ToDouble();
+    case AmountFinanced: return shown ? QVariant(row.costs->AmountFinanced().ToDouble()) : QVariant();
+    case InFiveYears: return shown ? QVariant(row.costs->InFiveYears().ToDouble()) : QVariant();
+    case PrincipalInFiveYears: return shown ? QVariant(row.costs->PrincipalInFiveYears().ToDouble()) : QVariant();
+    case Tip: return shown ? QVariant(row.costs->TotalInterestPercentage()) : QVariant();
     case CostOverHorizon: return shown ? QVariant(row.costOverHorizon.ToDouble()) : QVariant();
     case BreakEven: return row.breakEven ? QVariant(double(*row.breakEven)) : shown ? QVariant(never) : QVariant();
     case Payback: return row.payback ? QVariant(*row.payback) : shown ? QVariant(never) : QVariant();
@@ -279,10 +312,19 @@ QVariant CostsTable::ToolTip(const Row& row, int column) const
 {
     if (column == Lender)
         return row.who;
-    if (!row.costs && column != Rate && column != ClosingCosts && column != Financed)
+    if (!row.costs && column != Rate && column != ClosingCosts && column != Financed && column != LenderCredit
+        && column != MortgageInsurance && column != DisclosedApr)
         return Text(rsCostsTooLarge);
     switch (column) {
     case Apr: return std::isnan(row.costs->AnnualPercentageRate()) ? Text(rsCostsNoApr) : QString();
+    case DisclosedApr: return AprCheckTip(row);
+    case LenderCredit:
+    case AmountFinanced:
+        return row.costs && row.costs->CreditExceedsCosts() ? Text(rsCostsCreditExceeds) : QString();
+    case MortgageInsurance: return InsuranceTip(row);
+    case InFiveYears:
+    case PrincipalInFiveYears:
+    case Tip: return row.costs->HasComparisons() ? QString() : Text(rsCostsNoApr);
     case CostOverHorizon: return row.costs->Schedule().PaysOff() ? QString() : Text(rsCostsQuoteNeverPaid);
     case BreakEven: return row.breakEven ? FieldFormat::ShortDate(row.breakEvenEnd) : Text(row.breakEvenReason);
     case Payback: return row.payback ? QString() : Text(row.paybackReason);
@@ -294,16 +336,19 @@ QVariant CostsTable::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const qint32 ids[Columns] = {rsCostsLender, rsCostsRate,        rsCostsApr,
-                                        rsCostsPoints, rsCostsClosing,     rsCostsFinanced,
-                                        rsCostsOverHorizon, rsCostsBreakEven, rsCostsPayback};
+    static const qint32 ids[Columns] = {
+        rsCostsLender,         rsCostsRate,         rsCostsApr,           rsCostsDisclosedApr,
+        rsCostsPoints,         rsCostsClosing,      rsCostsFinanced,      rsCostsLenderCredit,
+        rsCostsMortgageInsurance, rsCostsAmountFinanced, rsCostsInFiveYears, rsCostsPrincipalInFiveYears,
+        rsCostsTip,            rsCostsOverHorizon,  rsCostsBreakEven,     rsCostsPayback};
     return section >= 0 && section < Columns ? Text(ids[section]) : QString();
 }
 
 Qt::ItemFlags CostsTable::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.column() == ClosingCosts)
+    const int column = index.column();
+    if (column == ClosingCosts || column == LenderCredit || column == MortgageInsurance || column == DisclosedApr)
         flags |= Qt::ItemIsEditable;
     if (index.column() == Financed)
         flags |= Qt::ItemIsUserCheckable;
@@ -317,10 +362,25 @@ bool CostsTable::setData(const QModelIndex& index, const QVariant& value, int ro
     if (!index.isValid() || index.row() >= rowCount())
         return false;
     CLoan& quote = *m_document.Quotes[static_cast<std::size_t>(QuoteIndex(index.row()))];
-    if (index.column() == Financed && role == Qt::CheckStateRole)
+    const int column = index.column();
+    if (column == Financed && role == Qt::CheckStateRole) {
         quote.SetFinanceClosingCosts(value.toInt() == Qt::Checked);
-    else if (index.column() != ClosingCosts || role != Qt::EditRole || !SetClosingCosts(quote, value))
+    } else if (role != Qt::EditRole) {
         return false;
+    } else if (column == ClosingCosts) {
+        if (!SetClosingCosts(quote, value))
+            return false;
+    } else if (column == LenderCredit || column == MortgageInsurance) {
+        const std::optional<Money> amount = TypedMoney(value);
+        if (!amount)
+            return false;
+        if (column == LenderCredit)
+            quote.SetLenderCredit(*amount);
+        else
+            quote.SetMortgageInsurance(*amount);
+    } else if (column != DisclosedApr || !SetDisclosedApr(quote, value)) {
+        return false;
+    }
     m_document.RefreshQuoteResults();
     return true;
 }
@@ -329,20 +389,111 @@ bool CostsTable::setData(const QModelIndex& index, const QVariant& value, int ro
 // negative; empty is none.
 bool CostsTable::SetClosingCosts(CLoan& quote, const QVariant& value)
 {
+    const std::optional<Money> amount = TypedMoney(value);
+    if (amount)
+        quote.SetClosingCosts(*amount);
+    return amount.has_value();
+}
+
+std::optional<Money> CostsTable::TypedMoney(const QVariant& value)
+{
     const QString text = value.toString().trimmed();
+    if (text.isEmpty())
+        return Money();
+    const std::optional<double> number = FieldFormat::ToNumber(text);
+    if (!FieldFormat::IsValidNumber(text, 2) || !number || *number < 0)
+        return std::nullopt;
+    try {
+        return Money::FromDouble(*number);
+    } catch (const std::overflow_error&) {
+        return std::nullopt;
+    }
+}
+
+// A percentage as the Loan Estimate prints it, three decimals at most;
+// empty is none. An APR of 0 or of 100 % and more is taken as typed and
+// explained in the cell, so the user sees what they entered.
+bool CostsTable::SetDisclosedApr(CLoan& quote, const QVariant& value)
+{
+    const QString text = value.toString().trimmed().remove(QLatin1Char('%')).trimmed();
     if (text.isEmpty()) {
-        quote.SetClosingCosts(Money());
+        quote.SetDisclosedApr(std::nullopt);
         return true;
     }
     const std::optional<double> number = FieldFormat::ToNumber(text);
-    if (!FieldFormat::IsValidNumber(text, 2) || !number || *number < 0)
+    if (!FieldFormat::IsValidNumber(text, 3) || !number || *number < 0 || *number >= 1000)
         return false;
-    try {
-        quote.SetClosingCosts(Money::FromDouble(*number));
-    } catch (const std::overflow_error&) {
-        return false;
-    }
+    quote.SetDisclosedApr(*number / 100);
     return true;
+}
+
+QVariant CostsTable::EditValue(const Row& row, int column) const
+{
+    switch (column) {
+    case ClosingCosts: return FieldFormat::GeneralNumber(row.closingCosts.ToDouble());
+    case LenderCredit: return FieldFormat::GeneralNumber(row.lenderCredit.ToDouble());
+    case MortgageInsurance: return FieldFormat::GeneralNumber(row.mortgageInsurance.ToDouble());
+    case DisclosedApr:
+        return row.disclosedApr ? FieldFormat::GeneralNumber(std::round(*row.disclosedApr * 1e8) / 1e6) : QString();
+    default: return Display(row, column);
+    }
+}
+
+QColor CostsTable::MarkColour()
+{
+    return {255, 208, 215};
+}
+
+bool CostsTable::AprCheckable(const Row& row) const
+{
+    return row.disclosedApr && *row.disclosedApr > 0 && *row.disclosedApr < 1 && row.costs
+           && !std::isnan(row.costs->AnnualPercentageRate());
+}
+
+// The regulation's "not more than 1/8 of 1 percentage point above or below";
+// the margin keeps an APR typed to three decimals exactly at the edge inside.
+bool CostsTable::AprWithinTolerance(const Row& row) const
+{
+    return std::fabs(*row.disclosedApr - row.costs->AnnualPercentageRate()) <= AprTolerance + 1e-9;
+}
+
+QString CostsTable::DisclosedAprText(const Row& row) const
+{
+    if (!row.disclosedApr)
+        return {};
+    const QString typed = QLocale().toString(*row.disclosedApr * 100, 'f', 3) + QLatin1Char('%');
+    return AprCheckable(row) && AprWithinTolerance(row) ? typed + QStringLiteral(" \u2713") : typed;
+}
+
+QString CostsTable::AprCheckTip(const Row& row) const
+{
+    if (!row.disclosedApr)
+        return {};
+    if (*row.disclosedApr <= 0 || *row.disclosedApr >= 1)
+        return Text(rsCostsAprImpossible);
+    if (!row.costs)
+        return Text(rsCostsTooLarge);
+    if (std::isnan(row.costs->AnnualPercentageRate()))
+        return Text(rsCostsNoApr);
+    const double difference = *row.disclosedApr - row.costs->AnnualPercentageRate();
+    const QString points = QLocale().toString(std::fabs(difference) * 100, 'f', 3);
+    return Text(AprWithinTolerance(row) ? rsCostsAprWithin : rsCostsAprOutside)
+        .arg(QLocale().toString(*row.disclosedApr * 100, 'f', 3) + QLatin1Char('%'),
+             FieldFormat::Percent(row.costs->AnnualPercentageRate()), points);
+}
+
+QString CostsTable::InsuranceTip(const Row& row) const
+{
+    if (row.mortgageInsurance == Money() || !row.costs)
+        return {};
+    switch (row.costs->Rule()) {
+    case QuoteCosts::InsuranceRule::NoPropertyValue: return Text(rsCostsInsuranceNoValue);
+    case QuoteCosts::InsuranceRule::ValueBelowLoan: return Text(rsCostsInsuranceValueBelow);
+    case QuoteCosts::InsuranceRule::UntilLtv78: break;
+    }
+    const auto& insurance = row.costs->Insurance();
+    const auto paid = std::count_if(insurance.cbegin(), insurance.cend(), [](Money m) { return m != Money(); });
+    return Text(rsCostsInsuranceEnds).arg(paid);
 }
 
 QString CostsTable::Text(int id) const

@@ -4,6 +4,7 @@
 #include "engine/QuoteCosts.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QTimer>
 
 #include <optional>
@@ -14,8 +15,12 @@ class LoanDocument;
 
 // The true costs of every quote that has results, one row each in the
 // sheet's order, against the current loan: rate and APR, points and closing
-// costs (the closing costs and their financed box editable), the cost over a
-// horizon, the refinance break-even and the simple payback. A figure that
+// costs (the closing costs and their financed box editable), what the
+// lender's Loan Estimate shows (the lender's APR, checked against the
+// computed one, the lender credit and the mortgage insurance, all
+// editable), the amount financed, the Loan Estimate's comparisons (In 5
+// years, its principal, TIP), the cost over a horizon, the refinance
+// break-even and the simple payback. A figure that
 // cannot be given is an empty cell or "Never", with the reason as its tool
 // tip. Follows every edit of the scenario, a moment after it, so the sheet
 // has shown its own results first.
@@ -24,7 +29,31 @@ class CostsTable : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { Lender, Rate, Apr, PointsCost, ClosingCosts, Financed, CostOverHorizon, BreakEven, Payback, Columns };
+    enum Column {
+        Lender,
+        Rate,
+        Apr,
+        DisclosedApr,
+        PointsCost,
+        ClosingCosts,
+        Financed,
+        LenderCredit,
+        MortgageInsurance,
+        AmountFinanced,
+        InFiveYears,
+        PrincipalInFiveYears,
+        Tip,
+        CostOverHorizon,
+        BreakEven,
+        Payback,
+        Columns
+    };
+    // How far the lender's APR may be from the computed one, as a fraction:
+    // 1/8 of a percentage point, the tolerance of a regular transaction.
+    static constexpr double AprTolerance = 0.00125;
+    // The background of a lender's APR outside the tolerance: the pink of a
+    // missing input on the sheet.
+    static QColor MarkColour();
     // A cell's figure for sorting: a number where the cell shows money,
     // months or a rate, later than any month for "Never", none for an
     // empty cell.
@@ -74,6 +103,16 @@ private:
     QVariant SortValue(const Row& row, int column) const;
     QVariant ToolTip(const Row& row, int column) const;
     bool SetClosingCosts(CLoan& quote, const QVariant& value);
+    static std::optional<Money> TypedMoney(const QVariant& value);
+    static bool SetDisclosedApr(CLoan& quote, const QVariant& value);
+    QVariant EditValue(const Row& row, int column) const;
+    QString DisclosedAprText(const Row& row) const;
+    QString AprCheckTip(const Row& row) const;
+    QString InsuranceTip(const Row& row) const;
+    // Whether the lender's APR can be held against the computed one, and
+    // whether it is within the tolerance.
+    bool AprCheckable(const Row& row) const;
+    bool AprWithinTolerance(const Row& row) const;
 
     LoanDocument& m_document;
     qint32 m_horizonMonths = 0;

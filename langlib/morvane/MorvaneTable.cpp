@@ -253,6 +253,34 @@ QString LanguageTable::Text(ResStringID ID)
     case rsCsvFileFilter: return QStringLiteral("Archivos CSV (*.csv)");
     case rsCostsOwnTerm: return QStringLiteral("Plazo de cada cotización");
     case rsCostsSameLenderRow: return QStringLiteral(" (fila ");
+    case rsFirstPayment: return QStringLiteral("Primer pago:");
+    case rsFirstPaymentToolTip: return QStringLiteral("La fecha de vencimiento del primer pago del préstamo nuevo, tal como figura en la Estimación del Préstamo. Vacía: los pagos empiezan hoy.");
+    case rsCostsLenderCredit: return QStringLiteral("Crédito del prestamista");
+    case rsCostsMortgageInsurance: return QStringLiteral("Seguro hipotecario");
+    case rsCostsDisclosedApr: return QStringLiteral("TAE del prestamista");
+    case rsCostsAmountFinanced: return QStringLiteral("Monto financiado");
+    case rsCostsInFiveYears: return QStringLiteral("En 5 años");
+    case rsCostsPrincipalInFiveYears: return QStringLiteral("Capital en 5 años");
+    case rsCostsTip: return QStringLiteral("TIP");
+    case rsPropertyValue: return QStringLiteral("Valor de la propiedad:");
+    case rsPropertyValueToolTip: return QStringLiteral("Lo que vale la propiedad, para saber cuándo termina el seguro hipotecario: al 78 % de este valor. Vacío: todos los pagos llevan el seguro.");
+    case rsCostsAprOutside: return QStringLiteral("La TAE del prestamista, %1, se aparta de la calculada, %2, en %3 puntos porcentuales: más del 1/8 de punto que se admite en un préstamo normal.");
+    case rsCostsAprWithin: return QStringLiteral("La TAE del prestamista, %1, está a menos de 1/8 de punto porcentual de la calculada, %2 (diferencia de %3 puntos).");
+    case rsCostsAprImpossible: return QStringLiteral("Una TAE del 0 % o del 100 % o más no es la de ningún prestamista: revise lo que escribió.");
+    case rsCostsCreditExceeds: return QStringLiteral("El crédito del prestamista supera todos los puntos y gastos de cierre: los gastos cuentan como 0, nunca menos.");
+    case rsCostsInsuranceNoValue: return QStringLiteral("No se indicó el valor de la propiedad: todos los pagos llevan el seguro hipotecario.");
+    case rsCostsInsuranceValueBelow: return QStringLiteral("El valor de la propiedad es menor que el monto del préstamo: todos los pagos llevan el seguro hipotecario.");
+    case rsCostsInsuranceEnds: return QStringLiteral("Los primeros %1 pagos llevan el seguro hipotecario; termina cuando el saldo baja al 78 % del valor de la propiedad.");
+    case rsCostsPrint: return QStringLiteral("&Imprimir...");
+    case rsCostsExportPdf: return QStringLiteral("Exportar P&DF...");
+    case rsFirstPaymentFar: return QStringLiteral("El primer pago está a más de un año: revise la fecha.");
+    case rsFirstPaymentPast: return QStringLiteral("El primer pago ya pasó: se considera que el préstamo nuevo empezó entonces.");
+    case rsCostsReportTitle: return QStringLiteral("Comparación de costos reales");
+    case rsCostsReportSchedule: return QStringLiteral("Pagos de ");
+    case rsCostsReportChart: return QStringLiteral("Saldo adeudado a lo largo del tiempo");
+    case rsCostsShowEstimate: return QStringLiteral("&Estimación del préstamo");
+    case rsCostsShowEstimateToolTip: return QStringLiteral("Muestra las columnas de las Estimaciones del Préstamo de los prestamistas: su TAE, el crédito del prestamista y el seguro hipotecario para anotar, y el monto financiado, En 5 años y la TIP para comparar.");
+    case rsPropertyValueBelowLoan: return QStringLiteral("El valor de la propiedad es menor que el monto del préstamo: todos los pagos llevan el seguro hipotecario.");
     }
     return {};
 }

@@ -259,6 +259,34 @@ QString LanguageTable::Text(ResStringID ID)
     case rsCsvFileFilter: return QStringLiteral("CSV files (*.csv)");
     case rsCostsOwnTerm: return QStringLiteral("Each quote's term");
     case rsCostsSameLenderRow: return QStringLiteral(" (row ");
+    case rsFirstPayment: return QStringLiteral("First payment:");
+    case rsFirstPaymentToolTip: return QStringLiteral("The due date of the new loan's first payment, as the Loan Estimate shows it. Empty: the payments start today.");
+    case rsCostsLenderCredit: return QStringLiteral("Lender credit");
+    case rsCostsMortgageInsurance: return QStringLiteral("Mortgage insurance");
+    case rsCostsDisclosedApr: return QStringLiteral("Lender's APR");
+    case rsCostsAmountFinanced: return QStringLiteral("Amount financed");
+    case rsCostsInFiveYears: return QStringLiteral("In 5 years");
+    case rsCostsPrincipalInFiveYears: return QStringLiteral("Principal in 5 years");
+    case rsCostsTip: return QStringLiteral("TIP");
+    case rsPropertyValue: return QStringLiteral("Property value:");
+    case rsPropertyValueToolTip: return QStringLiteral("What the property is worth, for when mortgage insurance ends: at 78 % of this value. Empty: every payment carries the insurance.");
+    case rsCostsAprOutside: return QStringLiteral("The lender's APR of %1 differs from the computed %2 by %3 percentage points: more than the 1/8 of a point a regular loan's APR may be off.");
+    case rsCostsAprWithin: return QStringLiteral("The lender's APR of %1 is within 1/8 of a percentage point of the computed %2 (off by %3 points).");
+    case rsCostsAprImpossible: return QStringLiteral("An APR of 0 % or of 100 % or more is no lender's figure: check what you typed.");
+    case rsCostsCreditExceeds: return QStringLiteral("The lender credit is larger than all points and closing costs: the costs count as 0, never less.");
+    case rsCostsInsuranceNoValue: return QStringLiteral("No property value given: every payment carries the mortgage insurance.");
+    case rsCostsInsuranceValueBelow: return QStringLiteral("The property value is below the loan amount: every payment carries the mortgage insurance.");
+    case rsCostsInsuranceEnds: return QStringLiteral("The first %1 payments carry the mortgage insurance; it ends when the balance falls to 78 % of the property value.");
+    case rsCostsPrint: return QStringLiteral("&Print...");
+    case rsCostsExportPdf: return QStringLiteral("Export P&DF...");
+    case rsFirstPaymentFar: return QStringLiteral("The first payment is more than a year ahead: check the date.");
+    case rsFirstPaymentPast: return QStringLiteral("The first payment is in the past: the new loan is taken as started then.");
+    case rsCostsReportTitle: return QStringLiteral("Comparing true costs");
+    case rsCostsReportSchedule: return QStringLiteral("Payments of ");
+    case rsCostsReportChart: return QStringLiteral("Balance owed over time");
+    case rsCostsShowEstimate: return QStringLiteral("Loan &Estimate");
+    case rsCostsShowEstimateToolTip: return QStringLiteral("Shows the columns of the lenders' Loan Estimates: their APR, lender credit and mortgage insurance to enter, and the amount financed, In 5 years and TIP to compare.");
+    case rsPropertyValueBelowLoan: return QStringLiteral("The property value is below the loan amount: every payment carries the mortgage insurance.");
     }
     return {};
 }

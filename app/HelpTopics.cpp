@@ -19,6 +19,7 @@ const QHash<QString, QString>& SharedTopics()
         {QStringLiteral("lblLoanTerm"), QStringLiteral("txtLoanTerm")},
         {QStringLiteral("lblAnnualTaxes"), QStringLiteral("txtAnnualTaxes")},
         {QStringLiteral("lblAnnualInsurance"), QStringLiteral("txtAnnualInsurance")},
+        {QStringLiteral("lblFirstPayment"), QStringLiteral("dtFirstPayment")},
         {QStringLiteral("lblMonthlyEscrow"), QStringLiteral("txtMonthlyEscrow")},
         {QStringLiteral("lblPoints"), QStringLiteral("txtPoints")},
         {QStringLiteral("lblInterestRate"), QStringLiteral("txtInterestRate")},

@@ -191,8 +191,15 @@ void Loan::BindFields()
 void Loan::ConnectCommands()
 {
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
-    new PrintCommands(*this);
-    new CostsCommand(*this);
+    auto* printing = new PrintCommands(*this);
+    // The costs window's report goes through the File menu's printer and
+    // dialogs.
+    (new CostsCommand(*this))->SetPrintRunner([this, printing](const PrintedReport::Maker& make, bool pdf, QWidget* parent) -> QWidget* {
+        if (!pdf)
+            return printing->PrintReport(make, parent);
+        return printing->ExportReportPdf(make, parent,
+                                         LoadResString(rsCostsExportPdf).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+    });
     for (const auto& [index, entry] : mnuToolsLanguageOpt)
         connect(entry, &QAction::triggered, this, [this, index = index] { LanguageChosen(index); });
     m_helpCommands = std::make_unique<HelpCommands>(*this);
@@ -311,6 +318,7 @@ void Loan::ApplyLanguageTexts()
     SetCaption(lblAnnualTaxes, rsAnnualTaxes);
     SetCaption(lblAnnualInsurance, rsAnnualInsurance);
     SetCaption(lblMonthlyEscrow, rsMonthlyEscrow);
+    SetCaption(lblFirstPayment, rsFirstPayment);
     SetCaption(lblCurrent, rsCurrent);
     SetCaption(cmdShare, rsShare);
     SetTip(cmdShare, rsShareToolTip);

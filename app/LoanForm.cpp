@@ -235,12 +235,21 @@ void LoanForm::SetupNewLoan(QWidget* parent)
     txtAnnualInsurance = NewNumberField(NumberField::Kind::Money, QStringLiteral("txtAnnualInsurance"), s);
     lblMonthlyEscrow = NewLabel("lblMonthlyEscrow", "Monthly Escrow:", s);
     txtMonthlyEscrow = NewResultField(QStringLiteral("txtMonthlyEscrow"), s);
+    lblFirstPayment = NewLabel("lblFirstPayment", "First payment:", s);
+    dtFirstPayment = Named(new QDateEdit(s), QStringLiteral("dtFirstPayment"));
+    dtFirstPayment->setCalendarPopup(true);
+    dtFirstPayment->setDisplayFormat(FieldFormat::ShortDateFormat());
+    // The minimum date stands for no date and shows as an empty field.
+    dtFirstPayment->setMinimumDate(QDate(1900, 1, 1));
+    dtFirstPayment->setSpecialValueText(QStringLiteral(" "));
+    dtFirstPayment->setDate(dtFirstPayment->minimumDate());
 
     QGridLayout* grid = NewSectionGrid(s);
     AddPair(grid, 0, 0, lblLoanName, cboLoanName);
     AddPair(grid, 1, 0, lblLoanType, cboLoanType);
     AddPair(grid, 0, 1, lblLoanAmount, txtLoanAmount);
     AddPair(grid, 1, 1, lblLoanTerm, txtLoanTerm);
+    AddPair(grid, 2, 1, lblFirstPayment, dtFirstPayment);
     AddPair(grid, 0, 2, lblAnnualTaxes, txtAnnualTaxes);
     AddPair(grid, 1, 2, lblAnnualInsurance, txtAnnualInsurance);
     AddPair(grid, 2, 2, lblMonthlyEscrow, txtMonthlyEscrow);
@@ -431,7 +440,7 @@ void LoanForm::SetTabOrder()
 {
     QWidget* const chain[] = {
         cboLoanName,       cboLoanType,         txtLoanAmount,      txtLoanTerm,
-        txtAnnualTaxes,    txtAnnualInsurance,  chkPoints[0],       txtPoints[0],
+        dtFirstPayment,    txtAnnualTaxes,    txtAnnualInsurance,  chkPoints[0],       txtPoints[0],
         txtInterestRate[0], txtTerm[0],         cboFrequency[0],    txtActualPayment[0],
         txtWho[0],         txtCurLoanAmount,    txtCurLoanTerm,     txtCurInterestRate,
         cboCurPaymentFrequency, txtCurActualPayment, cboActPaymentFrequency, dtNextPayment,

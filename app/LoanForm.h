@@ -69,6 +69,9 @@ public:
     QLabel* lblAnnualTaxes = nullptr;
     NumberField* txtAnnualTaxes = nullptr;
     QLabel* lblAnnualInsurance = nullptr;
+    QLabel* lblFirstPayment = nullptr;
+    // Empty (its minimum date) until the user picks a date.
+    QDateEdit* dtFirstPayment = nullptr;
     NumberField* txtAnnualInsurance = nullptr;
     QLabel* lblMonthlyEscrow = nullptr;
     QLineEdit* txtMonthlyEscrow = nullptr;

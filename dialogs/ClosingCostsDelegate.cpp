@@ -8,6 +8,12 @@
 
 #include <QLineEdit>
 
+ClosingCostsDelegate::ClosingCostsDelegate(QObject* parent, NumberField::Kind kind)
+    : QStyledItemDelegate(parent)
+    , m_kind(kind)
+{
+}
+
 QWidget* ClosingCostsDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                             const QModelIndex&) const
 {
@@ -15,7 +21,7 @@ QWidget* ClosingCostsDelegate::createEditor(QWidget* parent, const QStyleOptionV
     editor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* filter = new NumberFilter(editor);
     filter->SetSeparatorAllowed(true);
-    filter->OnRefused(&ClosingCostsDelegate::Refuse);
+    filter->OnRefused([this] { Refuse(); });
     editor->setValidator(filter);
     editor->installEventFilter(filter);
     return editor;
@@ -35,7 +41,7 @@ void ClosingCostsDelegate::setModelData(QWidget* editor, QAbstractItemModel* mod
         Refuse();
 }
 
-void ClosingCostsDelegate::Refuse()
+void ClosingCostsDelegate::Refuse() const
 {
-    MessageBox::Ok(Language::LoadResString(rsNotNumeric) + NumberField::PatternOf(NumberField::Kind::Money));
+    MessageBox::Ok(Language::LoadResString(rsNotNumeric) + NumberField::PatternOf(m_kind));
 }

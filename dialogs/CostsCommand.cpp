@@ -33,6 +33,7 @@ void CostsCommand::Open()
     if (!m_costs) {
         m_costs = new frmCosts(m_window.Document(), &m_window);
         m_costs->setAttribute(Qt::WA_DeleteOnClose);
+        m_costs->SetPrintRunner(m_print);
         // F1 opens the help here as it does over the sheet.
         m_costs->addAction(m_window.mnuHelpContents);
     } else {

@@ -20,6 +20,9 @@ public:
     // The window once opened; null before and after it is closed.
     frmCosts* Window() const { return m_costs; }
     void Open();
+    // How the window's report reaches the printer; the window opened next
+    // takes it.
+    void SetPrintRunner(frmCosts::PrintRunner run) { m_print = std::move(run); }
 
 private:
     void ShowText();
@@ -27,4 +30,5 @@ private:
     Loan& m_window;
     QAction* m_command;
     QPointer<frmCosts> m_costs;
+    frmCosts::PrintRunner m_print;
 };

@@ -7,6 +7,8 @@
 #include "dialogs/ClosingCostsDelegate.h"
 #include "dialogs/TwoLineHeader.h"
 #include "langlib/ResourceIds.h"
+#include "engine/DayCount.h"
+#include "model/FieldFormat.h"
 #include "print/PrintDialogs.h"
 #include "model/CostsTable.h"
 #include "model/LoanDocument.h"
@@ -85,6 +87,12 @@ frmCosts::frmCosts(LoanDocument& document, QWidget* owner)
     connect(tblCosts->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &frmCosts::ShowSelectedSchedule);
     connect(cmdExportCsv, &QPushButton::clicked, this, &frmCosts::ExportCsv);
+    connect(cmdPrintCosts, &QPushButton::clicked, this, &frmCosts::PrintCosts);
+    connect(cmdExportCostsPdf, &QPushButton::clicked, this, &frmCosts::ExportCostsPdf);
+    connect(chkLoanEstimate, &QPushButton::toggled, this, &frmCosts::ShowEstimateColumns);
+    SetPrintRunner({});
+    chkLoanEstimate->setChecked(HoldsEstimateInputs());
+    ShowEstimateColumns(chkLoanEstimate->isChecked());
     connect(&LanguageNotice::Instance(), &LanguageNotice::Bound, this, &frmCosts::ApplyTexts);
     // The main window's document goes before the window's children: this
     // window, which reads it to the last, goes with it.
@@ -120,13 +128,32 @@ void frmCosts::SetupForm()
                          },
                          [] { return false; });
     lblHorizon->setBuddy(txtHorizon);
+    lblPropertyValue = Named(new QLabel(this), "lblPropertyValue");
+    txtPropertyValue = Named(new NumberField(NumberField::Kind::Money, this), "txtPropertyValue");
+    txtPropertyValue->BindMoney([this] { return m_document.PropertyValue(); },
+                                [this](Money value) {
+                                    m_document.SetPropertyValue(value);
+                                    txtPropertyValue->ShowValue();
+                                    ShowPropertyValueTip();
+                                });
+    lblPropertyValue->setBuddy(txtPropertyValue);
     SetupTables();
     cmdExportCsv = Named(new QPushButton(this), "cmdExportCsv");
+    cmdPrintCosts = Named(new QPushButton(this), "cmdPrintCosts");
+    cmdExportCostsPdf = Named(new QPushButton(this), "cmdExportCostsPdf");
+    chkLoanEstimate = Named(new QPushButton(this), "chkLoanEstimate");
+    chkLoanEstimate->setCheckable(true);
 
     auto* horizon = new QHBoxLayout;
     horizon->addWidget(lblHorizon);
     horizon->addWidget(txtHorizon);
+    horizon->addSpacing(24);
+    horizon->addWidget(lblPropertyValue);
+    horizon->addWidget(txtPropertyValue);
+    horizon->addWidget(chkLoanEstimate);
     horizon->addStretch();
+    horizon->addWidget(cmdPrintCosts);
+    horizon->addWidget(cmdExportCostsPdf);
     auto* schedule = new QWidget(this);
     auto* scheduleLayout = new QVBoxLayout(schedule);
     scheduleLayout->setContentsMargins(0, 0, 0, 0);
@@ -154,6 +181,10 @@ void frmCosts::SetupTables()
     tblCosts = NewTable("tblCosts", m_sorted, this);
     tblCosts->setEditTriggers(QAbstractItemView::AllEditTriggers);
     tblCosts->setItemDelegateForColumn(CostsTable::ClosingCosts, new ClosingCostsDelegate(tblCosts));
+    tblCosts->setItemDelegateForColumn(CostsTable::LenderCredit, new ClosingCostsDelegate(tblCosts));
+    tblCosts->setItemDelegateForColumn(CostsTable::MortgageInsurance, new ClosingCostsDelegate(tblCosts));
+    tblCosts->setItemDelegateForColumn(CostsTable::DisclosedApr,
+                                       new ClosingCostsDelegate(tblCosts, NumberField::Kind::Rate));
     QHeaderView* headings = tblCosts->horizontalHeader();
     headings->setSectionResizeMode(CostsTable::Lender, QHeaderView::Stretch);
     headings->setSortIndicator(-1, Qt::AscendingOrder);
@@ -191,6 +222,14 @@ void frmCosts::ApplyTexts()
     txtHorizon->setPlaceholderText(Text(rsCostsOwnTerm));
     txtHorizon->setFixedWidth(txtHorizon->fontMetrics().horizontalAdvance(txtHorizon->placeholderText()) + 36);
     cmdExportCsv->setText(Text(rsCostsExportCsv));
+    lblPropertyValue->setText(Text(rsPropertyValue));
+    txtPropertyValue->setFixedWidth(txtPropertyValue->fontMetrics().horizontalAdvance(QStringLiteral("$9,999,999.00")) + 16);
+    txtPropertyValue->ShowValue();
+    ShowPropertyValueTip();
+    chkLoanEstimate->setText(Text(rsCostsShowEstimate));
+    chkLoanEstimate->setToolTip(Text(rsCostsShowEstimateToolTip));
+    cmdPrintCosts->setText(Text(rsCostsPrint));
+    cmdExportCostsPdf->setText(Text(rsCostsExportPdf));
     m_costs->Recompute();
 }
 
@@ -208,6 +247,51 @@ void frmCosts::Refresh()
     if (m_costs->rowCount() > 0)
         tblCosts->selectRow(row);
     ShowSelectedSchedule();
+    if (!txtPropertyValue->hasFocus())
+        txtPropertyValue->ShowValue();
+    ShowPropertyValueTip();
+}
+
+bool frmCosts::IsEstimateColumn(int column)
+{
+    switch (column) {
+    case CostsTable::DisclosedApr:
+    case CostsTable::LenderCredit:
+    case CostsTable::MortgageInsurance:
+    case CostsTable::AmountFinanced:
+    case CostsTable::InFiveYears:
+    case CostsTable::PrincipalInFiveYears:
+    case CostsTable::Tip: return true;
+    default: return false;
+    }
+}
+
+// All sixteen columns need a wider screen than the others alone: the Loan
+// Estimate's are there when the user asks for them, or holds their inputs.
+void frmCosts::ShowEstimateColumns(bool shown)
+{
+    for (int column = 0; column < CostsTable::Columns; ++column) {
+        if (IsEstimateColumn(column))
+            tblCosts->setColumnHidden(column, !shown);
+    }
+}
+
+bool frmCosts::HoldsEstimateInputs() const
+{
+    if (m_document.PropertyValue() != Money())
+        return true;
+    return std::any_of(m_document.Quotes.cbegin(), m_document.Quotes.cend(), [](const auto& quote) {
+        return quote->LenderCredit() != Money() || quote->MortgageInsurance() != Money()
+               || quote->DisclosedApr().has_value();
+    });
+}
+
+// A value below the loan amount cannot end the insurance by the 78 % rule.
+void frmCosts::ShowPropertyValueTip()
+{
+    const Money value = m_document.PropertyValue();
+    const bool below = value != Money() && value < m_document.LoanAmount();
+    txtPropertyValue->setToolTip(Text(below ? rsPropertyValueBelowLoan : rsPropertyValueToolTip));
 }
 
 void frmCosts::ShowSelectedSchedule()
@@ -260,6 +344,124 @@ void frmCosts::ExportCsv()
         return;
     if (!ScheduleCsv::Write(path, m_schedule->Headings(), m_schedule->Payments()))
         MessageBox::Ok(Text(rsCsvNotWritten) + path + Text(rsPdfNotWrittenEnd));
+}
+
+void frmCosts::SetPrintRunner(PrintRunner run)
+{
+    m_print = std::move(run);
+    cmdPrintCosts->setEnabled(static_cast<bool>(m_print));
+    cmdExportCostsPdf->setEnabled(static_cast<bool>(m_print));
+}
+
+void frmCosts::PrintCosts()
+{
+    RunReport(false);
+}
+
+void frmCosts::ExportCostsPdf()
+{
+    RunReport(true);
+}
+
+// The report is what the window shows when the job starts, a value typed
+// into the property value taken in first.
+void frmCosts::RunReport(bool pdf)
+{
+    if (!m_print || !txtPropertyValue->CommitEdit())
+        return;
+    const CostsReport::Content content = ReportContent();
+    WaitForJob(m_print(
+        [content](ReportSurface& surface, std::function<bool()> yield) {
+            return std::make_unique<CostsReport>(content, surface, std::move(yield));
+        },
+        pdf, this));
+}
+
+void frmCosts::WaitForJob(QWidget* progress)
+{
+    if (!progress)
+        return;
+    cmdPrintCosts->setEnabled(false);
+    cmdExportCostsPdf->setEnabled(false);
+    connect(progress, &QObject::destroyed, this, [this] {
+        cmdPrintCosts->setEnabled(static_cast<bool>(m_print));
+        cmdExportCostsPdf->setEnabled(static_cast<bool>(m_print));
+    });
+}
+
+CostsReport::Content frmCosts::ReportContent() const
+{
+    CostsReport::Content content;
+    content.title = Text(rsCostsReportTitle);
+    content.scenario = m_document.LoanName();
+    content.date = FieldFormat::ShortDate(m_document.Today());
+    content.pageText = Text(rsPage);
+    content.costs = CostsRows();
+    content.chartTitle = Text(rsCostsReportChart);
+    content.balances = Balances();
+    const int row = SelectedRow();
+    if (row >= 0 && m_schedule->rowCount() > 0) {
+        content.scheduleTitle = Text(rsCostsReportSchedule) + m_costs->LenderName(row);
+        content.schedule.headings = m_schedule->Headings();
+        for (int column = 0; column < m_schedule->columnCount(); ++column)
+            content.schedule.right.append(true);
+        for (int r = 0; r < m_schedule->rowCount(); ++r) {
+            QStringList cells;
+            for (int column = 0; column < m_schedule->columnCount(); ++column)
+                cells.append(m_schedule->index(r, column).data().toString());
+            content.schedule.rows.append(cells);
+        }
+    }
+    return content;
+}
+
+// In the order the table shows, sorted or not; a ticked box prints as a
+// check mark.
+CostsReport::Table frmCosts::CostsRows() const
+{
+    CostsReport::Table table;
+    for (int column = 0; column < CostsTable::Columns; ++column) {
+        table.headings.append(m_sorted->headerData(column, Qt::Horizontal).toString().replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        table.right.append(column != CostsTable::Lender);
+    }
+    for (int r = 0; r < m_sorted->rowCount(); ++r) {
+        QStringList cells;
+        for (int column = 0; column < CostsTable::Columns; ++column) {
+            const QModelIndex index = m_sorted->index(r, column);
+            cells.append(column == CostsTable::Financed
+                             ? (index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStringLiteral("\u2713") : QString())
+                             : index.data().toString());
+        }
+        table.rows.append(cells);
+    }
+    return table;
+}
+
+// A point a year is plenty on paper; the payoff closes each line.
+QList<CostsReport::Series> frmCosts::Balances() const
+{
+    QList<CostsReport::Series> all;
+    const auto add = [&all](const QString& name, const AmortizationSchedule& schedule) {
+        const auto& payments = schedule.Payments();
+        if (payments.empty())
+            return;
+        CostsReport::Series series{name, {}};
+        series.points.append({payments.front().DueDate, (payments.front().Balance + payments.front().Principal).ToDouble()});
+        double next = DayCount::AddMonths(payments.front().DueDate, 12);
+        for (const auto& payment : payments) {
+            if (payment.DueDate >= next || &payment == &payments.back()) {
+                series.points.append({payment.DueDate, payment.Balance.ToDouble()});
+                next = DayCount::AddMonths(payment.DueDate, 12);
+            }
+        }
+        all.append(series);
+    };
+    add(Text(rsCostsCurrentLoan), m_costs->CurrentSchedule());
+    for (int r = 0; r < m_sorted->rowCount(); ++r) {
+        const int row = m_sorted->mapToSource(m_sorted->index(r, 0)).row();
+        add(m_costs->LenderName(row), m_costs->Schedule(row));
+    }
+    return all;
 }
 
 void frmCosts::changeEvent(QEvent* event)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "print/CostsReport.h"
+
 #include <QWidget>
+
+#include <functional>
 
 class BalanceLegend;
 class CostsTable;
@@ -25,7 +29,15 @@ class frmCosts : public QWidget
     Q_OBJECT
 
 public:
+    // Runs a report through the program's printing: to a PDF file or to the
+    // printer, its dialogs over the parent; the job's progress window, or
+    // none when nothing was started.
+    using PrintRunner = std::function<QWidget*(const PrintedReport::Maker& makeReport, bool pdf, QWidget* parent)>;
+
     frmCosts(LoanDocument& document, QWidget* owner);
+    // Without a runner the report cannot be printed, and its buttons say so
+    // by being disabled.
+    void SetPrintRunner(PrintRunner run);
     ~frmCosts() override;
 
     CostsTable& Costs() { return *m_costs; }
@@ -35,6 +47,12 @@ public:
     // Asks for a file and writes the chosen quote's payments into it,
     // saying so when it cannot.
     void ExportCsv();
+    // The costs report through the program's printer, as File > Print and
+    // Export PDF print the comparison.
+    void PrintCosts();
+    void ExportCostsPdf();
+    // What the report prints: the window as it shows now.
+    CostsReport::Content ReportContent() const;
 
     QLabel* lblHorizon = nullptr;
     NumberField* txtHorizon = nullptr;
@@ -43,6 +61,16 @@ public:
     BalanceLegend* lgdBalance = nullptr;
     QTableView* tblSchedule = nullptr;
     QPushButton* cmdExportCsv = nullptr;
+    QLabel* lblPropertyValue = nullptr;
+    NumberField* txtPropertyValue = nullptr;
+    QPushButton* cmdPrintCosts = nullptr;
+    QPushButton* cmdExportCostsPdf = nullptr;
+    // Shows the Loan Estimate's columns; on from the start when a quote or
+    // the scenario holds one of their inputs.
+    QPushButton* chkLoanEstimate = nullptr;
+
+    // The columns the Loan Estimate button shows.
+    static bool IsEstimateColumn(int column);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -57,6 +85,14 @@ private:
     void ShowSelectedSchedule();
     void FitScheduleColumns();
     int SelectedRow() const;
+    void ShowPropertyValueTip();
+    void ShowEstimateColumns(bool shown);
+    bool HoldsEstimateInputs() const;
+    void RunReport(bool pdf);
+    // Waits for the job's progress window, if one opened.
+    void WaitForJob(QWidget* progress);
+    CostsReport::Table CostsRows() const;
+    QList<CostsReport::Series> Balances() const;
     QString Text(int id) const;
 
     LoanDocument& m_document;
@@ -67,4 +103,5 @@ private:
     QSortFilterProxyModel* m_sorted;
     // The quote chosen before the table was computed afresh.
     int m_chosenQuote = -1;
+    PrintRunner m_print;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/PrintedReport.h"
 #include "print/ReportSurface.h"
 #include "print/WindowGeometry.h"
 
@@ -17,7 +18,7 @@ class QWidget;
 // headings and carry a page number; every page ends with the copyright
 // footer in the window's language, the last one when the job ends. Texts
 // are scaled with the picture.
-class ComparisonReport
+class ComparisonReport : public PrintedReport
 {
 public:
     // yield lets pending window events run once; when it answers false the
@@ -25,8 +26,8 @@ public:
     ComparisonReport(const Loan& window, ReportSurface& surface, std::function<bool()> yield);
 
     // False when stopped before the end.
-    bool Run();
-    void PrintPageFooter();
+    bool Run() override;
+    void PrintPageFooter() override;
 
 private:
     enum class Align { Left, Right };

@@ -118,14 +118,38 @@ QString PrintCommands::SuggestedPdfName() const
     return QDir(ProposedFolder()).absoluteFilePath(name + QStringLiteral(".pdf"));
 }
 
-void PrintCommands::Run(QPrinter& printer)
+frmPrint* PrintCommands::PrintReport(const frmPrint::ReportMaker& makeReport, QWidget* parent)
 {
-    RunPrintJob(m_window, printer);
+    if (!PrintDialogs::ChoosePrinter(m_printer, parent))
+        return nullptr;
+    return Run(m_printer, makeReport);
+}
+
+frmPrint* PrintCommands::ExportReportPdf(const frmPrint::ReportMaker& makeReport, QWidget* parent,
+                                         const QString& caption)
+{
+    const QString path = PrintDialogs::ChoosePdfFile(parent, caption, m_window.LoadResString(rsPdfFileFilter),
+                                                     SuggestedPdfName());
+    if (path.isEmpty())
+        return nullptr;
+    m_pdfPrinter.setPageLayout(m_printer.pageLayout());
+    m_pdfPrinter.setOutputFileName(path);
+    return Run(m_pdfPrinter, makeReport);
+}
+
+// One job at a time: the commands wait while its progress window is open.
+frmPrint* PrintCommands::Run(QPrinter& printer, const frmPrint::ReportMaker& makeReport)
+{
+    if (makeReport)
+        RunPrintJob(m_window, printer, makeReport);
+    else
+        RunPrintJob(m_window, printer);
     auto* progress = m_window.findChild<frmPrint*>(QStringLiteral("frmPrint"), Qt::FindDirectChildrenOnly);
     if (!progress)
-        return;
+        return nullptr;
     Enable(false);
     connect(progress, &QObject::destroyed, this, [this] { Enable(true); });
+    return progress;
 }
 
 void PrintCommands::Enable(bool enabled)

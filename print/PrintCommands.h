@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/frmPrint.h"
+
 #include <QObject>
 #include <QPrinter>
 
@@ -22,6 +24,13 @@ public:
 
     QPrinter& Printer() { return m_printer; }
 
+    // Another window's report through the same printer, dialogs and
+    // progress window as Print and Export PDF, the dialogs over `parent`;
+    // the progress window of the job started, or none when the user
+    // cancelled or the printer did not start.
+    frmPrint* PrintReport(const frmPrint::ReportMaker& makeReport, QWidget* parent);
+    frmPrint* ExportReportPdf(const frmPrint::ReportMaker& makeReport, QWidget* parent, const QString& caption);
+
 private:
     void AddExportCommand();
     void ShowTexts();
@@ -29,7 +38,7 @@ private:
     void Print();
     void ExportPdf();
     QString SuggestedPdfName() const;
-    void Run(QPrinter& printer);
+    frmPrint* Run(QPrinter& printer, const frmPrint::ReportMaker& makeReport = {});
     void Enable(bool enabled);
 
     Loan& m_window;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/frmPrint.h"
+
 class Loan;
 class QPrinter;
 
@@ -8,3 +10,5 @@ class QPrinter;
 // ends when that window closes. A printer that does not start is reported
 // and no window opens.
 void RunPrintJob(Loan& window, QPrinter& printer);
+// The same with another report than the comparison.
+void RunPrintJob(Loan& window, QPrinter& printer, const frmPrint::ReportMaker& makeReport);

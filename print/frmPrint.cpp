@@ -2,6 +2,7 @@
 
 #include "app/CMouse.h"
 #include "app/Loan.h"
+#include "print/ComparisonReport.h"
 #include "langlib/Resources.h"
 
 #include <QCloseEvent>
@@ -24,11 +25,18 @@ constexpr double WidestShareOfScreen = 0.5;
 } // namespace
 
 frmPrint::frmPrint(Loan& window, std::unique_ptr<PrinterOutput> output)
+    : frmPrint(window, std::move(output), [&window](ReportSurface& surface, std::function<bool()> yield) {
+        return std::make_unique<ComparisonReport>(window, surface, std::move(yield));
+    })
+{
+}
+
+frmPrint::frmPrint(Loan& window, std::unique_ptr<PrinterOutput> output, const ReportMaker& makeReport)
     : QDialog(&window)
     , m_window(window)
     , m_output(std::move(output))
     , m_surface(m_output->Painter(), m_output->Printer())
-    , m_report(window, m_surface, [this] { return YieldOnce(); })
+    , m_report(makeReport(m_surface, [this] { return YieldOnce(); }))
 {
     setObjectName(QStringLiteral("frmPrint"));
     setModal(false);
@@ -119,7 +127,7 @@ void frmPrint::Run()
     cmdCancel->setText(m_window.LoadResString(rsCancel));
     m_printFinished = false;
     m_running = true;
-    const bool complete = m_report.Run();
+    const bool complete = m_report->Run();
     m_running = false;
     if (complete && !m_cancelRequested) {
         m_printFinished = true;
@@ -183,6 +191,6 @@ void frmPrint::EndJob()
         m_output->Discard();
         return;
     }
-    m_report.PrintPageFooter();
+    m_report->PrintPageFooter();
     m_output->Finish();
 }

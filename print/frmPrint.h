@@ -1,11 +1,12 @@
 #pragma once
 
-#include "print/ComparisonReport.h"
+#include "print/PrintedReport.h"
 #include "print/PrinterOutput.h"
 #include "print/PrinterSurface.h"
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class Loan;
@@ -14,7 +15,8 @@ class QPushButton;
 class QTimer;
 
 // The progress window of one print job. Shown modeless over the main
-// window, it draws the report when it is first activated, stays up at least
+// window, it draws the report (the comparison unless another is given) when
+// it is first activated, stays up at least
 // as long as its timer runs, and on closing either ends the document with
 // the footer on its last page or, after Cancel, discards it.
 class frmPrint : public QDialog
@@ -24,8 +26,11 @@ class frmPrint : public QDialog
 public:
     static constexpr int TimerInterval = 3000;
 
+    using ReportMaker = PrintedReport::Maker;
+
     // The output has begun its document.
     frmPrint(Loan& window, std::unique_ptr<PrinterOutput> output);
+    frmPrint(Loan& window, std::unique_ptr<PrinterOutput> output, const ReportMaker& makeReport);
     ~frmPrint() override;
 
     QLabel* lblPrintingText = nullptr;
@@ -54,7 +59,7 @@ private:
     Loan& m_window;
     std::unique_ptr<PrinterOutput> m_output;
     PrinterSurface m_surface;
-    ComparisonReport m_report;
+    std::unique_ptr<PrintedReport> m_report;
     bool m_cancelRequested = false;
     bool m_printFinished = false;
     bool m_ran = false;

@@ -1,13 +1,22 @@
 #include "scenario/NewLoanSection.h"
 
 #include "app/LoanForm.h"
+#include "engine/DayCount.h"
+#include "langlib/ResourceIds.h"
 #include "scenario/ChoiceList.h"
+#include "scenario/FieldColour.h"
 #include "model/FieldFormat.h"
 #include "model/LoanTypes.h"
 
+#include <QCalendarWidget>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <cmath>
 
 NewLoanSection::NewLoanSection(LoanForm& form, LoanDocument& document)
     : m_form(form)
@@ -15,6 +24,9 @@ NewLoanSection::NewLoanSection(LoanForm& form, LoanDocument& document)
 {
     form.cboLoanType->installEventFilter(this);
     connect(form.cboLoanType, &QComboBox::activated, this, &NewLoanSection::TypeChosen);
+    form.dtFirstPayment->installEventFilter(this);
+    form.dtFirstPayment->calendarWidget()->installEventFilter(this);
+    connect(form.dtFirstPayment, &QDateEdit::dateChanged, this, &NewLoanSection::FirstPaymentPicked);
     connect(&document, &LoanDocument::Changed, this, &NewLoanSection::Show);
     connect(&document, &LoanDocument::ScenarioApplying, this, &NewLoanSection::FillLoanTypeList);
     connect(&document, &LoanDocument::ScenarioApplied, this, &NewLoanSection::RefreshLoanTypeText);
@@ -46,6 +58,16 @@ void NewLoanSection::Show(LoanDocument::Value value)
     case Value::EscrowMonthly:
         f.txtMonthlyEscrow->setText(FieldFormat::Currency(m_document.EscrowMonthly()));
         break;
+    case Value::FirstPayment: {
+        const double day = m_document.FirstPayment();
+        const QDate date = day == 0 ? f.dtFirstPayment->minimumDate() : DayCount::ToDate(day);
+        if (f.dtFirstPayment->date() != date) {
+            const QSignalBlocker quiet(f.dtFirstPayment);
+            f.dtFirstPayment->setDate(date);
+        }
+        ShowFirstPaymentTip();
+        break;
+    }
     default:
         break;
     }
@@ -98,8 +120,60 @@ void NewLoanSection::TypeChosen()
     ChooseLoanType(chosen);
 }
 
+void NewLoanSection::FirstPaymentPicked()
+{
+    const QDate date = m_form.dtFirstPayment->date();
+    m_document.SetFirstPayment(date == m_form.dtFirstPayment->minimumDate() ? 0 : DayCount::FromDate(date));
+    ShowFirstPaymentTip();
+}
+
+// A date in the past is a loan that started then; one more than a year
+// ahead is more likely a typing slip. Both keep their figures.
+void NewLoanSection::ShowFirstPaymentTip()
+{
+    QDateEdit* field = m_form.dtFirstPayment;
+    const double day = m_document.FirstPayment();
+    const double today = m_document.Today();
+    QString tip = m_document.LoadResString(rsFirstPaymentToolTip);
+    const bool far = day != 0 && day > DayCount::AddMonths(today, 12);
+    if (far)
+        tip += QLatin1Char('\n') + m_document.LoadResString(rsFirstPaymentFar);
+    else if (day != 0 && day < std::floor(today))
+        tip += QLatin1Char('\n') + m_document.LoadResString(rsFirstPaymentPast);
+    field->setToolTip(tip);
+    if (far)
+        FieldColour::Mark(field, FieldColour::Required);
+    else
+        FieldColour::Clear(field);
+}
+
+// Delete or Backspace over the whole date empties the field.
+bool NewLoanSection::FirstPaymentKey(QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    QDateEdit* field = m_form.dtFirstPayment;
+    auto* line = field->findChild<QLineEdit*>();
+    if ((key != Qt::Key_Delete && key != Qt::Key_Backspace) || !line || line->selectedText() != line->text())
+        return false;
+    field->setDate(field->minimumDate());
+    return true;
+}
+
 bool NewLoanSection::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_form.dtFirstPayment)
+        return FirstPaymentKey(event) || QObject::eventFilter(watched, event);
+    // The calendar of an empty field opens on the current month, not on the
+    // empty field's date.
+    if (watched == m_form.dtFirstPayment->calendarWidget()) {
+        if (event->type() == QEvent::Show && m_form.dtFirstPayment->date() == m_form.dtFirstPayment->minimumDate()) {
+            const QDate today = DayCount::ToDate(m_document.Today());
+            m_form.dtFirstPayment->calendarWidget()->setCurrentPage(today.year(), today.month());
+        }
+        return QObject::eventFilter(watched, event);
+    }
     if (ChoiceList::IsOpening(event))
         FillLoanTypeList();
     else if (ChoiceList::IsLeaving(event))

@@ -7,7 +7,8 @@
 class LoanForm;
 
 // The new-loan section of the window: its fields show the document's new
-// loan as the document signals it, and the loan type list is filled in the
+// loan as the document signals it, the first payment date among them (empty
+// until picked, emptied again with Delete or Backspace over the whole date), and the loan type list is filled in the
 // active language when the user is about to choose, showing the name of the
 // stored code.
 class NewLoanSection : public QObject
@@ -35,6 +36,10 @@ protected:
 private:
     void Show(LoanDocument::Value value);
     void TypeChosen();
+    void FirstPaymentPicked();
+    // The field's tool tip, and its mark for a date more than a year ahead.
+    void ShowFirstPaymentTip();
+    bool FirstPaymentKey(QEvent* event);
 
     LoanForm& m_form;
     LoanDocument& m_document;

@@ -214,6 +214,8 @@ bool ScenarioCommands::CommitPendingEdit()
         CommitLoanNameEdit();
     else if (focus == m_form.dtNextPayment)
         m_form.dtNextPayment->interpretText();
+    else if (focus == m_form.dtFirstPayment)
+        m_form.dtFirstPayment->interpretText();
     else if (focus == m_form.cboCurPaymentFrequency)
         m_document.RecalcCurrentPayment();
     else

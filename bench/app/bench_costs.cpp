@@ -1,11 +1,16 @@
 // How long the costs window takes over a full sheet of sixteen 30-year
-// biweekly quotes with points and closing costs, against a current loan:
+// biweekly quotes with points and closing costs and every Loan Estimate
+// column filled (lender's APR, lender credit, mortgage insurance ending at
+// 78 % of a property value, a first payment two months ahead), against a
+// current loan:
 // opening it (every APR, schedule, break-even and the chart of seventeen
 // lines), and computing it afresh after one edit.
 
 #include "app/Loan.h"
 #include "dialogs/frmCosts.h"
+#include "engine/DayCount.h"
 #include "model/CostsTable.h"
+#include "model/LoanDocument.h"
 
 #include "bench/app/BenchWindow.h"
 
@@ -30,7 +35,13 @@ void FillScenario(Loan& window)
         quote.SetFrequencyCode(QStringLiteral("W"));
         quote.SetPoints(d % 3);
         quote.SetClosingCosts(Money::FromDouble(3000 + 100 * d));
+        quote.SetLenderCredit(Money::FromDouble(750));
+        quote.SetMortgageInsurance(Money::FromDouble(85 + d));
+        quote.SetDisclosedApr(0.066 + d / 1000.0);
     });
+    LoanDocument& document = window.Document();
+    document.SetPropertyValue(Money::FromDouble(300000));
+    document.SetFirstPayment(DayCount::AddMonths(document.Today(), 2));
 }
 
 } // namespace

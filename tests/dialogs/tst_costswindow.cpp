@@ -11,6 +11,8 @@
 #include "dialogs/BalanceLegend.h"
 #include "dialogs/TwoLineHeader.h"
 #include "dialogs/frmCosts.h"
+#include "engine/DayCount.h"
+#include "model/LoanDocument.h"
 #include "print/PrintDialogs.h"
 #include "model/CostsTable.h"
 #include "scenario/NumberField.h"
@@ -22,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QChart>
+#include <QDateEdit>
 #include <QClipboard>
 #include <QLegend>
 #include <QPalette>
@@ -161,6 +164,8 @@ private slots:
     void legendNamesEveryLineWholeAndApart();
     void headingsSortAndTheChosenQuoteStays();
     void openedAgainItComesBackOnTheScreen();
+    void loanEstimateIsEnteredCheckedAndUndone();
+    void firstPaymentMovesEverySchedule();
 
 private:
     void TypeScenario(const QStringList& lenders = {QStringLiteral("First Bank"), QStringLiteral("Second Bank"),
@@ -633,6 +638,101 @@ void TestCostsWindow::headingsSortAndTheChosenQuoteStays()
     // A third click gives the sheet's order back.
     ClickHeading(costs->tblCosts, CostsTable::Payback);
     QCOMPARE(Column(costs->tblCosts, CostsTable::Lender), sheet);
+}
+
+// The Loan Estimate's columns show on demand; the lender's APR is checked
+// against the computed one on both sides of 1/8 of a point; a credit above
+// the costs and insurance without a usable property value say why in their
+// tool tips; Undo takes a value back.
+void TestCostsWindow::loanEstimateIsEnteredCheckedAndUndone()
+{
+    TypeScenario();
+    frmCosts* costs = OpenCosts();
+    QVERIFY(costs);
+    QVERIFY(!costs->chkLoanEstimate->isChecked());
+    QVERIFY(costs->tblCosts->isColumnHidden(CostsTable::DisclosedApr));
+    QTest::mouseClick(costs->chkLoanEstimate, Qt::LeftButton);
+    for (int column = 0; column < CostsTable::Columns; ++column)
+        QVERIFY(!costs->tblCosts->isColumnHidden(column));
+    QCOMPARE(Cell(*costs, 0, CostsTable::Apr), QStringLiteral("6.500%"));
+
+    TypeIntoCell(costs->tblCosts, 0, CostsTable::DisclosedApr, QStringLiteral("6.62"));
+    QTRY_COMPARE(Cell(*costs, 0, CostsTable::DisclosedApr), QStringLiteral("6.620% \u2713"));
+    QVERIFY(Cell(*costs, 0, CostsTable::DisclosedApr, Qt::ToolTipRole).contains(QStringLiteral("within 1/8")));
+    QVERIFY(!costs->tblCosts->model()->index(0, CostsTable::DisclosedApr).data(Qt::BackgroundRole).isValid());
+    TypeIntoCell(costs->tblCosts, 0, CostsTable::DisclosedApr, QStringLiteral("6.63"));
+    QTRY_COMPARE(Cell(*costs, 0, CostsTable::DisclosedApr), QStringLiteral("6.630%"));
+    QCOMPARE(costs->tblCosts->model()->index(0, CostsTable::DisclosedApr).data(Qt::BackgroundRole).value<QColor>(),
+             CostsTable::MarkColour());
+    const QString outside = Cell(*costs, 0, CostsTable::DisclosedApr, Qt::ToolTipRole);
+    QVERIFY2(outside.contains(QStringLiteral("6.630%")) && outside.contains(QStringLiteral("6.500%"))
+                 && outside.contains(QStringLiteral("0.130")),
+             qPrintable(outside));
+    TypeIntoCell(costs->tblCosts, 0, CostsTable::DisclosedApr, QStringLiteral("0"));
+    QTRY_COMPARE(Cell(*costs, 0, CostsTable::DisclosedApr), QStringLiteral("0.000%"));
+    QVERIFY(Cell(*costs, 0, CostsTable::DisclosedApr, Qt::ToolTipRole).startsWith(QStringLiteral("An APR of 0 %")));
+    QCOMPARE(window->Quotes[0]->DisclosedApr(), std::optional<double>(0.0));
+
+    // 4,000 of points against a credit of 5,000.
+    TypeIntoCell(costs->tblCosts, 2, CostsTable::LenderCredit, QStringLiteral("5000"));
+    QTRY_COMPARE(Cell(*costs, 2, CostsTable::LenderCredit), QStringLiteral("$5,000.00"));
+    QCOMPARE(Cell(*costs, 2, CostsTable::AmountFinanced), QStringLiteral("$200,000.00"));
+    QVERIFY(Cell(*costs, 2, CostsTable::LenderCredit, Qt::ToolTipRole).startsWith(QStringLiteral("The lender credit is larger")));
+    QVERIFY(!Cell(*costs, 2, CostsTable::InFiveYears).isEmpty());
+    QVERIFY(Cell(*costs, 2, CostsTable::Tip).endsWith(QLatin1Char('%')));
+
+    TypeIntoCell(costs->tblCosts, 0, CostsTable::MortgageInsurance, QStringLiteral("100"));
+    QTRY_COMPARE(Cell(*costs, 0, CostsTable::MortgageInsurance), QStringLiteral("$100.00"));
+    QVERIFY(Cell(*costs, 0, CostsTable::MortgageInsurance, Qt::ToolTipRole).startsWith(QStringLiteral("No property value")));
+    QVERIFY(Activate(costs));
+    TypeInto(costs->txtPropertyValue, QStringLiteral("250000"));
+    QTRY_VERIFY(Cell(*costs, 0, CostsTable::MortgageInsurance, Qt::ToolTipRole).startsWith(QStringLiteral("The first ")));
+    QCOMPARE(costs->txtPropertyValue->text(), QStringLiteral("$250,000.00"));
+    QTest::qWait(20);
+    TypeInto(costs->txtPropertyValue, QStringLiteral("150000"));
+    QTRY_VERIFY(Cell(*costs, 0, CostsTable::MortgageInsurance, Qt::ToolTipRole).contains(QStringLiteral("below the loan amount")));
+    QVERIFY(costs->txtPropertyValue->toolTip().contains(QStringLiteral("below the loan amount")));
+
+    QTest::qWait(20);
+    window->mnuEditUndo->trigger();
+    QTRY_COMPARE(costs->txtPropertyValue->text(), QStringLiteral("$250,000.00"));
+    QCOMPARE(window->Document().PropertyValue(), Money::FromDouble(250000));
+    window->mnuEditUndo->trigger();
+    QTRY_COMPARE(costs->txtPropertyValue->text(), QString());
+}
+
+// Two months ahead: the chosen quote's payments and the sheet's payoff date
+// move with it; a date more than a year ahead is marked; Delete over the
+// whole date empties it and the payments start today again.
+void TestCostsWindow::firstPaymentMovesEverySchedule()
+{
+    TypeScenario();
+    frmCosts* costs = OpenCosts();
+    QVERIFY(costs);
+    const QDate today = DayCount::ToDate(window->Document().Today());
+    QTRY_VERIFY(!costs->Schedule().Payments().empty());
+    QCOMPARE(DayCount::ToDate(costs->Schedule().Payments().front().DueDate), today);
+    const QString payoff = window->txtPayoffDate[0]->text();
+    QVERIFY(window->dtFirstPayment->text().trimmed().isEmpty());
+
+    window->dtFirstPayment->setDate(today.addMonths(2));
+    QTRY_COMPARE(DayCount::ToDate(costs->Schedule().Payments().front().DueDate), today.addMonths(2));
+    const auto& payments = costs->Schedule().Payments();
+    QCOMPARE(DayCount::ToDate(payments[1].DueDate), today.addMonths(3));
+    QTRY_VERIFY(window->txtPayoffDate[0]->text() != payoff);
+    QCOMPARE(window->Document().FirstPayment(), DayCount::FromDate(today.addMonths(2)));
+    QVERIFY(!window->dtFirstPayment->toolTip().contains(QStringLiteral("more than a year")));
+
+    window->dtFirstPayment->setDate(today.addMonths(14));
+    QVERIFY(window->dtFirstPayment->toolTip().contains(QStringLiteral("more than a year ahead")));
+
+    QVERIFY(Activate(window.get()));
+    window->dtFirstPayment->setFocus();
+    QTest::keyClick(window->dtFirstPayment, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(window->dtFirstPayment, Qt::Key_Delete);
+    QCOMPARE(window->Document().FirstPayment(), 0.0);
+    QTRY_COMPARE(DayCount::ToDate(costs->Schedule().Payments().front().DueDate), today);
+    QTRY_COMPARE(window->txtPayoffDate[0]->text(), payoff);
 }
 
 QTEST_MAIN(TestCostsWindow)

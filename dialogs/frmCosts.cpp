@@ -252,28 +252,11 @@ void frmCosts::Refresh()
     ShowPropertyValueTip();
 }
 
-bool frmCosts::IsEstimateColumn(int column)
-{
-    switch (column) {
-    case CostsTable::DisclosedApr:
-    case CostsTable::LenderCredit:
-    case CostsTable::MortgageInsurance:
-    case CostsTable::AmountFinanced:
-    case CostsTable::InFiveYears:
-    case CostsTable::PrincipalInFiveYears:
-    case CostsTable::Tip: return true;
-    default: return false;
-    }
-}
-
 // All sixteen columns need a wider screen than the others alone: the Loan
 // Estimate's are there when the user asks for them, or holds their inputs.
 void frmCosts::ShowEstimateColumns(bool shown)
 {
-    for (int column = 0; column < CostsTable::Columns; ++column) {
-        if (IsEstimateColumn(column))
-            tblCosts->setColumnHidden(column, !shown);
-    }
+    m_costs->ShowEstimate(shown);
 }
 
 bool frmCosts::HoldsEstimateInputs() const
@@ -367,7 +350,7 @@ void frmCosts::ExportCostsPdf()
 // into the property value taken in first.
 void frmCosts::RunReport(bool pdf)
 {
-    if (!m_print || !txtPropertyValue->CommitEdit())
+    if (!m_print || (txtPropertyValue->hasFocus() && !txtPropertyValue->CommitEdit()))
         return;
     const CostsReport::Content content = ReportContent();
     WaitForJob(m_print(
@@ -421,16 +404,18 @@ CostsReport::Table frmCosts::CostsRows() const
 {
     CostsReport::Table table;
     for (int column = 0; column < CostsTable::Columns; ++column) {
-        table.headings.append(m_sorted->headerData(column, Qt::Horizontal).toString().replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        table.headings.append(m_costs->headerData(column, Qt::Horizontal).toString().replace(QLatin1Char('\n'), QLatin1Char(' ')));
         table.right.append(column != CostsTable::Lender);
     }
     for (int r = 0; r < m_sorted->rowCount(); ++r) {
+        const int row = m_sorted->mapToSource(m_sorted->index(r, 0)).row();
         QStringList cells;
         for (int column = 0; column < CostsTable::Columns; ++column) {
-            const QModelIndex index = m_sorted->index(r, column);
             cells.append(column == CostsTable::Financed
-                             ? (index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStringLiteral("\u2713") : QString())
-                             : index.data().toString());
+                             ? (m_costs->CellData(row, column, Qt::CheckStateRole).toInt() == Qt::Checked
+                                    ? QStringLiteral("\u2713")
+                                    : QString())
+                             : m_costs->CellData(row, column).toString());
         }
         table.rows.append(cells);
     }

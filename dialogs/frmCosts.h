@@ -69,9 +69,6 @@ public:
     // the scenario holds one of their inputs.
     QPushButton* chkLoanEstimate = nullptr;
 
-    // The columns the Loan Estimate button shows.
-    static bool IsEstimateColumn(int column);
-
 protected:
     void changeEvent(QEvent* event) override;
 

@@ -209,15 +209,30 @@ int CostsTable::rowCount(const QModelIndex& parent) const
 
 int CostsTable::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : Columns;
+    return parent.isValid() ? 0 : m_estimateShown ? Columns : FirstEstimateColumn;
+}
+
+void CostsTable::ShowEstimate(bool shown)
+{
+    if (shown == m_estimateShown)
+        return;
+    beginResetModel();
+    m_estimateShown = shown;
+    endResetModel();
 }
 
 QVariant CostsTable::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const Row& row = m_rows[static_cast<std::size_t>(index.row())];
-    const int column = index.column();
+    return CellData(index.row(), index.column(), role);
+}
+
+QVariant CostsTable::CellData(int rowIndex, int column, int role) const
+{
+    if (rowIndex < 0 || rowIndex >= rowCount() || column < 0 || column >= Columns)
+        return {};
+    const Row& row = m_rows[static_cast<std::size_t>(rowIndex)];
     switch (role) {
     case Qt::DisplayRole:
         return Display(row, column);
@@ -337,10 +352,12 @@ QVariant CostsTable::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const qint32 ids[Columns] = {
-        rsCostsLender,         rsCostsRate,         rsCostsApr,           rsCostsDisclosedApr,
-        rsCostsPoints,         rsCostsClosing,      rsCostsFinanced,      rsCostsLenderCredit,
-        rsCostsMortgageInsurance, rsCostsAmountFinanced, rsCostsInFiveYears, rsCostsPrincipalInFiveYears,
-        rsCostsTip,            rsCostsOverHorizon,  rsCostsBreakEven,     rsCostsPayback};
+        rsCostsLender,          rsCostsRate,           rsCostsApr,
+        rsCostsPoints,          rsCostsClosing,        rsCostsFinanced,
+        rsCostsOverHorizon,     rsCostsBreakEven,      rsCostsPayback,
+        rsCostsDisclosedApr,    rsCostsLenderCredit,   rsCostsMortgageInsurance,
+        rsCostsAmountFinanced,  rsCostsInFiveYears,    rsCostsPrincipalInFiveYears,
+        rsCostsTip};
     return section >= 0 && section < Columns ? Text(ids[section]) : QString();
 }
 

@@ -29,25 +29,28 @@ class CostsTable : public QAbstractTableModel
     Q_OBJECT
 
 public:
+    // The Loan Estimate's columns come last: the table shows them on
+    // demand, and the columns before them keep their places either way.
     enum Column {
         Lender,
         Rate,
         Apr,
-        DisclosedApr,
         PointsCost,
         ClosingCosts,
         Financed,
+        CostOverHorizon,
+        BreakEven,
+        Payback,
+        DisclosedApr,
         LenderCredit,
         MortgageInsurance,
         AmountFinanced,
         InFiveYears,
         PrincipalInFiveYears,
         Tip,
-        CostOverHorizon,
-        BreakEven,
-        Payback,
         Columns
     };
+    static constexpr int FirstEstimateColumn = DisclosedApr;
     // How far the lender's APR may be from the computed one, as a fraction:
     // 1/8 of a percentage point, the tolerance of a regular transaction.
     static constexpr double AprTolerance = 0.00125;
@@ -69,6 +72,13 @@ public:
 
     // Computes every row afresh.
     void Recompute();
+
+    // Whether the model has the Loan Estimate's columns; off at first.
+    bool EstimateShown() const { return m_estimateShown; }
+    void ShowEstimate(bool shown);
+    // A cell of any column, shown or not, as data() gives it; for the
+    // printed report, which has every column.
+    QVariant CellData(int row, int column, int role = Qt::DisplayRole) const;
 
     // The quote index of a row, its lender's first line (the number of the
     // sheet row it shows on when it names none, and that number after the
@@ -116,6 +126,7 @@ private:
 
     LoanDocument& m_document;
     qint32 m_horizonMonths = 0;
+    bool m_estimateShown = false;
     AmortizationSchedule m_current;
     std::vector<Row> m_rows;
     QTimer m_pending;

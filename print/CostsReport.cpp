@@ -1,5 +1,6 @@
 #include "print/CostsReport.h"
 
+#include <QFont>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -15,7 +16,7 @@ constexpr double TableSize = 8;
 constexpr double SmallestTableSize = 4.5;
 constexpr double FooterSize = 7;
 // Twips between a column's text and the next column.
-constexpr double ColumnGap = 90;
+constexpr double ColumnGap = 150;
 // The chart takes this share of a page's height at most.
 constexpr double ChartShare = 0.45;
 constexpr int RowsBetweenYields = 25;

@@ -26,8 +26,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.zanticbrindlecoft.com/loan/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6svg6, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "compare loan quotes side by side
-Zantic Loan is for people who shop for a loan. Describe the loan you want,
+# The summary above is the description's first line; this is the rest.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zantic Loan is for people who shop for a loan. Describe the loan you want,
 type in the quotes lenders gave you (points, rate, term, payment frequency
 and the payment you mean to make) and see each quote's payment, payoff date
 and total interest side by side. Sort the quotes, weigh them against the

@@ -107,7 +107,10 @@ void TestPackage::controlNamesThePackageAndWhatTheProgramLoads()
     QCOMPARE(field(QStringLiteral("Version")), QStringLiteral(LOAN_VERSION));
     QVERIFY(QFileInfo(package).fileName().endsWith(QStringLiteral("_%1.deb").arg(field(QStringLiteral("Architecture")))));
     QVERIFY(!field(QStringLiteral("Maintainer")).isEmpty());
-    QVERIFY(field(QStringLiteral("Description")).contains(QLatin1Char('\n')));
+    // A one-line summary, then a paragraph that does not repeat it.
+    const QStringList description = field(QStringLiteral("Description")).split(QLatin1Char('\n'));
+    QVERIFY2(description.size() > 2, qPrintable(description.join(QLatin1Char('\n'))));
+    QVERIFY2(description.at(1).trimmed() != description.at(0).trimmed(), qPrintable(description.join(QLatin1Char('\n'))));
 
     const QString depends = field(QStringLiteral("Depends"));
     // Worked out from the binaries...

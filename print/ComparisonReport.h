@@ -5,7 +5,8 @@
 
 #include <functional>
 
-class Loan;
+class LoanDocument;
+class LoanForm;
 class QLabel;
 class QWidget;
 
@@ -20,9 +21,11 @@ class QWidget;
 class ComparisonReport
 {
 public:
+    // The window's controls in form, its texts in the language of document.
     // yield lets pending window events run once; when it answers false the
     // report stops where it is.
-    ComparisonReport(const Loan& window, ReportSurface& surface, std::function<bool()> yield);
+    ComparisonReport(const LoanForm& form, const LoanDocument& document, ReportSurface& surface,
+                     std::function<bool()> yield);
 
     // False when stopped before the end.
     bool Run();
@@ -64,7 +67,8 @@ private:
     bool NewReportPage(bool headings);
     bool Yield();
 
-    const Loan& m_window;
+    const LoanForm& m_form;
+    const LoanDocument& m_document;
     ReportSurface& m_surface;
     std::function<bool()> m_yield;
     WindowGeometry m_geometry;

@@ -3,8 +3,10 @@
 #include <QObject>
 #include <QPrinter>
 
-class Loan;
+class LoanDocument;
+class LoanForm;
 class QAction;
+class WindowServices;
 
 // The File menu's printing commands: Print Setup and Print on the program's
 // one printer, kept for the whole run so that what the user chose in either
@@ -16,7 +18,7 @@ class PrintCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit PrintCommands(Loan& window);
+    PrintCommands(WindowServices& services, LoanForm& form, LoanDocument& document);
     // A job still open when the window goes ends before its printer does.
     ~PrintCommands() override;
 
@@ -32,7 +34,10 @@ private:
     void Run(QPrinter& printer);
     void Enable(bool enabled);
 
-    Loan& m_window;
+    WindowServices& m_services;
+    QWidget& m_window;
+    LoanForm& m_form;
+    LoanDocument& m_document;
     QPrinter m_printer;
     QPrinter m_pdfPrinter;
     QAction* m_exportPdf = nullptr;

@@ -1,14 +1,9 @@
 #include "print/PrintJob.h"
 
 #include "app/Loan.h"
-#include "print/PrinterOutput.h"
-#include "print/frmPrint.h"
+#include "print/PrintComparison.h"
 
 void RunPrintJob(Loan& window, QPrinter& printer)
 {
-    auto output = std::make_unique<PrinterOutput>(printer);
-    if (!output->Begin())
-        return;
-    auto* progress = new frmPrint(window, std::move(output));
-    progress->show();
+    PrintComparison(window, window, window.Document(), printer);
 }

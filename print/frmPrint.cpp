@@ -1,8 +1,9 @@
 #include "print/frmPrint.h"
 
 #include "app/CMouse.h"
-#include "app/Loan.h"
+#include "app/LoanForm.h"
 #include "langlib/Resources.h"
+#include "model/LoanDocument.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -23,12 +24,15 @@ constexpr double WidestShareOfScreen = 0.5;
 
 } // namespace
 
-frmPrint::frmPrint(Loan& window, std::unique_ptr<PrinterOutput> output)
+frmPrint::frmPrint(QWidget& window, const LoanForm& form, const LoanDocument& document,
+                   std::unique_ptr<PrinterOutput> output)
     : QDialog(&window)
     , m_window(window)
+    , m_form(form)
+    , m_document(document)
     , m_output(std::move(output))
     , m_surface(m_output->Painter(), m_output->Printer())
-    , m_report(window, m_surface, [this] { return YieldOnce(); })
+    , m_report(form, document, m_surface, [this] { return YieldOnce(); })
 {
     setObjectName(QStringLiteral("frmPrint"));
     setModal(false);
@@ -68,14 +72,14 @@ frmPrint::~frmPrint()
 
 void frmPrint::ShowTexts()
 {
-    setWindowTitle(m_window.LoadResString(rsPrinting));
-    const QString text = m_window.LoadResString(rsPrintingLoan) + m_window.cboLoanName->currentText()
+    setWindowTitle(m_document.LoadResString(rsPrinting));
+    const QString text = m_document.LoadResString(rsPrintingLoan) + m_form.cboLoanName->currentText()
                          + QStringLiteral("...");
     const QScreen* screen = m_window.screen();
     const int widest = screen ? static_cast<int>(screen->availableGeometry().width() * WidestShareOfScreen) : 640;
     lblPrintingText->setText(QFontMetrics(lblPrintingText->font()).elidedText(text, Qt::ElideMiddle, widest));
     lblPrintingText->setToolTip(lblPrintingText->text() == text ? QString() : text);
-    cmdCancel->setText(m_window.LoadResString(rsCancel));
+    cmdCancel->setText(m_document.LoadResString(rsCancel));
     adjustSize();
 }
 
@@ -115,8 +119,8 @@ void frmPrint::Run()
 {
     CMouse mouse;
     mouse.SetPointer(Qt::WaitCursor);
-    setWindowTitle(m_window.LoadResString(rsPrinting));
-    cmdCancel->setText(m_window.LoadResString(rsCancel));
+    setWindowTitle(m_document.LoadResString(rsPrinting));
+    cmdCancel->setText(m_document.LoadResString(rsCancel));
     m_printFinished = false;
     m_running = true;
     const bool complete = m_report.Run();

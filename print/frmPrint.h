@@ -8,7 +8,8 @@
 
 #include <memory>
 
-class Loan;
+class LoanDocument;
+class LoanForm;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -24,8 +25,10 @@ class frmPrint : public QDialog
 public:
     static constexpr int TimerInterval = 3000;
 
+    // Over window, whose controls are form's and whose scenario is document's.
     // The output has begun its document.
-    frmPrint(Loan& window, std::unique_ptr<PrinterOutput> output);
+    frmPrint(QWidget& window, const LoanForm& form, const LoanDocument& document,
+             std::unique_ptr<PrinterOutput> output);
     ~frmPrint() override;
 
     QLabel* lblPrintingText = nullptr;
@@ -51,7 +54,9 @@ private:
     void Cancel();
     void EndJob();
 
-    Loan& m_window;
+    QWidget& m_window;
+    const LoanForm& m_form;
+    const LoanDocument& m_document;
     std::unique_ptr<PrinterOutput> m_output;
     PrinterSurface m_surface;
     ComparisonReport m_report;

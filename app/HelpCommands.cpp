@@ -3,7 +3,7 @@
 #include "app/HelpLibrary.h"
 #include "app/HelpTopics.h"
 #include "app/Language.h"
-#include "app/Loan.h"
+#include "app/LoanForm.h"
 #include "app/MessageBox.h"
 #include "app/ShareMail.h"
 #include "app/WhatsThisLinks.h"
@@ -16,16 +16,17 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QWhatsThis>
+#include <QWidget>
 
-HelpCommands::HelpCommands(Loan& window)
+HelpCommands::HelpCommands(QWidget& window, LoanForm& form)
     : m_window(window)
 {
-    window.mnuHelpContents->setShortcut(QKeySequence::HelpContents);
-    QObject::connect(window.mnuHelpContents, &QAction::triggered, &window, [this] { ShowContents(); });
-    QObject::connect(window.mnuHelpSearch, &QAction::triggered, &window, [this] { ShowSearch(); });
-    QObject::connect(window.mnuHelpAbout, &QAction::triggered, &window, [this] { ShowAbout(); });
-    QObject::connect(window.cmdWhatsThis, &QToolButton::clicked, &window, [this] { EnterWhatsThisMode(); });
-    QObject::connect(window.cmdShare, &QPushButton::clicked, &window, [] { ShareMail::Send(); });
+    form.mnuHelpContents->setShortcut(QKeySequence::HelpContents);
+    QObject::connect(form.mnuHelpContents, &QAction::triggered, &window, [this] { ShowContents(); });
+    QObject::connect(form.mnuHelpSearch, &QAction::triggered, &window, [this] { ShowSearch(); });
+    QObject::connect(form.mnuHelpAbout, &QAction::triggered, &window, [this] { ShowAbout(); });
+    QObject::connect(form.cmdWhatsThis, &QToolButton::clicked, &window, [this] { EnterWhatsThisMode(); });
+    QObject::connect(form.cmdShare, &QPushButton::clicked, &window, [] { ShareMail::Send(); });
     m_links = std::make_unique<WhatsThisLinks>(
         window, [this](const QString& controlName, const QString& href) { FollowWhatsThisLink(controlName, href); });
 }

@@ -5,7 +5,8 @@
 #include <memory>
 
 class HelpLibrary;
-class Loan;
+class LoanForm;
+class QWidget;
 class WhatsThisLinks;
 class frmHelp;
 
@@ -14,7 +15,9 @@ class frmHelp;
 class HelpCommands
 {
 public:
-    explicit HelpCommands(Loan& window);
+    // The help and about windows open over window; form holds its buttons
+    // and menu entries.
+    HelpCommands(QWidget& window, LoanForm& form);
     ~HelpCommands();
 
     // After the window got its texts: the help of the bound library, and
@@ -34,7 +37,7 @@ private:
     void RetireHelpWindow();
     frmHelp& OpenHelpWindow();
 
-    Loan& m_window;
+    QWidget& m_window;
     std::unique_ptr<HelpLibrary> m_help;
     QPointer<frmHelp> m_helpWindow;
     std::unique_ptr<WhatsThisLinks> m_links;

@@ -2,19 +2,16 @@
 
 #include "app/Clock.h"
 #include "app/EditCommands.h"
-#include "app/HelpCommands.h"
 #include "app/Language.h"
 #include "app/LanguageNotice.h"
-#include "app/Main.h"
+#include "app/LoadLanguage.h"
 #include "app/MessageBox.h"
-#include "app/OptionsCommand.h"
 #include "app/QuoteGrid.h"
 #include "app/WheelGuard.h"
-#include "dialogs/CostsCommand.h"
+#include "app/WindowCommands.h"
 #include "engine/DayCount.h"
 #include "engine/PaymentFrequency.h"
 #include "langlib/Resources.h"
-#include "print/PrintCommands.h"
 #include "scenario/ChoiceList.h"
 #include "scenario/CurrentLoanSection.h"
 #include "model/FieldFormat.h"
@@ -191,19 +188,9 @@ void Loan::BindFields()
 void Loan::ConnectCommands()
 {
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
-    auto* printing = new PrintCommands(*this);
-    // The costs window's report goes through the File menu's printer and
-    // dialogs.
-    (new CostsCommand(*this))->SetPrintRunner([this, printing](const PrintedReport::Maker& make, bool pdf, QWidget* parent) -> QWidget* {
-        if (!pdf)
-            return printing->PrintReport(make, parent);
-        return printing->ExportReportPdf(make, parent,
-                                         LoadResString(rsCostsExportPdf).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
-    });
     for (const auto& [index, entry] : mnuToolsLanguageOpt)
         connect(entry, &QAction::triggered, this, [this, index = index] { LanguageChosen(index); });
-    m_helpCommands = std::make_unique<HelpCommands>(*this);
-    new OptionsCommand(*this);
+    m_commands = std::make_unique<WindowCommands>(*this, *this, m_document);
     ConnectRowHandlers();
 }
 
@@ -270,6 +257,7 @@ bool Loan::ScenarioChanged() const { return m_document.ScenarioChanged(); }
 void Loan::SetScenarioChanged(bool changed) { m_document.SetScenarioChanged(changed); }
 bool Loan::PaymentNoticeShown() const { return m_document.PaymentNoticeShown(); }
 Settings& Loan::ProgramSettings() { return m_settings; }
+QWidget& Loan::Window() { return *this; }
 
 void Loan::LanguageChosen(int index)
 {
@@ -363,7 +351,7 @@ void Loan::ApplyLanguageTexts()
     SetTip(lblWho, rsWhoToolTip);
 
     m_rows->ApplyTexts();
-    m_helpCommands->ApplyLanguage();
+    m_commands->ApplyLanguage();
     if (m_editCommands)
         m_editCommands->ApplyTexts();
 }

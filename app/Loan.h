@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/LoanForm.h"
+#include "app/WindowServices.h"
 #include "engine/CLoan.h"
 #include "engine/Money.h"
 #include "model/LoanDocument.h"
@@ -14,18 +15,18 @@
 
 class CurrentLoanSection;
 class EditCommands;
-class HelpCommands;
 class NewLoanSection;
 class ScenarioCommands;
 class QComboBox;
 class QuoteGrid;
 class QuoteOrder;
 class QuoteRows;
+class WindowCommands;
 
 // The program's main window: the new loan, the grid of competing quotes and
 // the current loan. The scenario is its document; the window's properties
 // reach the document, and the fields show what the document signals.
-class Loan : public QMainWindow, public LoanForm
+class Loan : public QMainWindow, public LoanForm, public WindowServices
 {
     Q_OBJECT
 
@@ -40,6 +41,7 @@ public:
     ~Loan() override;
 
     LoanDocument& Document() { return m_document; }
+    const LoanDocument& Document() const { return m_document; }
     ScenarioHistory& History() { return m_history; }
 
     Money LoanAmount() const;
@@ -93,16 +95,17 @@ public:
     bool PaymentNoticeShown() const;
 
     // The settings in memory for the whole run.
-    Settings& ProgramSettings();
+    Settings& ProgramSettings() override;
 
     // Stores the settings in memory, reporting a failure.
-    void StoreSettings();
+    void StoreSettings() override;
     // Takes in what the focused field holds, as leaving it would; false when
     // the field refused it.
-    bool CommitPendingEdit();
+    bool CommitPendingEdit() override;
+    QWidget& Window() override;
 
     // Every caption and tooltip of the window from the bound language library.
-    void ApplyLanguageTexts();
+    void ApplyLanguageTexts() override;
     // Checks exactly the language menu entry of the current language.
     void ShowLanguageChecks();
 
@@ -152,7 +155,7 @@ public:
     void ShowFinancePoints(int d);
     void ShowPoints(int d);
     void ShowInterestRate(int d);
-    void ShowTerm(int d);
+    void ShowTerm(int d) override;
     void ShowFrequency(int d);
     void ShowPandI(int d);
     void ShowPayment(int d);
@@ -175,10 +178,10 @@ public:
     void LoadRowsUpTo(int upperIndex);
     // Sizes the grid and the window anew when the number of rows shown at
     // once has changed.
-    void RelayoutGrid();
+    void RelayoutGrid() override;
     // Loads and tiles the wallpaper of the settings, reporting a file that
     // fails.
-    void LoadWallpaper();
+    void LoadWallpaper() override;
     // ---- end of the rows' block ----
 
 protected:
@@ -198,7 +201,7 @@ private:
 
     Settings m_settings;
 
-    std::unique_ptr<HelpCommands> m_helpCommands;
+    std::unique_ptr<WindowCommands> m_commands;
 
     // ---- Quote rows, the grid and the sorts ----
     std::unique_ptr<QuoteRows> m_rows;

@@ -142,23 +142,23 @@ void LoanForm::SetupForm(QMainWindow* window)
 {
     SetupMenus(window);
 
-    auto* body = Named(new QWidget(window), QStringLiteral("picBody"));
-    auto* sections = new QVBoxLayout(body);
+    picBody = Named(new QWidget(window), QStringLiteral("picBody"));
+    auto* sections = new QVBoxLayout(picBody);
     // At least the sections' size; a larger window gives its room to the
     // grid, which grows into it, while the sections keep their own layout.
     sections->setSizeConstraint(QLayout::SetMinimumSize);
     const int margin = Twips::ToPixelsX(SectionMargin);
     sections->setContentsMargins(margin, margin, margin, margin);
     sections->setSpacing(margin);
-    SetupNewLoan(body);
-    SetupGrid(body);
-    SetupCurrentLoan(body);
+    SetupNewLoan(picBody);
+    SetupGrid(picBody);
+    SetupCurrentLoan(picBody);
     sections->addWidget(fraNewLoan);
     sections->addWidget(fraGrid, 1);
     sections->addWidget(fraCurrent);
-    window->setCentralWidget(body);
+    window->setCentralWidget(picBody);
 
-    picSource = NewLabel("picSource", "", body);
+    picSource = NewLabel("picSource", "", picBody);
     picSource->hide();
     Timer1 = Named(new QTimer(window), QStringLiteral("Timer1"));
     Timer1->setInterval(Timer1Interval);
@@ -322,6 +322,11 @@ std::vector<QWidget*> LoanForm::RowFields(std::size_t d) const
     return {chkPoints[d],  txtPoints[d],        txtInterestRate[d], txtTerm[d],
             cboFrequency[d], txtPandI[d],       txtPayment[d],      txtActualPayment[d],
             txtPayoffDate[d], txtInterest[d],   txtWho[d]};
+}
+
+int LoanForm::LastRowIndex() const
+{
+    return static_cast<int>(chkPoints.size()) - 1;
 }
 
 void LoanForm::ArrangeGrid()

@@ -52,6 +52,8 @@ public:
     QAction* mnuHelpBar2 = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
+    // The window's client area below the menu bar, holding the sections.
+    QWidget* picBody = nullptr;
     // The three sections.
     QFrame* fraNewLoan = nullptr;
     QFrame* fraGrid = nullptr;
@@ -146,6 +148,8 @@ public:
     void ArrangeGrid();
     // The fields of row d from left to right.
     std::vector<QWidget*> RowFields(std::size_t d) const;
+    // Index of the last quote row whose fields exist.
+    int LastRowIndex() const;
 
 private:
     void SetupMenus(QMainWindow* window);

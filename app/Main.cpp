@@ -1,7 +1,6 @@
 #include "app/Main.h"
 
 #include "app/Language.h"
-#include "app/LanguageNotice.h"
 #include "app/Loan.h"
 #include "app/MessageBox.h"
 #include "app/UserLanguage.h"
@@ -12,7 +11,6 @@
 
 namespace {
 
-const char* const EnglishLibrary = Language::EnglishClass;
 const char* const SpanishLibrary = Language::SpanishClass;
 
 constexpr quint16 SpanishLangID = 0x040A;
@@ -23,18 +21,6 @@ constexpr quint16 SublanguageOne = 0x0400;
 bool BindForLangID(quint16 langId)
 {
     return langId == SpanishLangID && Language::Bind(QLatin1String(SpanishLibrary));
-}
-
-// The user chose this language: when its library is missing, say which one
-// and go on in English instead of ending.
-bool BindChosen(const char* library)
-{
-    QString error;
-    if (!Language::Bind(QLatin1String(library), &error)) {
-        MessageBox::Ok(error + QStringLiteral("\n\nThe program goes on in English."));
-        return false;
-    }
-    return true;
 }
 
 void ReadStartLanguage()
@@ -79,14 +65,4 @@ void SelectDefaultLanguage()
     // Spanish must not get Spanish texts under an English check mark.
     if (language == Language::Spanish && !BindForLangID(langId))
         BindForLangID(static_cast<quint16>(SublanguageOne + (langId & 0xFF)));
-}
-
-void LoadLanguage()
-{
-    if (Language::Number() == Language::English)
-        BindChosen(EnglishLibrary);
-    else if (Language::Number() == Language::Spanish && !BindChosen(SpanishLibrary))
-        Language::SetNumber(Language::English);
-
-    emit LanguageNotice::Instance().Bound();
 }

@@ -1,19 +1,23 @@
 #include "app/OptionsCommand.h"
 
-#include "app/Loan.h"
+#include "app/LoanForm.h"
+#include "app/WindowServices.h"
 #include "dialogs/frmOptions.h"
+#include "store/Settings.h"
 
 #include <QAction>
 #include <QMouseEvent>
+#include <QWidget>
 
 #include <utility>
 
-OptionsCommand::OptionsCommand(Loan& loan)
-    : QObject(&loan)
-    , m_loan(loan)
-    , m_background(loan.centralWidget())
+OptionsCommand::OptionsCommand(WindowServices& services, LoanForm& form)
+    : QObject(&services.Window())
+    , m_services(services)
+    , m_form(form)
+    , m_background(form.picBody)
 {
-    connect(m_loan.mnuToolsOptions, &QAction::triggered, this, &OptionsCommand::Run);
+    connect(m_form.mnuToolsOptions, &QAction::triggered, this, &OptionsCommand::Run);
     m_background->installEventFilter(this);
 }
 
@@ -21,10 +25,10 @@ OptionsCommand::OptionsCommand(Loan& loan)
 // typed in.
 frmOptions* OptionsCommand::Run()
 {
-    if (!m_loan.CommitPendingEdit())
+    if (!m_services.CommitPendingEdit())
         return nullptr;
-    const QString wallpaperBefore = m_loan.ProgramSettings().Wallpaper;
-    auto* dialog = new frmOptions(m_loan.ProgramSettings(), &m_loan);
+    const QString wallpaperBefore = m_services.ProgramSettings().Wallpaper;
+    auto* dialog = new frmOptions(m_services.ProgramSettings(), &m_services.Window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
     connect(dialog, &QDialog::finished, this,
@@ -35,21 +39,21 @@ frmOptions* OptionsCommand::Run()
 
 void OptionsCommand::Closed(const QString& wallpaperBefore, bool accepted)
 {
-    m_loan.StoreSettings();
-    if (m_loan.ProgramSettings().Wallpaper != wallpaperBefore)
-        m_loan.LoadWallpaper();
-    m_loan.RelayoutGrid();
+    m_services.StoreSettings();
+    if (m_services.ProgramSettings().Wallpaper != wallpaperBefore)
+        m_services.LoadWallpaper();
+    m_services.RelayoutGrid();
     ShowTerms();
     if (accepted)
-        m_loan.ApplyLanguageTexts();
+        m_services.ApplyLanguageTexts();
 }
 
 void OptionsCommand::ShowTerms()
 {
-    m_loan.txtLoanTerm->ShowValue();
-    m_loan.txtCurLoanTerm->ShowValue();
-    for (int d = 0; d <= m_loan.LoadedUpperIndex(); ++d)
-        m_loan.ShowTerm(d);
+    m_form.txtLoanTerm->ShowValue();
+    m_form.txtCurLoanTerm->ShowValue();
+    for (int d = 0; d <= m_form.LastRowIndex(); ++d)
+        m_services.ShowTerm(d);
 }
 
 // A click on the window itself, between the sections, not on any of its

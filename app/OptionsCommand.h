@@ -2,7 +2,8 @@
 
 #include <QObject>
 
-class Loan;
+class LoanForm;
+class WindowServices;
 class frmOptions;
 
 // Tools > Options, also a click on the window's background: the options
@@ -13,7 +14,7 @@ class OptionsCommand : public QObject
     Q_OBJECT
 
 public:
-    explicit OptionsCommand(Loan& loan);
+    OptionsCommand(WindowServices& services, LoanForm& form);
 
     // The dialog, open and modal; what follows its closing runs when it
     // closes. Nothing opens while a field refuses what it holds.
@@ -26,7 +27,8 @@ private:
     void Closed(const QString& wallpaperBefore, bool accepted);
     void ShowTerms();
 
-    Loan& m_loan;
+    WindowServices& m_services;
+    LoanForm& m_form;
     QWidget* m_background;
     bool m_backgroundPressed = false;
 };

@@ -1,8 +1,10 @@
 #include "dialogs/CostsCommand.h"
 
-#include "app/Loan.h"
+#include "app/LoanForm.h"
 #include "app/ScreenFit.h"
+#include "app/WindowServices.h"
 #include "langlib/ResourceIds.h"
+#include "model/LoanDocument.h"
 
 #include <QAction>
 #include <QMenu>
@@ -10,32 +12,34 @@
 
 // Below Options, with its design caption until the menu first opens; the
 // library is not asked while the window is still being built.
-CostsCommand::CostsCommand(Loan& window)
-    : QObject(&window)
-    , m_window(window)
-    , m_command(new QAction(QStringLiteral("&Compare Costs..."), window.mnuTools))
+CostsCommand::CostsCommand(WindowServices& services, LoanForm& form, LoanDocument& document)
+    : QObject(&services.Window())
+    , m_services(services)
+    , m_form(form)
+    , m_document(document)
+    , m_command(new QAction(QStringLiteral("&Compare Costs..."), form.mnuTools))
 {
     setObjectName(QStringLiteral("CostsCommand"));
     m_command->setObjectName(QStringLiteral("mnuToolsCosts"));
-    const QList<QAction*> entries = window.mnuTools->actions();
-    const int after = static_cast<int>(entries.indexOf(window.mnuToolsOptions));
-    window.mnuTools->insertAction(entries.value(after + 1), m_command);
+    const QList<QAction*> entries = form.mnuTools->actions();
+    const int after = static_cast<int>(entries.indexOf(form.mnuToolsOptions));
+    form.mnuTools->insertAction(entries.value(after + 1), m_command);
     connect(m_command, &QAction::triggered, this, &CostsCommand::Open);
-    connect(window.mnuTools, &QMenu::aboutToShow, this, &CostsCommand::ShowText);
+    connect(form.mnuTools, &QMenu::aboutToShow, this, &CostsCommand::ShowText);
 }
 
 // The costs start from what the sheet holds: a figure still being typed
 // is taken in first, as leaving its field would.
 void CostsCommand::Open()
 {
-    if (!m_window.CommitPendingEdit())
+    if (!m_services.CommitPendingEdit())
         return;
     if (!m_costs) {
-        m_costs = new frmCosts(m_window.Document(), &m_window);
+        m_costs = new frmCosts(m_document, &m_services.Window());
         m_costs->setAttribute(Qt::WA_DeleteOnClose);
         m_costs->SetPrintRunner(m_print);
         // F1 opens the help here as it does over the sheet.
-        m_costs->addAction(m_window.mnuHelpContents);
+        m_costs->addAction(m_form.mnuHelpContents);
     } else {
         // Opened again, it comes back wholly on its screen, wherever it was
         // moved to.
@@ -49,5 +53,5 @@ void CostsCommand::Open()
 
 void CostsCommand::ShowText()
 {
-    m_command->setText(m_window.LoadResString(rsMnuToolsCosts));
+    m_command->setText(m_document.LoadResString(rsMnuToolsCosts));
 }

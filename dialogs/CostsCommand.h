@@ -5,8 +5,10 @@
 #include <QObject>
 #include <QPointer>
 
-class Loan;
+class LoanDocument;
+class LoanForm;
 class QAction;
+class WindowServices;
 
 // Tools > Compare costs...: opens the costs window over the main window, or
 // brings the open one forward.
@@ -15,7 +17,7 @@ class CostsCommand : public QObject
     Q_OBJECT
 
 public:
-    explicit CostsCommand(Loan& window);
+    CostsCommand(WindowServices& services, LoanForm& form, LoanDocument& document);
 
     // The window once opened; null before and after it is closed.
     frmCosts* Window() const { return m_costs; }
@@ -27,7 +29,9 @@ public:
 private:
     void ShowText();
 
-    Loan& m_window;
+    WindowServices& m_services;
+    LoanForm& m_form;
+    LoanDocument& m_document;
     QAction* m_command;
     QPointer<frmCosts> m_costs;
     frmCosts::PrintRunner m_print;

@@ -65,6 +65,7 @@ void dlgWho::SetupForm()
 // The quote's setter marks the scenario changed only when the text differs.
 void dlgWho::accept()
 {
-    m_document.Quotes.at(m_quote)->SetWho(txtWho->toPlainText());
+    const QString who = txtWho->toPlainText();
+    m_document.EditQuote(m_quote, [&who](CLoan& quote) { quote.SetWho(who); }, LoanDocument::Recompute::Nothing);
     QDialog::accept();
 }

@@ -84,6 +84,7 @@ frmCosts::frmCosts(LoanDocument& document, QWidget* owner)
         m_chosenQuote = row < 0 ? -1 : m_costs->QuoteIndex(row);
     });
     connect(m_costs, &QAbstractItemModel::modelReset, this, &frmCosts::Refresh);
+    connect(m_costs, &QAbstractItemModel::dataChanged, this, &frmCosts::ShowChanges);
     connect(tblCosts->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &frmCosts::ShowSelectedSchedule);
     connect(cmdExportCsv, &QPushButton::clicked, this, &frmCosts::ExportCsv);
@@ -236,9 +237,7 @@ void frmCosts::ApplyTexts()
 // The table was computed afresh: the same quote stays chosen, or the first.
 void frmCosts::Refresh()
 {
-    static_cast<BalanceChart*>(Chart())->Show(*m_costs, Text(rsCostsCurrentLoan));
-    Chart()->setTitle(m_costs->rowCount() == 0 ? Text(rsCostsNothingYet) : QString());
-    lgdBalance->Show(Chart()->series());
+    ShowChart();
     int row = 0;
     for (int r = 0; r < m_costs->rowCount(); ++r) {
         if (m_costs->QuoteIndex(r) == m_chosenQuote)
@@ -275,6 +274,20 @@ void frmCosts::ShowPropertyValueTip()
     const Money value = m_document.PropertyValue();
     const bool below = value != Money() && value < m_document.LoanAmount();
     txtPropertyValue->setToolTip(Text(below ? rsPropertyValueBelowLoan : rsPropertyValueToolTip));
+}
+
+// Rows changed in place: the chosen quote stays chosen.
+void frmCosts::ShowChanges()
+{
+    ShowChart();
+    ShowSelectedSchedule();
+}
+
+void frmCosts::ShowChart()
+{
+    static_cast<BalanceChart*>(Chart())->Show(*m_costs, Text(rsCostsCurrentLoan));
+    Chart()->setTitle(m_costs->rowCount() == 0 ? Text(rsCostsNothingYet) : QString());
+    lgdBalance->Show(Chart()->series());
 }
 
 void frmCosts::ShowSelectedSchedule()

@@ -78,6 +78,8 @@ private:
     QWidget* NewChartPane();
     void FitToScreen();
     void ApplyTexts();
+    void ShowChanges();
+    void ShowChart();
     void Refresh();
     void ShowSelectedSchedule();
     void FitScheduleColumns();

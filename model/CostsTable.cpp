@@ -39,23 +39,54 @@ struct CostsTable::Row
     qint32 paybackReason = 0;
 };
 
+// The document has computed its results when it signals; while it settles a
+// whole scenario, the signal that ends it is enough.
 CostsTable::CostsTable(LoanDocument& document, QObject* parent)
     : QAbstractTableModel(parent)
     , m_document(document)
 {
-    m_pending.setSingleShot(true);
-    m_pending.setInterval(0);
-    connect(&m_pending, &QTimer::timeout, this, &CostsTable::Recompute);
-    const auto later = [this] { m_pending.start(); };
-    connect(&document, &LoanDocument::Edited, this, later);
-    connect(&document, &LoanDocument::Changed, this, later);
-    connect(&document, &LoanDocument::QuoteResultsChanged, this, later);
-    connect(&document, &LoanDocument::Reordered, this, later);
-    connect(&document, &LoanDocument::ScenarioApplied, this, later);
-    connect(&document, &LoanDocument::Cleared, this, later);
-    connect(&document, &LoanDocument::Restored, this, later);
-    connect(&document, &LoanDocument::QuoteChanged, this, later);
+    const auto whole = [this] {
+        if (!m_document.Settling())
+            Recompute();
+    };
+    connect(&document, &LoanDocument::Changed, this, [this, whole](LoanDocument::Value value) {
+        if (m_document.Settling())
+            return;
+        if (IsCurrentLoan(value))
+            RecomputeComparisons();
+        else if (value == LoanDocument::Value::EscrowMonthly || value == LoanDocument::Value::PropertyValue)
+            whole();
+    });
+    connect(&document, &LoanDocument::QuoteUpdated, this, [this](int index) {
+        if (!m_document.Settling())
+            RecomputeQuote(index);
+    });
+    connect(&document, &LoanDocument::QuoteChanged, this, whole);
+    connect(&document, &LoanDocument::QuoteResultsChanged, this, whole);
+    connect(&document, &LoanDocument::Reordered, this, whole);
+    connect(&document, &LoanDocument::ScenarioApplied, this, whole);
+    connect(&document, &LoanDocument::Cleared, this, whole);
+    connect(&document, &LoanDocument::Restored, this, whole);
     Recompute();
+}
+
+// What the current loan's schedule and the comparisons with it read; the
+// quotes' own figures do not.
+bool CostsTable::IsCurrentLoan(LoanDocument::Value value)
+{
+    using Value = LoanDocument::Value;
+    switch (value) {
+    case Value::CurrentInterestRate:
+    case Value::CurrentBalance:
+    case Value::CurrentActualPayment:
+    case Value::CurrentNextPayment:
+    case Value::CurrentPayment:
+    case Value::CurrentFrequency:
+    case Value::CurrentActualFrequency:
+        return true;
+    default:
+        return false;
+    }
 }
 
 CostsTable::~CostsTable() = default;
@@ -68,18 +99,66 @@ void CostsTable::SetHorizonMonths(qint32 months)
 
 void CostsTable::Recompute()
 {
-    m_pending.stop();
     beginResetModel();
     RecomputeCurrent();
     m_rows.clear();
+    for (const int index : QuotesWithResults())
+        m_rows.push_back(Compute(index, SheetRowOf(index)));
+    MarkSharedNames();
+    endResetModel();
+}
+
+// One quote took an edit: its row alone is computed again, unless the edit
+// brings the quote into the table or takes it out.
+void CostsTable::RecomputeQuote(int index)
+{
+    const auto found = std::find_if(m_rows.begin(), m_rows.end(), [index](const Row& row) { return row.quoteIndex == index; });
+    const bool listed = found != m_rows.end();
+    if (listed != HasResults(*m_document.Quotes[static_cast<std::size_t>(index)])) {
+        Recompute();
+        return;
+    }
+    if (!listed)
+        return;
+    *found = Compute(index, found->sheetRow);
+    MarkSharedNames();
+    const int row = static_cast<int>(found - m_rows.begin());
+    emit dataChanged(this->index(row, 0), this->index(row, columnCount() - 1));
+}
+
+// The current loan changed: its schedule and every comparison with it.
+void CostsTable::RecomputeComparisons()
+{
+    RecomputeCurrent();
+    for (Row& row : m_rows) {
+        if (row.costs)
+            ComputeComparison(row, *m_document.Quotes[static_cast<std::size_t>(row.quoteIndex)]);
+    }
+    if (!m_rows.empty())
+        emit dataChanged(index(0, BreakEven), index(rowCount() - 1, Payback));
+}
+
+// In the sheet's order.
+std::vector<int> CostsTable::QuotesWithResults() const
+{
+    std::vector<int> indexes;
     const auto count = static_cast<quint16>(m_document.Quotes.size());
     for (quint16 row = 0; row < count; ++row) {
         const quint16 index = m_document.Order().R(row);
         if (index < count && HasResults(*m_document.Quotes[index]))
-            m_rows.push_back(Compute(index, row));
+            indexes.push_back(index);
     }
-    MarkSharedNames();
-    endResetModel();
+    return indexes;
+}
+
+int CostsTable::SheetRowOf(int index) const
+{
+    const auto count = static_cast<quint16>(m_document.Quotes.size());
+    for (quint16 row = 0; row < count; ++row) {
+        if (m_document.Order().R(row) == index)
+            return row;
+    }
+    return index;
 }
 
 void CostsTable::RecomputeCurrent()
@@ -398,7 +477,7 @@ bool CostsTable::setData(const QModelIndex& index, const QVariant& value, int ro
     } else if (column != DisclosedApr || !SetDisclosedApr(quote, value)) {
         return false;
     }
-    m_document.RefreshQuoteResults();
+    m_document.RecomputeQuote(QuoteIndex(index.row()));
     return true;
 }
 

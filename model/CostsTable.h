@@ -2,16 +2,15 @@
 
 #include "engine/AmortizationSchedule.h"
 #include "engine/QuoteCosts.h"
+#include "model/LoanDocument.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
-#include <QTimer>
 
 #include <optional>
 #include <vector>
 
 class CLoan;
-class LoanDocument;
 
 // The true costs of every quote that has results, one row each in the
 // sheet's order, against the current loan: rate and APR, points and closing
@@ -22,8 +21,8 @@ class LoanDocument;
 // years, its principal, TIP), the cost over a horizon, the refinance
 // break-even and the simple payback. A figure that
 // cannot be given is an empty cell or "Never", with the reason as its tool
-// tip. Follows every edit of the scenario, a moment after it, so the sheet
-// has shown its own results first.
+// tip. Follows every edit of the scenario as the document signals it: an
+// edit of one quote computes that quote's row alone.
 class CostsTable : public QAbstractTableModel
 {
     Q_OBJECT
@@ -72,6 +71,8 @@ public:
 
     // Computes every row afresh.
     void Recompute();
+    // Computes the row of the quote of that index afresh.
+    void RecomputeQuote(int index);
 
     // Whether the model has the Loan Estimate's columns; off at first.
     bool EstimateShown() const { return m_estimateShown; }
@@ -100,7 +101,11 @@ public:
 private:
     struct Row;
 
+    static bool IsCurrentLoan(LoanDocument::Value value);
     void RecomputeCurrent();
+    void RecomputeComparisons();
+    std::vector<int> QuotesWithResults() const;
+    int SheetRowOf(int index) const;
     Row Compute(int quoteIndex, int sheetRow) const;
     void ComputeComparison(Row& row, const CLoan& quote) const;
     static bool HasResults(const CLoan& quote);
@@ -129,5 +134,4 @@ private:
     bool m_estimateShown = false;
     AmortizationSchedule m_current;
     std::vector<Row> m_rows;
-    QTimer m_pending;
 };

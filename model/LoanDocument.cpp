@@ -99,7 +99,7 @@ void LoanDocument::SetLoanAmount(Money amount)
     StoreValue(m_loanAmount, amount);
     for (const auto& quote : Quotes)
         quote->SetStartingAmount(amount);
-    emit QuoteResultsChanged();
+    RefreshQuoteResults();
     emit Changed(Value::LoanAmount);
 }
 
@@ -315,6 +315,7 @@ void LoanDocument::GrowQuotes(std::size_t count)
     while (Quotes.size() < count)
         Quotes.push_back(std::make_unique<CLoan>(*this));
     m_order.Grow(Quotes.size());
+    m_results.resize(Quotes.size());
 }
 
 // What a save writes: every quote, also those without a row.
@@ -355,14 +356,17 @@ void LoanDocument::SetDefaultNextPayment()
 // load never made.
 void LoanDocument::Apply(const LoadedScenario& loaded)
 {
-    emit ScenarioApplying(static_cast<int>(loaded.Data.Quotes.size()));
-    for (const auto& quote : Quotes)
-        EmptyQuote(*quote);
-    SetCurrentBalance(Money());
-    SetCurrentActualPayment(Money());
-    ApplyNewLoan(loaded);
-    ApplyCurrentLoan(loaded);
-    ApplyQuotes(loaded);
+    {
+        const QScopedValueRollback<bool> settling(m_settling, true);
+        emit ScenarioApplying(static_cast<int>(loaded.Data.Quotes.size()));
+        for (const auto& quote : Quotes)
+            EmptyQuote(*quote);
+        SetCurrentBalance(Money());
+        SetCurrentActualPayment(Money());
+        ApplyNewLoan(loaded);
+        ApplyCurrentLoan(loaded);
+        ApplyQuotes(loaded);
+    }
     emit ScenarioApplied();
     SetScenarioChanged(false);
 }
@@ -396,12 +400,16 @@ void LoanDocument::ApplyCurrentLoan(const LoadedScenario& loaded)
 
 void LoanDocument::Sort(QuoteOrder::Mode by, int lastRow)
 {
-    if (by == QuoteOrder::SoonestPayoff)
-        m_order.SortByPayoff(Quotes, lastRow);
-    else if (by == QuoteOrder::LeastInterest)
-        m_order.SortByInterest(Quotes, lastRow);
-    else
+    if (by == QuoteOrder::SoonestPayoff) {
+        for (std::size_t index = 0; index < QuoteOrder::RowsToSort(Quotes.size(), lastRow); ++index)
+            ComputePayoff(index);
+        m_order.SortByPayoff(Quotes, m_results, lastRow);
+    } else if (by == QuoteOrder::LeastInterest) {
+        m_order.SortByInterest(Quotes, m_results, lastRow);
+    } else {
         m_order.ResetToNatural();
+    }
+    ComputeAllResults();
     emit Reordered();
 }
 
@@ -416,6 +424,7 @@ void LoanDocument::ApplyQuotes(const LoadedScenario& loaded)
             ApplyQuote(loaded, index);
         } else {
             EmptyQuote(*Quotes[static_cast<std::size_t>(index)]);
+            ComputeResults(static_cast<std::size_t>(index));
             emit QuoteEmptied(index);
         }
     }
@@ -446,6 +455,7 @@ void LoanDocument::ApplyQuote(const LoadedScenario& loaded, int index)
     Take(loaded.Failure(index, QuoteField::InterestRate), [&] { quote.SetInterestRate(saved.InterestRate); });
     quote.SetFrequencyCode(saved.FrequencyCode);
     quote.SetWho(saved.Who);
+    ComputeResults(static_cast<std::size_t>(index));
     emit QuoteApplied(index);
 }
 
@@ -480,6 +490,7 @@ void LoanDocument::EmptyQuote(CLoan& quote)
 // scheduled one was never set.
 void LoanDocument::Clear()
 {
+    m_settling = true;
     SetLoanName(QString());
     ChooseLoanType(QString());
     SetLoanAmount(Money());
@@ -503,9 +514,11 @@ void LoanDocument::Clear()
     SetCurrentInterestLeft(Money());
     for (const auto& quote : Quotes)
         EmptyQuote(*quote);
+    ComputeAllResults();
     // A new scenario is typed in as it comes, not into a sorted sheet.
     m_order.ResetToNatural();
     emit Reordered();
+    m_settling = false;
     emit Cleared();
     SetScenarioChanged(false);
 }
@@ -534,8 +547,11 @@ bool LoanDocument::SameValues(const State& one, const State& other)
            && a.PropertyValue == b.PropertyValue && a.Quotes == b.Quotes;
 }
 
+// The quotes' results are computed once every value is back, as any edit
+// computes them: a payment they raise marks the scenario changed.
 void LoanDocument::Restore(const State& state)
 {
+    m_settling = true;
     {
         const QScopedValueRollback<bool> restoring(m_restoring, true);
         RestoreNewLoan(state.Values);
@@ -555,6 +571,8 @@ void LoanDocument::Restore(const State& state)
         emit CurrentPaymentInputsChecked();
         RecalcCurrentPayoff();
     }
+    ComputeAllResults();
+    m_settling = false;
     emit Restored();
 }
 
@@ -615,11 +633,61 @@ bool LoanDocument::HoldsInputs(int index) const
 void LoanDocument::ClearQuote(int index)
 {
     EmptyQuote(*Quotes[static_cast<std::size_t>(index)]);
+    ComputeResults(static_cast<std::size_t>(index));
     emit QuoteChanged(index);
 }
 
 void LoanDocument::CopyQuote(int from, int to)
 {
     TakeQuote(*Quotes[static_cast<std::size_t>(to)], InputsOf(*Quotes[static_cast<std::size_t>(from)]));
+    ComputeResults(static_cast<std::size_t>(to));
     emit QuoteChanged(to);
+}
+
+void LoanDocument::EditQuote(int index, const std::function<void(CLoan&)>& edit, Recompute what)
+{
+    const auto i = static_cast<std::size_t>(index);
+    edit(*Quotes[i]);
+    m_results[i].Raised = false;
+    if (what == Recompute::Everything)
+        ComputeResults(i);
+    else if (what == Recompute::Payoff)
+        ComputePayoff(i);
+    emit QuoteUpdated(index);
+}
+
+void LoanDocument::RefreshQuoteResults()
+{
+    ComputeAllResults();
+    emit QuoteResultsChanged();
+}
+
+void LoanDocument::ComputeAllResults()
+{
+    for (std::size_t index = 0; index < Quotes.size(); ++index)
+        ComputeResults(index);
+}
+
+// The payment before the payoff date, which pays the actual payment the
+// payment may raise; the payoff date before the interest, which it computes.
+void LoanDocument::ComputeResults(std::size_t index)
+{
+    CLoan& quote = *Quotes[index];
+    QuoteResults& results = m_results[index];
+    results.PandI = NothingOnOverflow([&quote] { return quote.PandI(); });
+    results.Payment = NothingOnOverflow([&quote] { return quote.Payment(); });
+    results.Raised = quote.Forced();
+    ComputePayoff(index);
+}
+
+// A payoff beyond what money can count has no date, and is no payoff that
+// never comes either.
+void LoanDocument::ComputePayoff(std::size_t index)
+{
+    CLoan& quote = *Quotes[index];
+    QuoteResults& results = m_results[index];
+    bool overflowed = false;
+    results.PayoffDate = NothingOnOverflow([&quote] { return quote.PayoffDate(); }, &overflowed);
+    results.NeverPaidOff = results.PayoffDate == 0 && !overflowed && quote.HasPayoffInputs();
+    results.Interest = quote.Interest();
 }

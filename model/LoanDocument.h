@@ -5,6 +5,7 @@
 #include "engine/Money.h"
 #include "engine/PayoffSimulation.h"
 #include "model/LoadedScenario.h"
+#include "model/QuoteResults.h"
 #include "model/ScenarioData.h"
 #include "model/QuoteOrder.h"
 
@@ -21,8 +22,10 @@
 // the edit rules: a setter stores its value and marks the scenario changed
 // only when the value differs; derived values never mark a change; the loan
 // amount reaches every quote; the current loan's actual payment never stays
-// below its scheduled one. Views show what it signals, in the order the
-// setters act, so recomputations and messages keep their order.
+// below its scheduled one. It computes every quote's results after each edit
+// that concerns the quote, reading them once in the order the rules bind, and
+// keeps them; views show what it holds and signals, in the order the setters
+// act, so recomputations and messages keep their order.
 class LoanDocument : public QObject, public LoanHost
 {
     Q_OBJECT
@@ -154,16 +157,43 @@ public:
     void ForgetPaymentNotice() { m_paymentNoticeShown = false; }
 
     // One quote per row, by quote index, each starting from the loan amount.
+    // Their inputs change through EditQuote, so their results follow.
     std::vector<std::unique_ptr<CLoan>> Quotes;
-    // A quote changed other than through the sheet: the rows show their
-    // results again.
-    void RefreshQuoteResults() { emit QuoteResultsChanged(); }
     // Quotes up to count, also for rows not made yet.
     void GrowQuotes(std::size_t count);
+
+    // What the document last computed for the quote of that index.
+    const QuoteResults& Results(int index) const { return m_results[static_cast<std::size_t>(index)]; }
+    // What an edit of a quote computes afterwards.
+    enum class Recompute {
+        // P&I, the payment (which raises a smaller actual payment), the
+        // payoff date and the interest it computes, in that order.
+        Everything,
+        // The payoff date and its interest: the payment stays as it was.
+        Payoff,
+        // Nothing: the results stay as they were.
+        Nothing,
+    };
+    // Changes inputs of the quote of that index, computes what `what` says
+    // and signals QuoteUpdated.
+    void EditQuote(int index, const std::function<void(CLoan&)>& edit, Recompute what = Recompute::Everything);
+    // Every result of the quote of that index afresh, as any edit computes
+    // them.
+    void RecomputeQuote(int index)
+    {
+        EditQuote(index, [](CLoan&) {});
+    }
+    // Every quote's results afresh, after a change that reaches them all.
+    void RefreshQuoteResults();
+    // Apply, Restore or Clear is setting value after value; views that
+    // follow the whole scenario wait for the signal that ends it.
+    bool Settling() const { return m_settling; }
     QuoteOrder& Order() { return m_order; }
     const QuoteOrder& Order() const { return m_order; }
-    // Sorts the rows 0 to lastRow by soonest payoff or least interest, or
-    // shows every quote in its own row again (natural order).
+    // Sorts the rows 0 to lastRow by soonest payoff (each payoff simulated
+    // afresh) or least interest (as last computed), or shows every quote in
+    // its own row again (natural order); then every quote's results afresh,
+    // as the rows show them again.
     void Sort(QuoteOrder::Mode by, int lastRow);
 
     // The values a saved scenario holds.
@@ -212,8 +242,11 @@ public:
 signals:
     // The value was set; its view shows it.
     void Changed(LoanDocument::Value value);
-    // Every quote has a new starting amount; the rows show their results again.
+    // Every quote's results were computed afresh; the rows show them again.
     void QuoteResultsChanged();
+    // The quote of that index took an edit; its results are as the rules
+    // leave them, Raised telling whether this edit raised its payment.
+    void QuoteUpdated(int index);
     void PaymentNoticeRequested();
     // A value of the scenario changed, a quote's among them: every change
     // that marks it unsaved.
@@ -267,6 +300,9 @@ private:
     template <typename Set>
     void Take(const ScenarioLoadError* failure, Set set);
     static void EmptyQuote(CLoan& quote);
+    void ComputeResults(std::size_t index);
+    void ComputePayoff(std::size_t index);
+    void ComputeAllResults();
     static void TakeQuote(CLoan& quote, const ScenarioQuote& values);
     void RestoreNewLoan(const ScenarioData& values);
     void RestoreCurrentLoan(const State& state);
@@ -304,6 +340,8 @@ private:
     bool m_paymentNoticeShown = false;
     // While a state is put back, nothing it sets counts as an edit.
     bool m_restoring = false;
+    bool m_settling = false;
 
     QuoteOrder m_order;
+    std::vector<QuoteResults> m_results;
 };

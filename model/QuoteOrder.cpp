@@ -1,7 +1,5 @@
 #include "model/QuoteOrder.h"
 
-#include "engine/NothingOnOverflow.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -60,53 +58,52 @@ void QuoteOrder::Grow(std::size_t quoteCount)
     GrowOrder(m_interestOrder, quoteCount);
 }
 
-void QuoteOrder::SortByPayoff(const Quotes& quotes, int lastRow)
+void QuoteOrder::SortByPayoff(const Quotes& quotes, const Results& results, int lastRow)
 {
-    SortBy(m_payoffOrder, quotes, lastRow, &QuoteOrder::PayoffKey);
+    SortBy(m_payoffOrder, quotes, results, lastRow, &QuoteOrder::PayoffKey);
     m_mode = SoonestPayoff;
 }
 
-void QuoteOrder::SortByInterest(const Quotes& quotes, int lastRow)
+void QuoteOrder::SortByInterest(const Quotes& quotes, const Results& results, int lastRow)
 {
-    SortBy(m_interestOrder, quotes, lastRow, &QuoteOrder::InterestKey);
+    SortBy(m_interestOrder, quotes, results, lastRow, &QuoteOrder::InterestKey);
     m_mode = LeastInterest;
 }
 
 // The rows shown take their keys afresh; the order beyond them stays.
 template <typename Entry, typename Key>
-void QuoteOrder::SortBy(std::vector<Entry>& order, const Quotes& quotes, int lastRow, Key key)
+void QuoteOrder::SortBy(std::vector<Entry>& order, const Quotes& quotes, const Results& results, int lastRow, Key key)
 {
-    const int count = RowsToSort(quotes, lastRow);
-    Grow(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-        order[i] = {key(*quotes[i]), static_cast<quint16>(i)};
-    ExchangeSort(order, count);
+    const std::size_t count = std::min(RowsToSort(quotes.size(), lastRow), results.size());
+    Grow(count);
+    for (std::size_t i = 0; i < count; ++i)
+        order[i] = {key(*quotes[i], results[i]), static_cast<quint16>(i)};
+    ExchangeSort(order, static_cast<int>(count));
 }
 
-bool QuoteOrder::HasData(const CLoan& quote)
+bool QuoteOrder::HasData(const CLoan& quote, const QuoteResults& results)
 {
-    return quote.Points() != 0 || quote.Interest() != Money() || quote.Term() != 0
+    return quote.Points() != 0 || results.Interest != Money() || quote.Term() != 0
         || quote.ActualPayment() != Money() || !quote.Who().isEmpty();
 }
 
-double QuoteOrder::PayoffKey(CLoan& quote)
+// A quote whose figures leave the range of money has no date, and sorts like
+// any other quote without one.
+double QuoteOrder::PayoffKey(const CLoan& quote, const QuoteResults& results)
 {
-    // A quote whose figures leave the range of money sorts like any other
-    // quote without a payoff date.
-    const double date = NothingOnOverflow([&quote] { return quote.PayoffDate(); });
-    if (date != 0)
-        return date;
-    return HasData(quote) ? NoDateWithData : NoDateNoData;
+    if (results.PayoffDate != 0)
+        return results.PayoffDate;
+    return HasData(quote, results) ? NoDateWithData : NoDateNoData;
 }
 
-Money QuoteOrder::InterestKey(const CLoan& quote)
+Money QuoteOrder::InterestKey(const CLoan& quote, const QuoteResults& results)
 {
-    if (quote.Interest() != Money())
-        return quote.Interest();
-    return HasData(quote) ? NoInterestWithData : NoInterestNoData;
+    if (results.Interest != Money())
+        return results.Interest;
+    return HasData(quote, results) ? NoInterestWithData : NoInterestNoData;
 }
 
-int QuoteOrder::RowsToSort(const Quotes& quotes, int lastRow)
+std::size_t QuoteOrder::RowsToSort(std::size_t quoteCount, int lastRow)
 {
-    return std::clamp(lastRow + 1, 0, static_cast<int>(quotes.size()));
+    return lastRow < 0 ? 0 : std::min(static_cast<std::size_t>(lastRow) + 1, quoteCount);
 }

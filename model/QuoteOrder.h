@@ -2,6 +2,7 @@
 
 #include "engine/CLoan.h"
 #include "engine/Money.h"
+#include "model/QuoteResults.h"
 
 #include <QtGlobal>
 
@@ -17,6 +18,7 @@ class QuoteOrder
 {
 public:
     using Quotes = std::vector<std::unique_ptr<CLoan>>;
+    using Results = std::vector<QuoteResults>;
 
     enum Mode : qint32 {
         NaturalOrder = 1,
@@ -52,12 +54,12 @@ public:
     // quote and no two rows share one.
     void Grow(std::size_t quoteCount);
 
-    // Both sort the rows 0 to lastRow by the quotes of the same indexes. The
-    // payoff sort reads PayoffDate, which simulates afresh and so renews
-    // Interest; the interest sort takes Interest as the last simulation left
-    // it.
-    void SortByPayoff(const Quotes& quotes, int lastRow);
-    void SortByInterest(const Quotes& quotes, int lastRow);
+    // Both sort the rows 0 to lastRow by the results of the quotes of the
+    // same indexes, as the document last computed them.
+    void SortByPayoff(const Quotes& quotes, const Results& results, int lastRow);
+    void SortByInterest(const Quotes& quotes, const Results& results, int lastRow);
+    // How many of the quotes a sort up to lastRow reorders.
+    static std::size_t RowsToSort(std::size_t quoteCount, int lastRow);
 
     // Loading a scenario shows the quotes in their own order again.
     void ResetToNatural() { m_mode = NaturalOrder; }
@@ -65,16 +67,15 @@ public:
     const std::vector<PayoffEntry>& PayoffOrder() const { return m_payoffOrder; }
     const std::vector<InterestEntry>& InterestOrder() const { return m_interestOrder; }
 
-    // Anything entered that the sorts look at; the rate and the frequency are
-    // not.
-    static bool HasData(const CLoan& quote);
+    // Anything entered that the sorts look at, or interest computed from it;
+    // the rate and the frequency are not.
+    static bool HasData(const CLoan& quote, const QuoteResults& results);
 
 private:
-    static double PayoffKey(CLoan& quote);
-    static Money InterestKey(const CLoan& quote);
-    static int RowsToSort(const Quotes& quotes, int lastRow);
+    static double PayoffKey(const CLoan& quote, const QuoteResults& results);
+    static Money InterestKey(const CLoan& quote, const QuoteResults& results);
     template <typename Entry, typename Key>
-    void SortBy(std::vector<Entry>& order, const Quotes& quotes, int lastRow, Key key);
+    void SortBy(std::vector<Entry>& order, const Quotes& quotes, const Results& results, int lastRow, Key key);
 
     qint32 m_mode = NaturalOrder;
     std::vector<PayoffEntry> m_payoffOrder;

@@ -1,10 +1,11 @@
 #include "print/ComparisonReport.h"
 
-#include "app/Loan.h"
+#include "app/LoanForm.h"
 #include "engine/DayCount.h"
 #include "langlib/Resources.h"
 #include "print/WrapText.h"
 #include "model/FieldFormat.h"
+#include "model/LoanDocument.h"
 #include "scenario/NumberField.h"
 
 #include <QCheckBox>
@@ -56,13 +57,15 @@ ReportSurface::Font FontOf(const QWidget* control)
 
 } // namespace
 
-ComparisonReport::ComparisonReport(const Loan& window, ReportSurface& surface, std::function<bool()> yield)
-    : m_window(window)
+ComparisonReport::ComparisonReport(const LoanForm& form, const LoanDocument& document, ReportSurface& surface,
+                                   std::function<bool()> yield)
+    : m_form(form)
+    , m_document(document)
     , m_surface(surface)
     , m_yield(std::move(yield))
-    , m_geometry(window)
-    , m_body(FontOf(window.lblLoanName))
-    , m_footerNotice(window.LoadResString(rsReportCopyright))
+    , m_geometry(form)
+    , m_body(FontOf(form.lblLoanName))
+    , m_footerNotice(document.LoadResString(rsReportCopyright))
 {
 }
 
@@ -81,14 +84,14 @@ bool ComparisonReport::Run()
     PrintSeparator(separators[0], SeparatorWidths[0]);
     PrintSeparator(separators[1], SeparatorWidths[1]);
 
-    m_wrapWidth = m_geometry.OwnRect(m_window.txtWho[0]).width() + m_geometry.Rect(m_window.vsbLoans).width();
+    m_wrapWidth = m_geometry.OwnRect(m_form.txtWho[0]).width() + m_geometry.Rect(m_form.vsbLoans).width();
     m_s = Scale();
-    m_rowTop = m_geometry.Rect(m_window.lblPoints).top();
+    m_rowTop = m_geometry.Rect(m_form.lblPoints).top();
     PrintHeadings();
     m_rowTop = m_geometry.QuoteTop();
     m_firstRowTop = m_rowTop;
     m_xOffset = m_geometry.QuoteLeft();
-    for (int i = 0; i <= m_window.LoadedUpperIndex(); ++i) {
+    for (int i = 0; i <= m_form.LastRowIndex(); ++i) {
         if (!PrintQuoteRow(i))
             return false;
     }
@@ -225,12 +228,12 @@ void ComparisonReport::PrintSectionRow(const QLabel* label, const QWidget* field
     const QRectF box = m_geometry.Rect(field).translated(0, shift);
     PrintCaption(QRectF(caption.left(), caption.top(), caption.width(), box.height()), label->text(), false);
     PrintFieldBox(box);
-    PrintFieldText(box, text, align, field == m_window.cboLoanName ? Reach::Box : Reach::Page);
+    PrintFieldText(box, text, align, field == m_form.cboLoanName ? Reach::Box : Reach::Page);
 }
 
 void ComparisonReport::PrintNewLoanSection()
 {
-    const Loan& w = m_window;
+    const LoanForm& w = m_form;
     PrintSectionRow(w.lblLoanName, w.cboLoanName, FieldText(w.cboLoanName), Align::Left);
     PrintSectionRow(w.lblLoanType, w.cboLoanType, FieldText(w.cboLoanType), Align::Left);
     PrintSectionRow(w.lblLoanAmount, w.txtLoanAmount, FieldText(w.txtLoanAmount), Align::Right);
@@ -253,7 +256,7 @@ bool ComparisonReport::PrintCurrentLoanSection()
             return false;
         shift = m_rowTop - sectionTop;
     }
-    const Loan& w = m_window;
+    const LoanForm& w = m_form;
     UseFont(FontOf(w.lblCurrent));
     PrintCaption(m_geometry.Rect(w.lblCurrent).translated(0, shift), w.lblCurrent->text(), true);
     UseBodyFont();
@@ -283,7 +286,7 @@ bool ComparisonReport::PrintCurrentLoanSection()
 
 void ComparisonReport::PrintHeadings()
 {
-    const Loan& w = m_window;
+    const LoanForm& w = m_form;
     const QWidget* headings[] = {w.lblPoints, w.lblInterestRate, w.lblTerm,        w.lblFrequency,
                                  w.lblPandI,  w.lblPayment,      w.lblActualPayment, w.cmdPayoffDate,
                                  w.cmdInterest, w.lblWho};
@@ -328,7 +331,7 @@ bool ComparisonReport::PrintQuoteRow(int i)
 // figure like the others beside it and stands at their right edge.
 void ComparisonReport::PrintRowFields(int i, double height)
 {
-    const Loan& w = m_window;
+    const LoanForm& w = m_form;
     const auto d = static_cast<std::size_t>(i);
     const QRectF check = Band(m_geometry.OwnRect(w.chkPoints[0]), height);
     PrintFieldBox(check);
@@ -352,7 +355,7 @@ QRectF ComparisonReport::Band(const QRectF& own, double height) const
 
 void ComparisonReport::PrintLender(int i, const QString& lines, double height)
 {
-    QRectF box = Band(m_geometry.OwnRect(m_window.txtWho[static_cast<std::size_t>(i)]), height);
+    QRectF box = Band(m_geometry.OwnRect(m_form.txtWho[static_cast<std::size_t>(i)]), height);
     box.setWidth(m_wrapWidth);
     PrintFieldBox(box);
     PrintFieldText(box, lines, Align::Left);
@@ -362,7 +365,7 @@ void ComparisonReport::PrintLender(int i, const QString& lines, double height)
 // either side, so that the lines stay in their box at any scale.
 QStringList ComparisonReport::LenderLines(int i)
 {
-    QString text = m_window.txtWho[static_cast<std::size_t>(i)]->toPlainText();
+    QString text = m_form.txtWho[static_cast<std::size_t>(i)]->toPlainText();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     const double width = m_wrapWidth * m_s - 2 * Inset;
     if (std::lround(m_surface.TextWidth(text)) > width)
@@ -374,7 +377,7 @@ QStringList ComparisonReport::LenderLines(int i)
 // in the page's font.
 double ComparisonReport::RowHeight(qsizetype lines)
 {
-    const double fieldHeight = m_geometry.OwnRect(m_window.txtPoints[0]).height();
+    const double fieldHeight = m_geometry.OwnRect(m_form.txtPoints[0]).height();
     const double textHeight = m_surface.TextHeight(QString()) * static_cast<double>(lines) / m_s;
     return std::max(fieldHeight, textHeight);
 }
@@ -399,9 +402,9 @@ bool ComparisonReport::NewReportPage(bool headings)
     const double xOffset = m_xOffset;
     m_xOffset = 0;
     UseBodyFont();
-    const Loan& w = m_window;
+    const LoanForm& w = m_form;
     PrintSectionRow(w.lblLoanName, w.cboLoanName, FieldText(w.cboLoanName), Align::Left);
-    const QString page = w.LoadResString(rsPage) + QString::number(m_surface.Page());
+    const QString page = m_document.LoadResString(rsPage) + QString::number(m_surface.Page());
     const QRectF nameLabel = m_geometry.Rect(w.lblLoanName);
     const double pageWidth = m_surface.TextWidth(page) / m_s;
     PrintCaption(QRectF(m_surface.PrintableWidth() / m_s - pageWidth, nameLabel.top(), pageWidth, nameLabel.height()),

@@ -6,7 +6,8 @@
 
 #include <functional>
 
-class Loan;
+class LoanDocument;
+class LoanForm;
 class QLabel;
 class QWidget;
 
@@ -21,9 +22,11 @@ class QWidget;
 class ComparisonReport : public PrintedReport
 {
 public:
+    // The window's controls in form, its texts in the language of document.
     // yield lets pending window events run once; when it answers false the
     // report stops where it is.
-    ComparisonReport(const Loan& window, ReportSurface& surface, std::function<bool()> yield);
+    ComparisonReport(const LoanForm& form, const LoanDocument& document, ReportSurface& surface,
+                     std::function<bool()> yield);
 
     // False when stopped before the end.
     bool Run() override;
@@ -65,7 +68,8 @@ private:
     bool NewReportPage(bool headings);
     bool Yield();
 
-    const Loan& m_window;
+    const LoanForm& m_form;
+    const LoanDocument& m_document;
     ReportSurface& m_surface;
     std::function<bool()> m_yield;
     WindowGeometry m_geometry;

@@ -1,9 +1,11 @@
 #include "print/PrintCommands.h"
 
-#include "app/Loan.h"
+#include "app/LoanForm.h"
+#include "app/WindowServices.h"
 #include "langlib/Resources.h"
+#include "model/LoanDocument.h"
+#include "print/PrintComparison.h"
 #include "print/PrintDialogs.h"
-#include "print/PrintJob.h"
 #include "print/RegionalPaper.h"
 #include "print/frmPrint.h"
 
@@ -30,9 +32,12 @@ QString ProposedFolder()
 
 } // namespace
 
-PrintCommands::PrintCommands(Loan& window)
-    : QObject(&window)
-    , m_window(window)
+PrintCommands::PrintCommands(WindowServices& services, LoanForm& form, LoanDocument& document)
+    : QObject(&services.Window())
+    , m_services(services)
+    , m_window(services.Window())
+    , m_form(form)
+    , m_document(document)
     , m_printer(QPrinter::HighResolution)
     , m_pdfPrinter(QPrinter::HighResolution)
 {
@@ -44,8 +49,8 @@ PrintCommands::PrintCommands(Loan& window)
     m_printer.setPageOrientation(QPageLayout::Landscape);
     m_pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
     AddExportCommand();
-    connect(window.mnuFilePrintSetup, &QAction::triggered, this, &PrintCommands::PrintSetup);
-    connect(window.mnuFilePrint, &QAction::triggered, this, &PrintCommands::Print);
+    connect(form.mnuFilePrintSetup, &QAction::triggered, this, &PrintCommands::PrintSetup);
+    connect(form.mnuFilePrint, &QAction::triggered, this, &PrintCommands::Print);
 }
 
 PrintCommands::~PrintCommands()
@@ -63,16 +68,16 @@ PrintCommands::~PrintCommands()
 // the window is still being built, before its language is bound.
 void PrintCommands::AddExportCommand()
 {
-    m_exportPdf = new QAction(QStringLiteral("&Export PDF..."), m_window.mnuFile);
+    m_exportPdf = new QAction(QStringLiteral("&Export PDF..."), m_form.mnuFile);
     m_exportPdf->setObjectName(QStringLiteral("mnuFileExportPdf"));
-    m_window.mnuFile->insertAction(m_window.mnuFileBar2, m_exportPdf);
+    m_form.mnuFile->insertAction(m_form.mnuFileBar2, m_exportPdf);
     connect(m_exportPdf, &QAction::triggered, this, &PrintCommands::ExportPdf);
-    connect(m_window.mnuFile, &QMenu::aboutToShow, this, &PrintCommands::ShowTexts);
+    connect(m_form.mnuFile, &QMenu::aboutToShow, this, &PrintCommands::ShowTexts);
 }
 
 void PrintCommands::ShowTexts()
 {
-    m_exportPdf->setText(m_window.LoadResString(rsMnuFileExportPdf));
+    m_exportPdf->setText(m_document.LoadResString(rsMnuFileExportPdf));
 }
 
 void PrintCommands::PrintSetup()
@@ -84,7 +89,7 @@ void PrintCommands::PrintSetup()
 // would, so that the paper shows what the window shows once left.
 void PrintCommands::Print()
 {
-    if (!m_window.CommitPendingEdit())
+    if (!m_services.CommitPendingEdit())
         return;
     if (PrintDialogs::ChoosePrinter(m_printer, &m_window))
         Run(m_printer);
@@ -92,10 +97,10 @@ void PrintCommands::Print()
 
 void PrintCommands::ExportPdf()
 {
-    if (!m_window.CommitPendingEdit())
+    if (!m_services.CommitPendingEdit())
         return;
-    const QString path = PrintDialogs::ChoosePdfFile(&m_window, m_window.LoadResString(rsExportPdfCaption),
-                                                     m_window.LoadResString(rsPdfFileFilter), SuggestedPdfName());
+    const QString path = PrintDialogs::ChoosePdfFile(&m_window, m_document.LoadResString(rsExportPdfCaption),
+                                                     m_document.LoadResString(rsPdfFileFilter), SuggestedPdfName());
     if (path.isEmpty())
         return;
     m_pdfPrinter.setPageLayout(m_printer.pageLayout());
@@ -107,7 +112,7 @@ void PrintCommands::ExportPdf()
 // proposed folder, with its full path.
 QString PrintCommands::SuggestedPdfName() const
 {
-    QString name = m_window.cboLoanName->currentText().trimmed().left(SuggestedNameLength);
+    QString name = m_form.cboLoanName->currentText().trimmed().left(SuggestedNameLength);
     static const QString unusable = QStringLiteral("/\\:*?\"<>|");
     for (QChar& c : name) {
         if (unusable.contains(c) || c < QLatin1Char(' '))
@@ -118,17 +123,17 @@ QString PrintCommands::SuggestedPdfName() const
     return QDir(ProposedFolder()).absoluteFilePath(name + QStringLiteral(".pdf"));
 }
 
-frmPrint* PrintCommands::PrintReport(const frmPrint::ReportMaker& makeReport, QWidget* parent)
+frmPrint* PrintCommands::PrintReport(const PrintedReport::Maker& makeReport, QWidget* parent)
 {
     if (!PrintDialogs::ChoosePrinter(m_printer, parent))
         return nullptr;
     return Run(m_printer, makeReport);
 }
 
-frmPrint* PrintCommands::ExportReportPdf(const frmPrint::ReportMaker& makeReport, QWidget* parent,
+frmPrint* PrintCommands::ExportReportPdf(const PrintedReport::Maker& makeReport, QWidget* parent,
                                          const QString& caption)
 {
-    const QString path = PrintDialogs::ChoosePdfFile(parent, caption, m_window.LoadResString(rsPdfFileFilter),
+    const QString path = PrintDialogs::ChoosePdfFile(parent, caption, m_document.LoadResString(rsPdfFileFilter),
                                                      SuggestedPdfName());
     if (path.isEmpty())
         return nullptr;
@@ -138,12 +143,12 @@ frmPrint* PrintCommands::ExportReportPdf(const frmPrint::ReportMaker& makeReport
 }
 
 // One job at a time: the commands wait while its progress window is open.
-frmPrint* PrintCommands::Run(QPrinter& printer, const frmPrint::ReportMaker& makeReport)
+frmPrint* PrintCommands::Run(QPrinter& printer, const PrintedReport::Maker& makeReport)
 {
     if (makeReport)
-        RunPrintJob(m_window, printer, makeReport);
+        PrintComparison(m_window, m_form, m_document, printer, makeReport);
     else
-        RunPrintJob(m_window, printer);
+        PrintComparison(m_window, m_form, m_document, printer);
     auto* progress = m_window.findChild<frmPrint*>(QStringLiteral("frmPrint"), Qt::FindDirectChildrenOnly);
     if (!progress)
         return nullptr;
@@ -154,6 +159,6 @@ frmPrint* PrintCommands::Run(QPrinter& printer, const frmPrint::ReportMaker& mak
 
 void PrintCommands::Enable(bool enabled)
 {
-    for (QAction* command : {m_window.mnuFilePrintSetup, m_window.mnuFilePrint, m_exportPdf})
+    for (QAction* command : {m_form.mnuFilePrintSetup, m_form.mnuFilePrint, m_exportPdf})
         command->setEnabled(enabled);
 }

@@ -1,12 +1,15 @@
 #pragma once
 
-#include "print/frmPrint.h"
+#include "print/PrintedReport.h"
 
 #include <QObject>
 #include <QPrinter>
 
-class Loan;
+class LoanDocument;
+class LoanForm;
 class QAction;
+class WindowServices;
+class frmPrint;
 
 // The File menu's printing commands: Print Setup and Print on the program's
 // one printer, kept for the whole run so that what the user chose in either
@@ -18,7 +21,7 @@ class PrintCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit PrintCommands(Loan& window);
+    PrintCommands(WindowServices& services, LoanForm& form, LoanDocument& document);
     // A job still open when the window goes ends before its printer does.
     ~PrintCommands() override;
 
@@ -28,8 +31,8 @@ public:
     // progress window as Print and Export PDF, the dialogs over `parent`;
     // the progress window of the job started, or none when the user
     // cancelled or the printer did not start.
-    frmPrint* PrintReport(const frmPrint::ReportMaker& makeReport, QWidget* parent);
-    frmPrint* ExportReportPdf(const frmPrint::ReportMaker& makeReport, QWidget* parent, const QString& caption);
+    frmPrint* PrintReport(const PrintedReport::Maker& makeReport, QWidget* parent);
+    frmPrint* ExportReportPdf(const PrintedReport::Maker& makeReport, QWidget* parent, const QString& caption);
 
 private:
     void AddExportCommand();
@@ -38,10 +41,13 @@ private:
     void Print();
     void ExportPdf();
     QString SuggestedPdfName() const;
-    frmPrint* Run(QPrinter& printer, const frmPrint::ReportMaker& makeReport = {});
+    frmPrint* Run(QPrinter& printer, const PrintedReport::Maker& makeReport = {});
     void Enable(bool enabled);
 
-    Loan& m_window;
+    WindowServices& m_services;
+    QWidget& m_window;
+    LoanForm& m_form;
+    LoanDocument& m_document;
     QPrinter m_printer;
     QPrinter m_pdfPrinter;
     QAction* m_exportPdf = nullptr;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "print/frmPrint.h"
-
 class Loan;
 class QPrinter;
 
@@ -10,5 +8,3 @@ class QPrinter;
 // ends when that window closes. A printer that does not start is reported
 // and no window opens.
 void RunPrintJob(Loan& window, QPrinter& printer);
-// The same with another report than the comparison.
-void RunPrintJob(Loan& window, QPrinter& printer, const frmPrint::ReportMaker& makeReport);

@@ -5,7 +5,7 @@
 
 #include <array>
 
-class Loan;
+class LoanForm;
 class QWidget;
 
 // Where the main window shows things, in window twips from the top left
@@ -14,7 +14,7 @@ class QWidget;
 class WindowGeometry
 {
 public:
-    explicit WindowGeometry(const Loan& window);
+    explicit WindowGeometry(const LoanForm& form);
 
     double Width() const;
     QRectF Rect(const QWidget* control) const;
@@ -35,5 +35,5 @@ public:
     std::array<QLineF, 4> Separators() const;
 
 private:
-    const Loan& m_window;
+    const LoanForm& m_form;
 };

@@ -1,9 +1,10 @@
 #include "print/frmPrint.h"
 
 #include "app/CMouse.h"
-#include "app/Loan.h"
+#include "app/LoanForm.h"
 #include "print/ComparisonReport.h"
 #include "langlib/Resources.h"
+#include "model/LoanDocument.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -24,16 +25,21 @@ constexpr double WidestShareOfScreen = 0.5;
 
 } // namespace
 
-frmPrint::frmPrint(Loan& window, std::unique_ptr<PrinterOutput> output)
-    : frmPrint(window, std::move(output), [&window](ReportSurface& surface, std::function<bool()> yield) {
-        return std::make_unique<ComparisonReport>(window, surface, std::move(yield));
-    })
+frmPrint::frmPrint(QWidget& window, const LoanForm& form, const LoanDocument& document,
+                   std::unique_ptr<PrinterOutput> output)
+    : frmPrint(window, form, document, std::move(output),
+               [&form, &document](ReportSurface& surface, std::function<bool()> yield) {
+                   return std::make_unique<ComparisonReport>(form, document, surface, std::move(yield));
+               })
 {
 }
 
-frmPrint::frmPrint(Loan& window, std::unique_ptr<PrinterOutput> output, const ReportMaker& makeReport)
+frmPrint::frmPrint(QWidget& window, const LoanForm& form, const LoanDocument& document,
+                   std::unique_ptr<PrinterOutput> output, const PrintedReport::Maker& makeReport)
     : QDialog(&window)
     , m_window(window)
+    , m_form(form)
+    , m_document(document)
     , m_output(std::move(output))
     , m_surface(m_output->Painter(), m_output->Printer())
     , m_report(makeReport(m_surface, [this] { return YieldOnce(); }))
@@ -76,14 +82,14 @@ frmPrint::~frmPrint()
 
 void frmPrint::ShowTexts()
 {
-    setWindowTitle(m_window.LoadResString(rsPrinting));
-    const QString text = m_window.LoadResString(rsPrintingLoan) + m_window.cboLoanName->currentText()
+    setWindowTitle(m_document.LoadResString(rsPrinting));
+    const QString text = m_document.LoadResString(rsPrintingLoan) + m_form.cboLoanName->currentText()
                          + QStringLiteral("...");
     const QScreen* screen = m_window.screen();
     const int widest = screen ? static_cast<int>(screen->availableGeometry().width() * WidestShareOfScreen) : 640;
     lblPrintingText->setText(QFontMetrics(lblPrintingText->font()).elidedText(text, Qt::ElideMiddle, widest));
     lblPrintingText->setToolTip(lblPrintingText->text() == text ? QString() : text);
-    cmdCancel->setText(m_window.LoadResString(rsCancel));
+    cmdCancel->setText(m_document.LoadResString(rsCancel));
     adjustSize();
 }
 
@@ -123,8 +129,8 @@ void frmPrint::Run()
 {
     CMouse mouse;
     mouse.SetPointer(Qt::WaitCursor);
-    setWindowTitle(m_window.LoadResString(rsPrinting));
-    cmdCancel->setText(m_window.LoadResString(rsCancel));
+    setWindowTitle(m_document.LoadResString(rsPrinting));
+    cmdCancel->setText(m_document.LoadResString(rsCancel));
     m_printFinished = false;
     m_running = true;
     const bool complete = m_report->Run();

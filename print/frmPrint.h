@@ -6,10 +6,10 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 
-class Loan;
+class LoanDocument;
+class LoanForm;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -26,11 +26,12 @@ class frmPrint : public QDialog
 public:
     static constexpr int TimerInterval = 3000;
 
-    using ReportMaker = PrintedReport::Maker;
-
+    // Over window, whose controls are form's and whose scenario is document's.
     // The output has begun its document.
-    frmPrint(Loan& window, std::unique_ptr<PrinterOutput> output);
-    frmPrint(Loan& window, std::unique_ptr<PrinterOutput> output, const ReportMaker& makeReport);
+    frmPrint(QWidget& window, const LoanForm& form, const LoanDocument& document,
+             std::unique_ptr<PrinterOutput> output);
+    frmPrint(QWidget& window, const LoanForm& form, const LoanDocument& document,
+             std::unique_ptr<PrinterOutput> output, const PrintedReport::Maker& makeReport);
     ~frmPrint() override;
 
     QLabel* lblPrintingText = nullptr;
@@ -56,7 +57,9 @@ private:
     void Cancel();
     void EndJob();
 
-    Loan& m_window;
+    QWidget& m_window;
+    const LoanForm& m_form;
+    const LoanDocument& m_document;
     std::unique_ptr<PrinterOutput> m_output;
     PrinterSurface m_surface;
     std::unique_ptr<PrintedReport> m_report;

@@ -75,7 +75,13 @@ QuoteRows::QuoteRows(LoanForm& form, LoanDocument& document, const Settings& set
     connect(&document, &LoanDocument::Reordered, this, &QuoteRows::ShowSortChecks);
     connect(&document, &LoanDocument::QuoteResultsChanged, this, [this] {
         for (int d = 0; d <= LastRow(); ++d)
-            RefreshQuoteRow(d);
+            ShowResults(d);
+    });
+    connect(&document, &LoanDocument::QuoteUpdated, this, [this](int index) {
+        for (int d = 0; d <= LastRow(); ++d) {
+            if (QuoteIndex(d) == index)
+                ShowResults(d);
+        }
     });
     // The rows follow the quotes' natural order while a scenario is applied.
     connect(&document, &LoanDocument::QuoteApplied, this, [this](int index) {
@@ -98,15 +104,30 @@ QuoteRows::QuoteRows(LoanForm& form, LoanDocument& document, const Settings& set
     });
     connect(&document, &LoanDocument::QuoteChanged, this, [this](int index) {
         for (int d = 0; d <= LastRow(); ++d) {
-            if (m_document.Order().R(static_cast<quint16>(d)) == index)
+            if (QuoteIndex(d) == index)
                 ShowQuoteRow(d);
         }
     });
 }
 
+int QuoteRows::QuoteIndex(int d) const
+{
+    return m_document.Order().R(static_cast<quint16>(d));
+}
+
 CLoan& QuoteRows::Quote(int d) const
 {
-    return *m_document.Quotes[m_document.Order().R(static_cast<quint16>(d))];
+    return *m_document.Quotes[static_cast<std::size_t>(QuoteIndex(d))];
+}
+
+const QuoteResults& QuoteRows::Results(int d) const
+{
+    return m_document.Results(QuoteIndex(d));
+}
+
+void QuoteRows::Edit(int d, const std::function<void(CLoan&)>& edit, LoanDocument::Recompute what)
+{
+    m_document.EditQuote(QuoteIndex(d), edit, what);
 }
 
 int QuoteRows::LastRow() const
@@ -194,9 +215,8 @@ void QuoteRows::ShowFrequency(int d)
 
 void QuoteRows::ShowPandI(int d)
 {
-    CLoan& quote = Quote(d);
     QLineEdit* field = m_form.txtPandI[d];
-    field->setText(FieldFormat::Currency(NothingOnOverflow([&quote] { return quote.PandI(); })));
+    field->setText(FieldFormat::Currency(Results(d).PandI));
     ResultReason::Show(field, field->text().isEmpty() ? PandIReason(d) : 0);
 }
 
@@ -217,15 +237,14 @@ qint32 QuoteRows::PandIReason(int d) const
 
 void QuoteRows::ShowPayment(int d)
 {
-    CLoan& quote = Quote(d);
-    const Money payment = NothingOnOverflow([&quote] { return quote.Payment(); });
-    if (quote.Forced()) {
+    const QuoteResults& results = Results(d);
+    if (results.Raised) {
         HighlightRaised(d);
         ShowActualPayment(d);
         if (!m_form.Timer1->isActive())
             m_form.Timer1->start();
     }
-    m_form.txtPayment[d]->setText(FieldFormat::Currency(payment));
+    m_form.txtPayment[d]->setText(FieldFormat::Currency(results.Payment));
 }
 
 void QuoteRows::ShowActualPayment(int d)
@@ -236,19 +255,17 @@ void QuoteRows::ShowActualPayment(int d)
 // A payoff that never comes, or one beyond what money can count, has no date.
 void QuoteRows::ShowPayoffDate(int d)
 {
-    CLoan& quote = Quote(d);
+    const QuoteResults& results = Results(d);
     QLineEdit* field = m_form.txtPayoffDate[d];
-    bool overflowed = false;
-    field->setText(FieldFormat::ShortDate(NothingOnOverflow([&quote] { return quote.PayoffDate(); }, &overflowed)));
+    field->setText(FieldFormat::ShortDate(results.PayoffDate));
     field->setToolTip(QString());
-    const bool never = field->text().isEmpty() && quote.HasPayoffInputs() && !overflowed;
-    ResultReason::Show(field, never ? rsReasonNeverPaidOff : 0);
+    ResultReason::Show(field, results.NeverPaidOff ? rsReasonNeverPaidOff : 0);
 }
 
 void QuoteRows::ShowInterest(int d)
 {
     QLineEdit* field = m_form.txtInterest[d];
-    field->setText(FieldFormat::Currency(Quote(d).Interest()));
+    field->setText(FieldFormat::Currency(Results(d).Interest));
     field->setToolTip(QString());
 }
 
@@ -257,9 +274,12 @@ void QuoteRows::ShowWho(int d)
     m_form.txtWho[d]->setPlainText(Quote(d).Who());
 }
 
-// Payment before PayoffDate, which needs the raised actual payment, and
-// PayoffDate before Interest, which it computes.
 void QuoteRows::RefreshQuoteRow(int d)
+{
+    m_document.RecomputeQuote(QuoteIndex(d));
+}
+
+void QuoteRows::ShowResults(int d)
 {
     ShowPandI(d);
     ShowPayment(d);
@@ -360,40 +380,34 @@ void QuoteRows::ShowSortedRows()
 
 void QuoteRows::PointsLeft(int d, double points)
 {
-    Quote(d).SetPoints(points);
+    Edit(d, [points](CLoan& quote) { quote.SetPoints(points); });
     ShowPoints(d);
-    RefreshQuoteRow(d);
 }
 
 void QuoteRows::RateLeft(int d, double rate)
 {
-    Quote(d).SetInterestRate(rate);
+    Edit(d, [rate](CLoan& quote) { quote.SetInterestRate(rate); });
     if (!m_form.txtInterestRate[d]->text().isEmpty())
         ShowInterestRate(d);
-    RefreshQuoteRow(d);
 }
 
 void QuoteRows::TermLeft(int d, qint32 term)
 {
-    Quote(d).SetTerm(term);
+    Edit(d, [term](CLoan& quote) { quote.SetTerm(term); });
     if (!m_form.txtTerm[d]->text().isEmpty())
         ShowTerm(d);
-    RefreshQuoteRow(d);
 }
 
 // An emptied field takes the payment away but leaves the results on screen
-// until the row is next refreshed.
+// until the quote is next computed.
 void QuoteRows::ActualPaymentLeft(int d, Money payment)
 {
-    CLoan& quote = Quote(d);
-    if (m_form.txtActualPayment[d]->text().isEmpty()) {
-        NothingOnOverflow([&quote] { quote.SetActualPayment(Money()); });
-        return;
-    }
-    NothingOnOverflow([&quote, payment] { quote.SetActualPayment(payment); });
-    ShowActualPayment(d);
-    ShowPayoffDate(d);
-    ShowInterest(d);
+    const bool emptied = m_form.txtActualPayment[d]->text().isEmpty();
+    const Money taken = emptied ? Money() : payment;
+    Edit(d, [taken](CLoan& quote) { NothingOnOverflow([&quote, taken] { quote.SetActualPayment(taken); }); },
+         emptied ? LoanDocument::Recompute::Nothing : LoanDocument::Recompute::Payoff);
+    if (!emptied)
+        ShowActualPayment(d);
 }
 
 void QuoteRows::FinancePointsLeft(int d)
@@ -401,30 +415,30 @@ void QuoteRows::FinancePointsLeft(int d)
     const bool ticked = m_form.chkPoints[d]->isChecked();
     if (!ticked && !Quote(d).FinancePoints())
         return;
-    Quote(d).SetFinancePoints(ticked);
-    RefreshQuoteRow(d);
+    FinancePointsClicked(d, ticked);
 }
 
 void QuoteRows::FinancePointsClicked(int d, bool ticked)
 {
-    Quote(d).SetFinancePoints(ticked);
-    RefreshQuoteRow(d);
+    Edit(d, [ticked](CLoan& quote) { quote.SetFinancePoints(ticked); });
 }
 
 // A text that names no frequency leaves the quote without one.
 void QuoteRows::FrequencyLeft(int d)
 {
     const QString text = m_form.cboFrequency[d]->currentText();
-    if (text != Quote(d).Frequency()) {
-        Quote(d).SetFrequency(text);
+    Edit(d, [this, &text](CLoan& quote) {
+        if (text == quote.Frequency())
+            return;
+        quote.SetFrequency(text);
         m_document.MarkScenarioChanged();
-    }
-    RefreshQuoteRow(d);
+    });
 }
 
 void QuoteRows::WhoLeft(int d)
 {
-    Quote(d).SetWho(m_form.txtWho[d]->toPlainText());
+    const QString who = m_form.txtWho[d]->toPlainText();
+    Edit(d, [&who](CLoan& quote) { quote.SetWho(who); }, LoanDocument::Recompute::Nothing);
 }
 
 // The row fields without an edit cycle of their own take what they show when

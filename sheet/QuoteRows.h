@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QObject>
 
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -44,7 +45,11 @@ public:
     void ShowPayoffDate(int d);
     void ShowInterest(int d);
     void ShowWho(int d);
+    // The results of row d's quote, as the document computes them afresh.
     void RefreshQuoteRow(int d);
+    // P&I, payment (with the raised actual payment's highlight), payoff date
+    // and interest, as the document last computed them.
+    void ShowResults(int d);
     // Every field of row d, after a sort or anything else that changes which
     // quote the row shows.
     void ShowQuoteRow(int d);
@@ -74,7 +79,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    int QuoteIndex(int d) const;
     CLoan& Quote(int d) const;
+    const QuoteResults& Results(int d) const;
+    void Edit(int d, const std::function<void(CLoan&)>& edit,
+              LoanDocument::Recompute what = LoanDocument::Recompute::Everything);
     qint32 PandIReason(int d) const;
     int LastRow() const;
     // The frequency names, unless row d's list has them already.

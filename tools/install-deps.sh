@@ -6,6 +6,11 @@
 # poppler-utils gives the print tests pdftotext and pdftoppm to read back the
 # PDF the program wrote; qt6-charts-dev draws the costs window's balance
 # chart, and CMake finds Qt6Charts only with libqt6opengl6-dev beside it.
+#
+# `install-deps.sh package` adds what `make package` needs to build the
+# Debian package: dpkg-shlibdeps (dpkg-dev), which works out its dependencies
+# from the binaries, file, with which CPack finds those binaries, and
+# binutils' strip, which takes the debugging information out of them.
 set -euo pipefail
 
 packages=(
@@ -19,6 +24,9 @@ packages=(
   poppler-utils
   xvfb xauth
 )
+if [ "${1:-}" = package ]; then
+  packages+=(dpkg-dev file binutils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -42,7 +42,7 @@ bool WritePdf(const Loan& window, QPrinter& printer)
     if (!output.Begin())
         return false;
     PrinterSurface surface(output.Painter(), printer);
-    ComparisonReport report(window, surface, [] { return true; });
+    ComparisonReport report(window, window.Document(), surface, [] { return true; });
     report.Run();
     report.PrintPageFooter();
     return output.Finish();

@@ -3,6 +3,7 @@
 
 #include "engine/DayCount.h"
 #include "langlib/ResourceIds.h"
+#include "model/CostsTable.h"
 #include "model/LoanDocument.h"
 
 #include <QDate>
@@ -40,6 +41,9 @@ private slots:
     void appliedScenarioReportsFailuresAndEmptiesTheRest();
     void clearedScenarioHoldsNothing();
     void loanEstimateValuesAreKeptWhole();
+    void quoteEditComputesItsResultsOnce();
+    void emptiedActualPaymentKeepsTheResults();
+    void costsTableFollowsAnEditAtOnce();
 };
 
 void TestLoanDocument::setterMarksOnlyARealChange()
@@ -261,6 +265,89 @@ void TestLoanDocument::loanEstimateValuesAreKeptWhole()
     document.Apply(loaded);
     QVERIFY(LoanDocument::SameValues(document.Snapshot(), filled));
     QVERIFY(!document.ScenarioChanged());
+}
+
+namespace {
+
+// 100,000.00 over 30 years at 6 % paid monthly: 599.55 a month.
+void QuoteAtSixPercent(LoanDocument& document, Money actualPayment)
+{
+    document.GrowQuotes(2);
+    document.SetLoanAmount(Money::FromRaw(1000000000));
+    document.EditQuote(0, [actualPayment](CLoan& quote) {
+        quote.SetTerm(360);
+        quote.SetInterestRate(0.06);
+        quote.SetFrequencyCode(QStringLiteral("M"));
+        quote.SetActualPayment(actualPayment);
+    });
+}
+
+} // namespace
+
+// The payment raises the smaller actual payment before the payoff pays it;
+// the raise is told once, with the results of the edit that made it.
+void TestLoanDocument::quoteEditComputesItsResultsOnce()
+{
+    LoanDocument document(IdAsText, FixedToday);
+    QSignalSpy updated(&document, &LoanDocument::QuoteUpdated);
+    QuoteAtSixPercent(document, Money::FromRaw(1000000));
+
+    QCOMPARE(updated.count(), 1);
+    QCOMPARE(updated.first().first().toInt(), 0);
+    const QuoteResults& results = document.Results(0);
+    QCOMPARE(results.PandI.Raw(), Q_INT64_C(5995500));
+    QCOMPARE(results.Payment.Raw(), Q_INT64_C(5995500));
+    QVERIFY(results.Raised);
+    QCOMPARE(document.Quotes[0]->ActualPayment().Raw(), Q_INT64_C(5995500));
+    QVERIFY(results.PayoffDate > Today + 29 * 365 && results.PayoffDate < Today + 31 * 365);
+    QVERIFY(results.Interest > Money::FromRaw(1000000000));
+    QVERIFY(document.ScenarioChanged());
+
+    document.RecomputeQuote(0);
+    QVERIFY(!document.Results(0).Raised);
+    QCOMPARE(document.Results(0).Interest, results.Interest);
+    QCOMPARE(document.Results(1).Payment, Money());
+}
+
+// As the sheet takes an emptied actual payment field: the payment goes, the
+// results stay until the quote is next computed, which raises it again.
+void TestLoanDocument::emptiedActualPaymentKeepsTheResults()
+{
+    LoanDocument document(IdAsText, FixedToday);
+    QuoteAtSixPercent(document, Money());
+    document.EditQuote(0, [](CLoan& quote) { quote.SetActualPayment(Money::FromRaw(7000000)); });
+    const QuoteResults before = document.Results(0);
+    QVERIFY(!before.Raised);
+
+    document.EditQuote(0, [](CLoan& quote) { quote.SetActualPayment(Money()); }, LoanDocument::Recompute::Nothing);
+    QCOMPARE(document.Quotes[0]->ActualPayment(), Money());
+    QCOMPARE(document.Results(0).PayoffDate, before.PayoffDate);
+    QCOMPARE(document.Results(0).Interest, before.Interest);
+
+    document.Sort(QuoteOrder::SoonestPayoff, 1);
+    QVERIFY(document.Results(0).Raised);
+    QCOMPARE(document.Quotes[0]->ActualPayment().Raw(), Q_INT64_C(5995500));
+}
+
+// No event loop runs: the table holds the figures of the edit as soon as the
+// document signals it, and an edit of one quote changes that row in place.
+void TestLoanDocument::costsTableFollowsAnEditAtOnce()
+{
+    LoanDocument document(IdAsText, FixedToday);
+    document.GrowQuotes(2);
+    CostsTable costs(document);
+    QCOMPARE(costs.rowCount(), 0);
+    QuoteAtSixPercent(document, Money::FromRaw(6000000));
+    QCOMPARE(costs.rowCount(), 1);
+
+    QSignalSpy reset(&costs, &QAbstractItemModel::modelReset);
+    QSignalSpy changed(&costs, &QAbstractItemModel::dataChanged);
+    const QModelIndex closing = costs.index(0, CostsTable::ClosingCosts);
+    QVERIFY(costs.setData(closing, QStringLiteral("2500")));
+    QCOMPARE(reset.count(), 0);
+    QVERIFY(changed.count() >= 1);
+    QCOMPARE(costs.data(closing, CostsTable::SortRole).toDouble(), 2500.0);
+    QCOMPARE(document.Quotes[0]->ClosingCosts().Raw(), Q_INT64_C(25000000));
 }
 
 QTEST_GUILESS_MAIN(TestLoanDocument)

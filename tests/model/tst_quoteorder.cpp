@@ -1,11 +1,14 @@
 #include "model/QuoteOrder.h"
 
 #include "engine/DayCount.h"
-#include "tests/engine/FakeLoanHost.h"
+#include "model/LoanDocument.h"
 #include "tests/engine/MoneyToString.h"
 
 #include <QSet>
 #include <QTest>
+
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -16,12 +19,23 @@ Money Amount(double value)
     return Money::FromDouble(value);
 }
 
+QString NoText(int)
+{
+    return QString();
+}
+
+double Today()
+{
+    return DayCount::FromDate(QDate(2026, 3, 31));
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Sort)
 
-// Every quote borrows 1,000.00 with no default term, so a quote gets a payoff
-// date only from the actual payment it is given, at 12 % paid monthly.
+// The rows' order as the document sorts it by the results it keeps. Every
+// quote borrows 1,000.00 with no default term, so a quote gets a payoff date
+// only from the actual payment it is given, at 12 % paid monthly.
 class TestQuoteOrder : public QObject
 {
     Q_OBJECT
@@ -45,77 +59,59 @@ private slots:
 
 private:
     // Extends the quote list, and the orders with it, as the window does.
-    void GrowQuotes(int count);
-    CLoan& Quote(int index) { return *m_quotes[static_cast<std::size_t>(index)]; }
+    void GrowQuotes(int count) { m_document->GrowQuotes(static_cast<std::size_t>(count)); }
+    void Edit(int index, const std::function<void(CLoan&)>& edit,
+              LoanDocument::Recompute what = LoanDocument::Recompute::Everything)
+    {
+        m_document->EditQuote(index, edit, what);
+    }
     void Pay(int index, double payment);
-    // What the window's refresh of every row leaves behind: fresh interest.
-    void RefreshAll();
     void RunSort(Sort sort, int lastRow);
+    const QuoteOrder& Order() const { return m_document->Order(); }
     QList<int> Rows(int lastRow) const;
 
-    FakeLoanHost m_host;
-    QuoteOrder::Quotes m_quotes;
-    QuoteOrder m_order;
+    std::unique_ptr<LoanDocument> m_document;
 };
 
 void TestQuoteOrder::init()
 {
-    m_host = FakeLoanHost();
-    m_host.loanAmount = Amount(1000);
-    m_host.loanTerm = 0;
-    m_order = QuoteOrder();
-    m_quotes.clear();
+    m_document = std::make_unique<LoanDocument>(NoText, Today);
     GrowQuotes(6);
-}
-
-void TestQuoteOrder::GrowQuotes(int count)
-{
-    for (int i = static_cast<int>(m_quotes.size()); i < count; ++i)
-        m_quotes.push_back(std::make_unique<CLoan>(m_host));
-    m_order.Grow(m_quotes.size());
+    m_document->SetLoanAmount(Amount(1000));
 }
 
 void TestQuoteOrder::Pay(int index, double payment)
 {
-    Quote(index).SetInterestRate(0.12);
-    Quote(index).SetFrequencyCode(QStringLiteral("M"));
-    Quote(index).SetActualPayment(Amount(payment));
-}
-
-void TestQuoteOrder::RefreshAll()
-{
-    for (const auto& quote : m_quotes)
-        quote->PayoffDate();
+    Edit(index, [payment](CLoan& quote) {
+        quote.SetInterestRate(0.12);
+        quote.SetFrequencyCode(QStringLiteral("M"));
+        quote.SetActualPayment(Amount(payment));
+    });
 }
 
 void TestQuoteOrder::RunSort(Sort sort, int lastRow)
 {
-    if (sort == ByPayoff) {
-        m_order.SortByPayoff(m_quotes, lastRow);
-    } else {
-        RefreshAll();
-        m_order.SortByInterest(m_quotes, lastRow);
-    }
+    m_document->Sort(sort == ByPayoff ? QuoteOrder::SoonestPayoff : QuoteOrder::LeastInterest, lastRow);
 }
 
 QList<int> TestQuoteOrder::Rows(int lastRow) const
 {
     QList<int> indexes;
     for (int row = 0; row <= lastRow; ++row)
-        indexes.append(m_order.R(static_cast<quint16>(row)));
+        indexes.append(Order().R(static_cast<quint16>(row)));
     return indexes;
 }
 
 void TestQuoteOrder::payoffSortPutsDataWithoutDateBelowDates()
 {
     Pay(0, 200);
-    Quote(1).SetTerm(360);
+    Edit(1, [](CLoan& quote) { quote.SetTerm(360); });
     Pay(2, 500);
-    m_order.SortByPayoff(m_quotes, 2);
+    RunSort(ByPayoff, 2);
 
-    QCOMPARE(m_order.SortMode(), qint32(QuoteOrder::SoonestPayoff));
+    QCOMPARE(Order().SortMode(), qint32(QuoteOrder::SoonestPayoff));
     QCOMPARE(Rows(2), QList<int>({2, 0, 1}));
-    const auto& order = m_order.PayoffOrder();
+    const auto& order = Order().PayoffOrder();
     QCOMPARE(DayCount::ToDate(order[0].key), QDate(2026, 5, 30));
     QCOMPARE(DayCount::ToDate(order[1].key), QDate(2026, 8, 30));
     QCOMPARE(order[2].key, QuoteOrder::NoDateWithData);
@@ -148,18 +144,18 @@ void TestQuoteOrder::emptyQuotesSortBelowLenderOnly_data()
 void TestQuoteOrder::emptyQuotesSortBelowLenderOnly()
 {
     QFETCH(Sort, sort);
-    Quote(1).SetWho(QStringLiteral("First Harbour Bank\nAsk for Ms. Okafor"));
+    Edit(1, [](CLoan& quote) { quote.SetWho(QStringLiteral("First Harbour Bank\nAsk for Ms. Okafor")); });
     Pay(2, 340.02);
     RunSort(sort, 3);
 
     QCOMPARE(Rows(3), QList<int>({2, 1, 0, 3}));
     if (sort == ByPayoff) {
-        QCOMPARE(m_order.PayoffOrder()[1].key, QuoteOrder::NoDateWithData);
-        QCOMPARE(m_order.PayoffOrder()[3].key, QuoteOrder::NoDateNoData);
+        QCOMPARE(Order().PayoffOrder()[1].key, QuoteOrder::NoDateWithData);
+        QCOMPARE(Order().PayoffOrder()[3].key, QuoteOrder::NoDateNoData);
     } else {
-        QCOMPARE(m_order.InterestOrder()[0].key, Amount(20.0665));
-        QCOMPARE(m_order.InterestOrder()[1].key, Amount(999999998));
-        QCOMPARE(m_order.InterestOrder()[3].key, Amount(999999999));
+        QCOMPARE(Order().InterestOrder()[0].key, Amount(20.0665));
+        QCOMPARE(Order().InterestOrder()[1].key, Amount(999999998));
+        QCOMPARE(Order().InterestOrder()[3].key, Amount(999999999));
     }
 }
 
@@ -171,9 +167,9 @@ void TestQuoteOrder::withoutResultsDataComesFirst_data()
 void TestQuoteOrder::withoutResultsDataComesFirst()
 {
     QFETCH(Sort, sort);
-    Quote(1).SetPoints(1.5);
-    Quote(3).SetTerm(180);
-    Quote(4).SetFrequencyCode(QStringLiteral("W"));
+    Edit(1, [](CLoan& quote) { quote.SetPoints(1.5); });
+    Edit(3, [](CLoan& quote) { quote.SetTerm(180); });
+    Edit(4, [](CLoan& quote) { quote.SetFrequencyCode(QStringLiteral("W")); });
     RunSort(sort, 5);
     QCOMPARE(Rows(5), QList<int>({1, 3, 0, 2, 4, 5}));
 }
@@ -197,38 +193,40 @@ void TestQuoteOrder::hasData()
 {
     QFETCH(int, filled);
     QFETCH(bool, expected);
-    CLoan& quote = Quote(0);
-    switch (filled) {
-    case 1: quote.SetPoints(0.5); break;
-    case 2: quote.SetTerm(12); break;
-    case 3: quote.SetActualPayment(Amount(10)); break;
-    case 4: quote.SetWho(QStringLiteral(" ")); break;
-    case 5:
+    Edit(0, [filled](CLoan& quote) {
+        switch (filled) {
+        case 1: quote.SetPoints(0.5); break;
+        case 2: quote.SetTerm(12); break;
+        case 3: quote.SetActualPayment(Amount(10)); break;
+        case 4: quote.SetWho(QStringLiteral(" ")); break;
+        case 6: quote.SetInterestRate(0.05); break;
+        case 7: quote.SetFrequencyCode(QStringLiteral("B")); break;
+        case 8: quote.SetFinancePoints(true); break;
+        }
+    });
+    if (filled == 5) {
+        // The emptied actual payment leaves the interest computed before.
         Pay(0, 340.02);
-        quote.PayoffDate();
-        quote.SetActualPayment(Money());
-        break;
-    case 6: quote.SetInterestRate(0.05); break;
-    case 7: quote.SetFrequencyCode(QStringLiteral("B")); break;
-    case 8: quote.SetFinancePoints(true); break;
+        Edit(0, [](CLoan& quote) { quote.SetActualPayment(Money()); }, LoanDocument::Recompute::Nothing);
     }
-    QCOMPARE(QuoteOrder::HasData(quote), expected);
+    QCOMPARE(QuoteOrder::HasData(*m_document->Quotes[0], m_document->Results(0)), expected);
 }
 
 void TestQuoteOrder::interestSortUsesTheLastComputedInterest()
 {
     Pay(0, 500);
     Pay(1, 200);
-    RefreshAll();
-    Quote(0).SetActualPayment(Amount(100));
+    // An emptied actual payment leaves the results as they were.
+    Edit(0, [](CLoan& quote) { quote.SetActualPayment(Money()); }, LoanDocument::Recompute::Nothing);
 
-    m_order.SortByInterest(m_quotes, 1);
-    QCOMPARE(m_order.SortMode(), qint32(QuoteOrder::LeastInterest));
+    RunSort(ByInterest, 1);
+    QCOMPARE(Order().SortMode(), qint32(QuoteOrder::LeastInterest));
     QCOMPARE(Rows(1), QList<int>({0, 1}));
 
-    // The payoff sort simulates afresh, which brings the interest up to date.
-    m_order.SortByPayoff(m_quotes, 1);
-    m_order.SortByInterest(m_quotes, 1);
+    // The payoff sort simulates afresh, which brings the interest up to date:
+    // quote 0 has none left.
+    RunSort(ByPayoff, 1);
+    RunSort(ByInterest, 1);
     QCOMPARE(Rows(1), QList<int>({1, 0}));
 }
 
@@ -236,12 +234,14 @@ void TestQuoteOrder::quoteBeyondMoneySortsAsNoDate()
 {
     Pay(0, 340.02);
     Pay(1, 340.02);
-    Quote(1).SetStartingAmount(Amount(900000000000000.0));
-    Quote(1).SetFinancePoints(true);
-    Quote(1).SetPoints(50);
-    m_order.SortByPayoff(m_quotes, 2);
+    Edit(1, [](CLoan& quote) {
+        quote.SetStartingAmount(Amount(900000000000000.0));
+        quote.SetFinancePoints(true);
+        quote.SetPoints(50);
+    });
+    RunSort(ByPayoff, 2);
     QCOMPARE(Rows(2), QList<int>({0, 1, 2}));
-    QCOMPARE(m_order.PayoffOrder()[1].key, QuoteOrder::NoDateWithData);
+    QCOMPARE(Order().PayoffOrder()[1].key, QuoteOrder::NoDateWithData);
 }
 
 void TestQuoteOrder::appendedRowsStayOneToOne()
@@ -252,7 +252,7 @@ void TestQuoteOrder::appendedRowsStayOneToOne()
     Pay(3, 500);
     // Quote 5 would sort first but its row is not loaded yet.
     Pay(5, 900);
-    m_order.SortByPayoff(m_quotes, 3);
+    RunSort(ByPayoff, 3);
     QCOMPARE(Rows(5), QList<int>({3, 2, 1, 0, 4, 5}));
 
     // The quote list grows by a block while the sort is active.
@@ -269,20 +269,19 @@ void TestQuoteOrder::loadingReturnsToNaturalOrder()
     Pay(2, 300);
     Pay(3, 250);
     Pay(4, 340.02);
-    m_order.SortByPayoff(m_quotes, 4);
+    RunSort(ByPayoff, 4);
     const QList<int> byPayoff = Rows(4);
     QCOMPARE(byPayoff, QList<int>({1, 2, 4, 3, 0}));
-    Quote(0).SetActualPayment(Amount(1000));
-    RefreshAll();
-    m_order.SortByInterest(m_quotes, 4);
+    Edit(0, [](CLoan& quote) { quote.SetActualPayment(Amount(1000)); });
+    RunSort(ByInterest, 4);
     QCOMPARE(Rows(4), QList<int>({0, 1, 4, 2, 3}));
 
     // Each sort rebuilds only its own order.
     for (int row = 0; row <= 4; ++row)
-        QCOMPARE(m_order.PayoffOrder()[static_cast<std::size_t>(row)].index, byPayoff[row]);
+        QCOMPARE(Order().PayoffOrder()[static_cast<std::size_t>(row)].index, byPayoff[row]);
 
-    m_order.ResetToNatural();
-    QCOMPARE(m_order.SortMode(), qint32(QuoteOrder::NaturalOrder));
+    m_document->Sort(QuoteOrder::NaturalOrder, 4);
+    QCOMPARE(Order().SortMode(), qint32(QuoteOrder::NaturalOrder));
     QCOMPARE(Rows(5), QList<int>({0, 1, 2, 3, 4, 5}));
 }
 

@@ -36,7 +36,7 @@ bool Near(double a, double b)
 std::unique_ptr<RecordingSurface> Draw(const Loan& window, double s)
 {
     auto page = std::make_unique<RecordingSurface>(WindowGeometry(window).Width() * s, PageHeight);
-    ComparisonReport report(window, *page, [] { return true; });
+    ComparisonReport report(window, window.Document(), *page, [] { return true; });
     if (report.Run())
         report.PrintPageFooter();
     return page;

@@ -24,6 +24,8 @@ class ScheduleTable;
 // the quote chosen in the table, which can be saved for a spreadsheet. It
 // follows the scenario while the user edits the sheet. The table sorts by
 // any heading clicked; its rows then stand apart from the table model's.
+// The property value and the Loan Estimate's columns sit with the table,
+// and the whole window prints as a report.
 class frmCosts : public QWidget
 {
     Q_OBJECT

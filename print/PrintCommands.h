@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPrinter>
 
+#include <memory>
+
 class Loan;
 class QAction;
 
@@ -10,7 +12,9 @@ class QAction;
 // one printer, kept for the whole run so that what the user chose in either
 // dialog is what the next Print uses, and Export PDF into a file the user
 // names, on the same page set-up. While a job's progress window is open
-// the three commands wait for it.
+// the three commands wait for it. The printers are made when first used:
+// making one starts the system's printing support, which a start need not
+// wait for.
 class PrintCommands : public QObject
 {
     Q_OBJECT
@@ -20,7 +24,7 @@ public:
     // A job still open when the window goes ends before its printer does.
     ~PrintCommands() override;
 
-    QPrinter& Printer() { return m_printer; }
+    QPrinter& Printer();
 
 private:
     void AddExportCommand();
@@ -31,9 +35,10 @@ private:
     QString SuggestedPdfName() const;
     void Run(QPrinter& printer);
     void Enable(bool enabled);
+    QPrinter& PdfPrinter();
 
     Loan& m_window;
-    QPrinter m_printer;
-    QPrinter m_pdfPrinter;
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPrinter> m_pdfPrinter;
     QAction* m_exportPdf = nullptr;
 };

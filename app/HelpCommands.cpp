@@ -41,8 +41,10 @@ HelpCommands::~HelpCommands()
 // goes with it, and one of the new help opens in its place.
 void HelpCommands::ApplyLanguage()
 {
-    if (!m_help)
+    if (!m_help) {
+        HelpLibrary::PutInPlace(Language::HelpFile());
         return;
+    }
     if (m_help->HelpFile() != Language::HelpFile()) {
         const bool wasOpen = m_helpWindow && m_helpWindow->isVisible();
         RetireHelpWindow();

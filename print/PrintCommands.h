@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPrinter>
 
+#include <memory>
+
 class LoanDocument;
 class LoanForm;
 class QAction;
@@ -12,7 +14,9 @@ class WindowServices;
 // one printer, kept for the whole run so that what the user chose in either
 // dialog is what the next Print uses, and Export PDF into a file the user
 // names, on the same page set-up. While a job's progress window is open
-// the three commands wait for it.
+// the three commands wait for it. The printers are made when first used:
+// making one starts the system's printing support, which a start need not
+// wait for.
 class PrintCommands : public QObject
 {
     Q_OBJECT
@@ -22,7 +26,7 @@ public:
     // A job still open when the window goes ends before its printer does.
     ~PrintCommands() override;
 
-    QPrinter& Printer() { return m_printer; }
+    QPrinter& Printer();
 
 private:
     void AddExportCommand();
@@ -33,12 +37,11 @@ private:
     QString SuggestedPdfName() const;
     void Run(QPrinter& printer);
     void Enable(bool enabled);
+    QPrinter& PdfPrinter();
 
-    WindowServices& m_services;
-    QWidget& m_window;
-    LoanForm& m_form;
-    LoanDocument& m_document;
-    QPrinter m_printer;
-    QPrinter m_pdfPrinter;
+#include <memory>
+
+class LoanDocument;
+class LoanForm;
     QAction* m_exportPdf = nullptr;
 };

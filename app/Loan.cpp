@@ -1,5 +1,6 @@
 #include "app/Loan.h"
 
+#include "app/AccessibleNames.h"
 #include "app/Clock.h"
 #include "app/EditCommands.h"
 #include "app/HelpCommands.h"
@@ -355,6 +356,7 @@ void Loan::ApplyLanguageTexts()
     SetTip(lblWho, rsWhoToolTip);
 
     m_rows->ApplyTexts();
+    AccessibleNames::Apply(*this);
     m_helpCommands->ApplyLanguage();
     if (m_editCommands)
         m_editCommands->ApplyTexts();

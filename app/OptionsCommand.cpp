@@ -1,6 +1,7 @@
 #include "app/OptionsCommand.h"
 
 #include "app/Loan.h"
+#include "dialogs/DialogNames.h"
 #include "dialogs/frmOptions.h"
 
 #include <QAction>
@@ -26,6 +27,7 @@ frmOptions* OptionsCommand::Run()
     const QString wallpaperBefore = m_loan.ProgramSettings().Wallpaper;
     auto* dialog = new frmOptions(m_loan.ProgramSettings(), &m_loan);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    DialogNames::Apply(*dialog);
     dialog->setWindowModality(Qt::ApplicationModal);
     connect(dialog, &QDialog::finished, this,
             [this, wallpaperBefore](int result) { Closed(wallpaperBefore, result == QDialog::Accepted); });

@@ -2,6 +2,7 @@
 
 #include "app/Loan.h"
 #include "app/ScreenFit.h"
+#include "dialogs/DialogNames.h"
 #include "langlib/ResourceIds.h"
 
 #include <QAction>
@@ -33,6 +34,7 @@ void CostsCommand::Open()
     if (!m_costs) {
         m_costs = new frmCosts(m_window.Document(), &m_window);
         m_costs->setAttribute(Qt::WA_DeleteOnClose);
+        DialogNames::Follow(*m_costs);
         // F1 opens the help here as it does over the sheet.
         m_costs->addAction(m_window.mnuHelpContents);
     } else {

@@ -10,6 +10,7 @@
 #include "app/MessageBox.h"
 #include "app/OptionsCommand.h"
 #include "app/QuoteGrid.h"
+#include "app/SortCommands.h"
 #include "app/WheelGuard.h"
 #include "dialogs/CostsCommand.h"
 #include "engine/DayCount.h"
@@ -402,6 +403,7 @@ void Loan::ConnectSections()
     m_currentLoanSection = std::make_unique<CurrentLoanSection>(*this, m_document);
     m_scenarioCommands = std::make_unique<ScenarioCommands>(*this, *this, m_document, m_history);
     m_editCommands = std::make_unique<EditCommands>(*this, *this, m_history, *m_scenarioCommands);
+    new SortCommands(*this, *this, *m_scenarioCommands);
     connect(m_scenarioCommands.get(), &ScenarioCommands::RowFieldToCommit, m_rows.get(), &QuoteRows::CommitFieldEdit);
 }
 

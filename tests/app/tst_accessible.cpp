@@ -3,8 +3,8 @@
 // follow a language switch, and Tab goes through the main window in reading
 // order.
 
-#include "tests/app/WindowTest.h"
 #include "QuoteSheet.h"
+#include "tests/app/WindowTest.h"
 
 #include "app/MessageBox.h"
 #include "app/frmHelp.h"
@@ -67,10 +67,9 @@ QStringList Unnamed(QWidget* window)
             continue;
         QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(widget);
         if (!readable || readable->text(QAccessible::Name).trimmed().isEmpty())
-            offenders << (widget->objectName().isEmpty()
-                              ? QString::fromLatin1(widget->metaObject()->className()) + QStringLiteral(" in ")
-                                    + widget->parentWidget()->objectName()
-                              : widget->objectName());
+            offenders << (widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                  + QStringLiteral(" in ") + widget->parentWidget()->objectName()
+                                                         : widget->objectName());
     }
     return offenders;
 }
@@ -213,8 +212,9 @@ void TestAccessible::namesFollowTheLanguage()
     w.mnuToolsLanguageOpt[2]->trigger();
     QCOMPARE(NameOf(w.txtInterestRate[2]), QStringLiteral("Cotización 3, tasa de interés"));
     QCOMPARE(NameOf(w.txtCurrentBalance), QStringLiteral("Préstamo actual, Saldo Actual"));
-    QCOMPARE(DescriptionOf(w.txtCurAmountLeft),
-             QStringLiteral("Todo lo que falta pagar del préstamo actual a partir del próximo pago, intereses incluidos"));
+    QCOMPARE(
+        DescriptionOf(w.txtCurAmountLeft),
+        QStringLiteral("Todo lo que falta pagar del préstamo actual a partir del próximo pago, intereses incluidos"));
     QCOMPARE(NameOf(w.txtWho.back()), QStringLiteral("Cotización %1, prestamista y contacto").arg(w.txtWho.size()));
     QCOMPARE(NameOf(costs->tblCosts), QStringLiteral("Costos reales de las cotizaciones"));
     QCOMPARE(NameOf(costs->txtHorizon), QStringLiteral("Horizonte (años)"));
@@ -240,14 +240,14 @@ void TestAccessible::tabGoesInReadingOrder()
     Loan& w = *window;
     MessageBox::Intercept();
     w.cboLoanName->setFocus(Qt::TabFocusReason);
-    QList<QWidget*> visited{Focused()};
+    QList<QWidget*> visited {Focused()};
     for (int press = 0; press < 400 && Focused() != w.cmdShare; ++press) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         if (Focused() != visited.back())
             visited << Focused();
     }
-    QList<QWidget*> expected{w.cboLoanName,    w.cboLoanType,    w.txtLoanAmount,
-                             w.txtLoanTerm,    w.txtAnnualTaxes, w.txtAnnualInsurance};
+    QList<QWidget*> expected {w.cboLoanName, w.cboLoanType,    w.txtLoanAmount,
+                              w.txtLoanTerm, w.txtAnnualTaxes, w.txtAnnualInsurance};
     for (std::size_t d = 0; d < w.chkPoints.size(); ++d)
         expected << w.chkPoints[d] << w.txtPoints[d] << w.txtInterestRate[d] << w.txtTerm[d] << w.cboFrequency[d]
                  << w.txtActualPayment[d] << w.txtWho[d];

@@ -101,10 +101,10 @@ void TestKeyboard::wholeJobWithoutAMouse()
 
     // Three quotes, each row left to right: finance points, points, rate,
     // term, frequency, actual payment, lender.
-    const QStringList lenders{QStringLiteral("First Bank"), QStringLiteral("Harbor Credit Union"),
-                              QStringLiteral("Casa Lending")};
-    const QStringList rates{QStringLiteral("6.5"), QStringLiteral("7.25"), QStringLiteral("5.875")};
-    const QStringList terms{QStringLiteral("360"), QStringLiteral("180"), QStringLiteral("360")};
+    const QStringList lenders {QStringLiteral("First Bank"), QStringLiteral("Harbor Credit Union"),
+                               QStringLiteral("Casa Lending")};
+    const QStringList rates {QStringLiteral("6.5"), QStringLiteral("7.25"), QStringLiteral("5.875")};
+    const QStringList terms {QStringLiteral("360"), QStringLiteral("180"), QStringLiteral("360")};
     for (int d = 0; d < 3; ++d) {
         QCOMPARE(Focused(), w.chkPoints[static_cast<std::size_t>(d)]);
         if (d == 2)
@@ -136,8 +136,8 @@ void TestKeyboard::wholeJobWithoutAMouse()
     auto* costs = w.findChild<frmCosts*>(QStringLiteral("frmCosts"));
     QVERIFY(costs && QTest::qWaitForWindowActive(costs));
     QTRY_COMPARE(Focused(), costs->tblCosts);
-    for (int step = 0; step < CostsTable::Columns && costs->tblCosts->currentIndex().column() < CostsTable::ClosingCosts;
-         ++step)
+    for (int step = 0;
+         step < CostsTable::Columns && costs->tblCosts->currentIndex().column() < CostsTable::ClosingCosts; ++step)
         Press(Qt::Key_Right);
     QCOMPARE(costs->tblCosts->currentIndex().column(), int(CostsTable::ClosingCosts));
     const int row = costs->tblCosts->currentIndex().row();
@@ -145,7 +145,7 @@ void TestKeyboard::wholeJobWithoutAMouse()
     Type(QStringLiteral("3000"));
     Press(Qt::Key_Return);
     QTRY_COMPARE(costs->tblCosts->model()->index(row, CostsTable::ClosingCosts).data().toString(),
-             QStringLiteral("$3,000.00"));
+                 QStringLiteral("$3,000.00"));
 
     // Back to the horizon above the table, then on to the chart, the
     // payments and their export, in reading order.

@@ -131,7 +131,7 @@ void TestAccessible::everyWindowNamesItsControls()
     Loan& w = *window;
     MessageBox::Intercept();
     TypeQuotes();
-    QCOMPARE(Unnamed(&w), QStringList());
+    QVERIFY2(Unnamed(&w).isEmpty(), qPrintable(QStringLiteral("Unnamed: ") + Unnamed(&w).join(QStringLiteral(", "))));
     QCOMPARE(NameOf(w.txtInterestRate[2]), QStringLiteral("Quote 3, interest rate"));
     QCOMPARE(NameOf(w.chkPoints[0]), QStringLiteral("Quote 1, points financed"));
     // On Linux Qt reads a list's text as its name while it shows one.
@@ -159,7 +159,8 @@ void TestAccessible::everyWindowNamesItsControls()
 
     frmCosts* costs = OpenCosts();
     QVERIFY(costs);
-    QCOMPARE(Unnamed(costs), QStringList());
+    QVERIFY2(Unnamed(costs).isEmpty(),
+             qPrintable(QStringLiteral("Unnamed: ") + Unnamed(costs).join(QStringLiteral(", "))));
     QCOMPARE(NameOf(costs->tblCosts), QStringLiteral("True costs of the quotes"));
     QCOMPARE(NameOf(costs->txtHorizon), QStringLiteral("Horizon (years)"));
     costs->close();
@@ -167,7 +168,8 @@ void TestAccessible::everyWindowNamesItsControls()
     w.mnuToolsOptions->trigger();
     auto* options = w.findChild<frmOptions*>(QStringLiteral("frmOptions"));
     QVERIFY(options && QTest::qWaitForWindowExposed(options));
-    QCOMPARE(Unnamed(options), QStringList());
+    QVERIFY2(Unnamed(options).isEmpty(),
+             qPrintable(QStringLiteral("Unnamed: ") + Unnamed(options).join(QStringLiteral(", "))));
     QCOMPARE(NameOf(options->optTerm[1]), QStringLiteral("Years"));
     QCOMPARE(NameOf(options->txtLoans), QStringLiteral("Number of Loans to display"));
     options->reject();
@@ -175,20 +177,22 @@ void TestAccessible::everyWindowNamesItsControls()
     frmAbout about(&w);
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QCOMPARE(Unnamed(&about), QStringList());
+    QVERIFY2(Unnamed(&about).isEmpty(),
+             qPrintable(QStringLiteral("Unnamed: ") + Unnamed(&about).join(QStringLiteral(", "))));
     about.hide();
 
     QTest::mouseDClick(w.txtWho[1]->viewport(), Qt::LeftButton);
     auto* who = w.findChild<dlgWho*>(QStringLiteral("dlgWho"));
     QVERIFY(who && QTest::qWaitForWindowExposed(who));
-    QCOMPARE(Unnamed(who), QStringList());
+    QVERIFY2(Unnamed(who).isEmpty(), qPrintable(QStringLiteral("Unnamed: ") + Unnamed(who).join(QStringLiteral(", "))));
     QCOMPARE(NameOf(who->txtWho), QStringLiteral("Quote 2, lender and contact"));
     who->reject();
 
     w.mnuHelpContents->trigger();
     auto* help = w.findChild<frmHelp*>();
     QVERIFY2(help && help->isVisible(), qPrintable(MessageBox::RecordedTexts().join('\n')));
-    QCOMPARE(Unnamed(help), QStringList());
+    QVERIFY2(Unnamed(help).isEmpty(),
+             qPrintable(QStringLiteral("Unnamed: ") + Unnamed(help).join(QStringLiteral(", "))));
     help->close();
 
     const QTemporaryDir folder;
@@ -198,7 +202,8 @@ void TestAccessible::everyWindowNamesItsControls()
     RunPrintJob(w, printer);
     auto* progress = w.findChild<frmPrint*>(QStringLiteral("frmPrint"));
     QVERIFY(progress && progress->isVisible());
-    QCOMPARE(Unnamed(progress), QStringList());
+    QVERIFY2(Unnamed(progress).isEmpty(),
+             qPrintable(QStringLiteral("Unnamed: ") + Unnamed(progress).join(QStringLiteral(", "))));
     QTRY_VERIFY_WITH_TIMEOUT(!w.findChild<frmPrint*>(QStringLiteral("frmPrint")), frmPrint::TimerInterval + 5000);
 }
 
@@ -218,8 +223,9 @@ void TestAccessible::namesFollowTheLanguage()
     QCOMPARE(NameOf(w.txtWho.back()), QStringLiteral("Cotización %1, prestamista y contacto").arg(w.txtWho.size()));
     QCOMPARE(NameOf(costs->tblCosts), QStringLiteral("Costos reales de las cotizaciones"));
     QCOMPARE(NameOf(costs->txtHorizon), QStringLiteral("Horizonte (años)"));
-    QCOMPARE(Unnamed(&w), QStringList());
-    QCOMPARE(Unnamed(costs), QStringList());
+    QVERIFY2(Unnamed(&w).isEmpty(), qPrintable(QStringLiteral("Unnamed: ") + Unnamed(&w).join(QStringLiteral(", "))));
+    QVERIFY2(Unnamed(costs).isEmpty(),
+             qPrintable(QStringLiteral("Unnamed: ") + Unnamed(costs).join(QStringLiteral(", "))));
 
     // The term's unit is part of the caption the field is named after.
     w.ProgramSettings().TermInMonths = false;

@@ -24,6 +24,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -33,6 +34,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace {
 
@@ -141,6 +144,10 @@ void TestAccessible::everyWindowNamesItsControls()
     QCOMPARE(NameOf(w.txtLoanAmount), QStringLiteral("New loan, Loan Amount"));
     QCOMPARE(NameOf(w.txtCurrentBalance), QStringLiteral("Current loan, Current Balance"));
     QCOMPARE(NameOf(w.dtNextPayment), QStringLiteral("Current loan, Next Payment"));
+    // A list in a section is labelled by its caption as well.
+    const auto labels = QAccessible::queryAccessibleInterface(w.cboCurPaymentFrequency)->relations(QAccessible::Label);
+    QVERIFY(std::any_of(labels.begin(), labels.end(),
+                        [&w](const auto& label) { return label.first->object() == w.lblCurPaymentFrequency; }));
     // Results say what their value means; inputs keep their tooltips.
     QCOMPARE(NameOf(w.txtPandI[0]), QStringLiteral("Quote 1, principal and interest"));
     for (QWidget* result : {static_cast<QWidget*>(w.txtPandI[0]), static_cast<QWidget*>(w.txtPayment[1]),

@@ -1,5 +1,6 @@
 #include "app/HelpCommands.h"
 
+#include "app/AccessibleNames.h"
 #include "app/HelpLibrary.h"
 #include "app/HelpTopics.h"
 #include "app/Language.h"
@@ -136,7 +137,9 @@ bool HelpCommands::HelpAvailable()
 
 frmHelp& HelpCommands::OpenHelpWindow()
 {
-    if (!m_helpWindow)
+    if (!m_helpWindow) {
         m_helpWindow = new frmHelp(Help(), &m_window);
+        AccessibleNames::Apply(*m_helpWindow);
+    }
     return *m_helpWindow;
 }

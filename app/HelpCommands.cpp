@@ -1,11 +1,13 @@
 #include "app/HelpCommands.h"
 
+#include "app/AccessibleNames.h"
 #include "app/HelpLibrary.h"
 #include "app/HelpTopics.h"
 #include "app/Language.h"
 #include "app/LoanForm.h"
 #include "app/MessageBox.h"
 #include "app/ShareMail.h"
+#include "app/WhatsThisDemand.h"
 #include "app/WhatsThisLinks.h"
 #include "app/frmHelp.h"
 #include "dialogs/frmAbout.h"
@@ -29,6 +31,7 @@ HelpCommands::HelpCommands(QWidget& window, LoanForm& form)
     QObject::connect(form.cmdShare, &QPushButton::clicked, &window, [] { ShareMail::Send(); });
     m_links = std::make_unique<WhatsThisLinks>(
         window, [this](const QString& controlName, const QString& href) { FollowWhatsThisLink(controlName, href); });
+    m_demand = std::make_unique<WhatsThisDemand>(window, [this] { GiveWhatsThisTexts(); });
 }
 
 HelpCommands::~HelpCommands()
@@ -40,14 +43,34 @@ HelpCommands::~HelpCommands()
 // goes with it, and one of the new help opens in its place.
 void HelpCommands::ApplyLanguage()
 {
-    if (!m_help || m_help->HelpFile() != Language::HelpFile()) {
+    if (!m_help) {
+        HelpLibrary::PutInPlace(Language::HelpFile());
+        return;
+    }
+    if (m_help->HelpFile() != Language::HelpFile()) {
         const bool wasOpen = m_helpWindow && m_helpWindow->isVisible();
         RetireHelpWindow();
         m_help = std::make_unique<HelpLibrary>(Language::HelpFile());
         if (wasOpen && m_help->IsOpen())
             OpenHelpWindow().ShowContents();
     }
-    HelpTopics::ApplyWhatsThis(&m_window, *m_help);
+    if (m_whatsThisGiven)
+        HelpTopics::ApplyWhatsThis(&m_window, *m_help);
+}
+
+HelpLibrary& HelpCommands::Help()
+{
+    if (!m_help)
+        m_help = std::make_unique<HelpLibrary>(Language::HelpFile());
+    return *m_help;
+}
+
+void HelpCommands::GiveWhatsThisTexts()
+{
+    if (m_whatsThisGiven)
+        return;
+    m_whatsThisGiven = true;
+    HelpTopics::ApplyWhatsThis(&m_window, Help());
 }
 
 void HelpCommands::ShowContents()
@@ -67,13 +90,15 @@ void HelpCommands::ShowSearch()
 void HelpCommands::FollowWhatsThisLink(const QString& controlName, const QString& href)
 {
     if (HelpAvailable())
-        OpenHelpWindow().ShowContentsAt(m_help->TopicUrl(HelpTopics::TopicOf(controlName)).resolved(QUrl(href)));
+        OpenHelpWindow().ShowContentsAt(Help().TopicUrl(HelpTopics::TopicOf(controlName)).resolved(QUrl(href)));
 }
 
 void HelpCommands::EnterWhatsThisMode()
 {
-    if (HelpAvailable())
-        QWhatsThis::enterWhatsThisMode();
+    if (!HelpAvailable())
+        return;
+    GiveWhatsThisTexts();
+    QWhatsThis::enterWhatsThisMode();
 }
 
 void HelpCommands::ShowAbout()
@@ -99,19 +124,22 @@ void HelpCommands::RetireHelpWindow()
 
 bool HelpCommands::HelpAvailable()
 {
-    if (m_help->IsOpen())
+    HelpLibrary& help = Help();
+    if (help.IsOpen())
         return true;
-    if (m_help->FailedFile().isEmpty())
-        MessageBox::Ok(m_help->Problem());
+    if (help.FailedFile().isEmpty())
+        MessageBox::Ok(help.Problem());
     else
-        MessageBox::Ok(Language::LoadResString(rsHelpFileMissing) + m_help->FailedFile()
+        MessageBox::Ok(Language::LoadResString(rsHelpFileMissing) + help.FailedFile()
                        + Language::LoadResString(rsHelpFileUnusable));
     return false;
 }
 
 frmHelp& HelpCommands::OpenHelpWindow()
 {
-    if (!m_helpWindow)
-        m_helpWindow = new frmHelp(*m_help, &m_window);
+    if (!m_helpWindow) {
+        m_helpWindow = new frmHelp(Help(), &m_window);
+        AccessibleNames::Apply(*m_helpWindow);
+    }
     return *m_helpWindow;
 }

@@ -7,11 +7,14 @@
 class HelpLibrary;
 class LoanForm;
 class QWidget;
+class WhatsThisDemand;
 class WhatsThisLinks;
 class frmHelp;
 
 // The Help menu, the What's-this button and the Share button of the main
-// window, over the help of the language the window shows.
+// window, over the help of the language the window shows. Nothing of the
+// help is read until the user first asks for it (a help command, or a
+// What's-this text): reading it took much of the start-up before.
 class HelpCommands
 {
 public:
@@ -20,8 +23,8 @@ public:
     HelpCommands(QWidget& window, LoanForm& form);
     ~HelpCommands();
 
-    // After the window got its texts: the help of the bound library, and
-    // every control's What's-this text from it.
+    // After the window got its texts: once help was used, the help of the
+    // bound library, and every control's What's-this text from it.
     void ApplyLanguage();
 
     void ShowContents();
@@ -34,6 +37,9 @@ public:
 private:
     // Says once per request when the help file cannot be used.
     bool HelpAvailable();
+    HelpLibrary& Help();
+    // Every control's What's-this text, once the user asks for one.
+    void GiveWhatsThisTexts();
     void RetireHelpWindow();
     frmHelp& OpenHelpWindow();
 
@@ -41,4 +47,6 @@ private:
     std::unique_ptr<HelpLibrary> m_help;
     QPointer<frmHelp> m_helpWindow;
     std::unique_ptr<WhatsThisLinks> m_links;
+    std::unique_ptr<WhatsThisDemand> m_demand;
+    bool m_whatsThisGiven = false;
 };

@@ -57,10 +57,25 @@ QHelpEngine* HelpLibrary::Engine()
 
 // The files are checked before the engine sees them: asked about a file
 // that is not there, the engine would create an empty one.
+QString HelpLibrary::CollectionOf(const QString& helpFile)
+{
+    return QFileInfo(helpFile).path() + QLatin1Char('/') + QFileInfo(helpFile).completeBaseName()
+           + QStringLiteral(".qhc");
+}
+
+void HelpLibrary::PutInPlace(const QString& helpFile)
+{
+    const QString collection = CollectionOf(helpFile);
+    if (!QFileInfo(helpFile).isFile() || !QFileInfo(collection).isFile())
+        return;
+    const QString folder = HelpLocation::CollectionFolder();
+    if (QDir().mkpath(folder) && CopyIfChanged(helpFile, folder))
+        CopyIfChanged(collection, folder);
+}
+
 bool HelpLibrary::Open()
 {
-    const QString collection = QFileInfo(m_helpFile).path() + QLatin1Char('/')
-        + QFileInfo(m_helpFile).completeBaseName() + QStringLiteral(".qhc");
+    const QString collection = CollectionOf(m_helpFile);
     if (!IsHelpFile(m_helpFile) || !IsHelpFile(collection)) {
         m_failedFile = IsHelpFile(m_helpFile) ? collection : m_helpFile;
         return false;

@@ -19,6 +19,12 @@ public:
     explicit HelpLibrary(const QString& helpFile);
     ~HelpLibrary();
 
+    // Copies the help file and its collection into the cache folder, where a
+    // library of them is used from, without opening either: cheap enough for
+    // the start, so that first use finds them in place. A failure is left
+    // for the library's own opening to report.
+    static void PutInPlace(const QString& helpFile);
+
     QString HelpFile() const;
     bool IsOpen() const;
     // The help file or collection that is missing or damaged; empty while
@@ -41,6 +47,7 @@ private:
     bool Open();
     static bool IsHelpFile(const QString& path);
     static bool CopyIfChanged(const QString& file, const QString& folder);
+    static QString CollectionOf(const QString& helpFile);
     QString PageText(const QUrl& page);
 
     QString m_helpFile;

@@ -1,5 +1,6 @@
 #include "app/Loan.h"
 
+#include "app/AccessibleNames.h"
 #include "app/Clock.h"
 #include "app/EditCommands.h"
 #include "app/Language.h"
@@ -7,6 +8,7 @@
 #include "app/LoadLanguage.h"
 #include "app/MessageBox.h"
 #include "app/QuoteGrid.h"
+#include "app/SortCommands.h"
 #include "app/WheelGuard.h"
 #include "app/WindowCommands.h"
 #include "engine/DayCount.h"
@@ -351,6 +353,7 @@ void Loan::ApplyLanguageTexts()
     SetTip(lblWho, rsWhoToolTip);
 
     m_rows->ApplyTexts();
+    AccessibleNames::Apply(*this);
     m_commands->ApplyLanguage();
     if (m_editCommands)
         m_editCommands->ApplyTexts();
@@ -396,6 +399,7 @@ void Loan::ConnectSections()
     m_currentLoanSection = std::make_unique<CurrentLoanSection>(*this, m_document);
     m_scenarioCommands = std::make_unique<ScenarioCommands>(*this, *this, m_document, m_history);
     m_editCommands = std::make_unique<EditCommands>(*this, *this, m_history, *m_scenarioCommands);
+    new SortCommands(*this, *this, *m_scenarioCommands);
     connect(m_scenarioCommands.get(), &ScenarioCommands::RowFieldToCommit, m_rows.get(), &QuoteRows::CommitFieldEdit);
 }
 

@@ -122,9 +122,11 @@ void SetFieldWidth(QWidget* field, int twips)
 }
 
 // One label and its field in a section grid; the columns between the pairs
-// keep them apart.
-void AddPair(QGridLayout* grid, int row, int pair, QWidget* label, QWidget* field)
+// keep them apart. The label is the field's buddy, so a screen reader that
+// reads a list by its text still finds the caption it stands under.
+void AddPair(QGridLayout* grid, int row, int pair, QLabel* label, QWidget* field)
 {
+    label->setBuddy(field);
     grid->addWidget(label, row, pair * 3);
     grid->addWidget(field, row, pair * 3 + 1);
     if (pair > 0)

@@ -2,6 +2,7 @@
 
 #include "app/LoanForm.h"
 #include "app/WindowServices.h"
+#include "dialogs/DialogNames.h"
 #include "dialogs/frmOptions.h"
 #include "store/Settings.h"
 
@@ -30,6 +31,7 @@ frmOptions* OptionsCommand::Run()
     const QString wallpaperBefore = m_services.ProgramSettings().Wallpaper;
     auto* dialog = new frmOptions(m_services.ProgramSettings(), &m_services.Window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    DialogNames::Apply(*dialog);
     dialog->setWindowModality(Qt::ApplicationModal);
     connect(dialog, &QDialog::finished, this,
             [this, wallpaperBefore](int result) { Closed(wallpaperBefore, result == QDialog::Accepted); });

@@ -1,5 +1,6 @@
 #include "app/QuoteGrid.h"
 
+#include "app/AccessibleNames.h"
 #include "app/Language.h"
 #include "app/LoanForm.h"
 #include "app/MessageBox.h"
@@ -190,6 +191,7 @@ void QuoteGrid::CreateRow(int i)
         fields[column]->setWhatsThis(first[column]->whatsThis());
         fields[column]->show();
     }
+    AccessibleNames::NameRow(m_form, static_cast<std::size_t>(i));
     QWidget* canvas = m_form.picCanvas;
     SetHeight(canvas, canvas->height() + m_form.cboFrequency[i]->height());
 

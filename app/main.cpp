@@ -1,3 +1,4 @@
+#include "app/FirstPaintExit.h"
 #include "app/Main.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
     // The desktop matches the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.zanticbrindlecoft.Loan"));
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/loan.svg")));
+    FirstPaintExit::ArmIfAsked();
     Main();
     return app.exec();
 }

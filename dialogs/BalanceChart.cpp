@@ -4,6 +4,8 @@
 #include "engine/DayCount.h"
 #include "model/CostsTable.h"
 
+#include <QDate>
+#include <QDateTime>
 #include <QDateTimeAxis>
 #include <QLineSeries>
 #include <QPalette>
@@ -18,9 +20,20 @@ namespace {
 // every few payments one, and always its last.
 constexpr std::size_t PointsPerLine = 60;
 
+// The date axis reads local time. Asking the time zone for each point took
+// most of a redraw, the system's zone being looked up afresh on every call;
+// one day's local midnight gives every other, a daylight-saving hour aside,
+// which a line years long never shows.
 qreal Time(double dayCount)
 {
-    return static_cast<qreal>(DayCount::ToDate(dayCount).startOfDay().toMSecsSinceEpoch());
+    static const double epochDay = DayCount::FromDate(QDate(1970, 1, 1));
+    static const qreal localOffset = [] {
+        const QDate day(2000, 1, 1);
+        return static_cast<qreal>(day.startOfDay().toMSecsSinceEpoch()
+                                  - day.startOfDay(Qt::UTC).toMSecsSinceEpoch());
+    }();
+    constexpr qreal MillisecondsPerDay = 86400000.0;
+    return (dayCount - epochDay) * MillisecondsPerDay + localOffset;
 }
 
 } // namespace

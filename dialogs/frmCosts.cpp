@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -169,6 +170,15 @@ void frmCosts::SetupForm()
     layout->addLayout(horizon);
     layout->addWidget(tblCosts, 1);
     layout->addWidget(lower, 2);
+
+    // Tab goes from control to control in reading order, the arrow keys
+    // from cell to cell: a table does not keep Tab to itself.
+    tblCosts->setTabKeyNavigation(false);
+    tblSchedule->setTabKeyNavigation(false);
+    setTabOrder(txtHorizon, tblCosts);
+    setTabOrder(tblCosts, chtBalance);
+    setTabOrder(chtBalance, tblSchedule);
+    setTabOrder(tblSchedule, cmdExportCsv);
 }
 
 // The sheet's order stays until a heading is clicked; a third click on the
@@ -469,6 +479,18 @@ void frmCosts::changeEvent(QEvent* event)
         lgdBalance->Show(Chart()->series());
     }
     QWidget::changeEvent(event);
+}
+
+void frmCosts::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        QWidget* owner = parentWidget();
+        close();
+        if (owner)
+            owner->activateWindow();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QString frmCosts::Text(int id) const

@@ -12,6 +12,7 @@ class LoanDocument;
 class NumberField;
 class QChart;
 class QChartView;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -73,6 +74,9 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // Escape closes the window, as it closes a dialog, and gives the
+    // keyboard back to the sheet it was opened from.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SetupForm();

@@ -23,11 +23,6 @@ double DayCount::Today()
     return FromDate(QDate::currentDate());
 }
 
-double DayCount::AddDays(double dayCount, int days)
-{
-    return dayCount + days;
-}
-
 double DayCount::AddMonths(double dayCount, int months)
 {
     const double timeOfDay = dayCount - std::floor(dayCount);

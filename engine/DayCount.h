@@ -11,7 +11,10 @@ double FromDate(const QDate& date);
 QDate ToDate(double dayCount);
 double Today();
 
-double AddDays(double dayCount, int days);
+inline double AddDays(double dayCount, int days)
+{
+    return dayCount + days;
+}
 // Keeps the day of the month, clamped to the last day of a shorter month:
 // 31 January plus one month is 28 (or 29) February.
 double AddMonths(double dayCount, int months);

@@ -9,7 +9,6 @@ namespace {
 
 constexpr qint64 Largest = std::numeric_limits<qint64>::max();
 constexpr qint64 Smallest = std::numeric_limits<qint64>::min();
-constexpr double UnitsPerMoney = 10000.0;
 constexpr qint64 UnitsPerCent = 100;
 
 // 2^63 is exact as a double; every double below it in magnitude fits.
@@ -23,20 +22,6 @@ qint64 RoundToWhole(double value)
     if (!(whole >= -RangeLimit && whole < RangeLimit))
         throw MoneyOverflow();
     return static_cast<qint64>(whole);
-}
-
-qint64 CheckedAdd(qint64 a, qint64 b)
-{
-    if ((b > 0 && a > Largest - b) || (b < 0 && a < Smallest - b))
-        throw MoneyOverflow();
-    return a + b;
-}
-
-qint64 CheckedSubtract(qint64 a, qint64 b)
-{
-    if ((b < 0 && a > Largest + b) || (b > 0 && a < Smallest + b))
-        throw MoneyOverflow();
-    return a - b;
 }
 
 } // namespace
@@ -54,32 +39,7 @@ Money Money::FromDoubleToCents(double value)
     return Money(cents * UnitsPerCent);
 }
 
-double Money::ToDouble() const
+void Money::Overflow()
 {
-    return static_cast<double>(m_raw) / UnitsPerMoney;
-}
-
-Money Money::operator+(Money other) const
-{
-    return Money(CheckedAdd(m_raw, other.m_raw));
-}
-
-Money Money::operator-(Money other) const
-{
-    return Money(CheckedSubtract(m_raw, other.m_raw));
-}
-
-Money Money::operator-() const
-{
-    return Money(CheckedSubtract(0, m_raw));
-}
-
-Money& Money::operator+=(Money other)
-{
-    return *this = *this + other;
-}
-
-Money& Money::operator-=(Money other)
-{
-    return *this = *this - other;
+    throw MoneyOverflow();
 }

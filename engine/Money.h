@@ -17,13 +17,27 @@ public:
     static Money FromDoubleToCents(double value);
 
     constexpr qint64 Raw() const { return m_raw; }
-    double ToDouble() const;
+    double ToDouble() const { return static_cast<double>(m_raw) / UnitsPerMoney; }
 
-    Money operator+(Money other) const;
-    Money operator-(Money other) const;
-    Money operator-() const;
-    Money& operator+=(Money other);
-    Money& operator-=(Money other);
+    // Inline: the payoff simulation adds and subtracts several times for each
+    // of its hundreds of payments.
+    Money operator+(Money other) const
+    {
+        qint64 sum = 0;
+        if (__builtin_add_overflow(m_raw, other.m_raw, &sum))
+            Overflow();
+        return Money(sum);
+    }
+    Money operator-(Money other) const
+    {
+        qint64 difference = 0;
+        if (__builtin_sub_overflow(m_raw, other.m_raw, &difference))
+            Overflow();
+        return Money(difference);
+    }
+    Money operator-() const { return Money() - *this; }
+    Money& operator+=(Money other) { return *this = *this + other; }
+    Money& operator-=(Money other) { return *this = *this - other; }
 
     constexpr bool operator==(Money other) const { return m_raw == other.m_raw; }
     constexpr bool operator!=(Money other) const { return m_raw != other.m_raw; }
@@ -33,7 +47,12 @@ public:
     constexpr bool operator>=(Money other) const { return m_raw >= other.m_raw; }
 
 private:
+    static constexpr double UnitsPerMoney = 10000.0;
+
     constexpr explicit Money(qint64 raw) : m_raw(raw) {}
+    // Throws MoneyOverflow; out of line, so that the inline operations stay
+    // small.
+    [[noreturn]] static void Overflow();
 
     qint64 m_raw = 0;
 };

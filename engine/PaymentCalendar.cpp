@@ -1,14 +1,16 @@
 #include "engine/PaymentCalendar.h"
 
-#include "engine/DayCount.h"
-
 PaymentCalendar::PaymentCalendar(const PaymentFrequency& frequency, double firstDueDate)
     : m_kind(frequency.Which())
     , m_date(firstDueDate)
 {
+    if (m_kind == PaymentFrequency::Kind::Biweekly)
+        m_stepDays = 14;
+    else if (m_kind == PaymentFrequency::Kind::Quadweekly)
+        m_stepDays = 28;
 }
 
-void PaymentCalendar::Advance()
+void PaymentCalendar::AdvanceByMonth()
 {
     using Kind = PaymentFrequency::Kind;
     switch (m_kind) {
@@ -25,11 +27,7 @@ void PaymentCalendar::Advance()
         m_nextIsHalfMonth = !m_nextIsHalfMonth;
         break;
     case Kind::Biweekly:
-        m_date = DayCount::AddDays(m_date, 14);
-        break;
     case Kind::Quadweekly:
-        m_date = DayCount::AddDays(m_date, 28);
-        break;
     case Kind::Unknown:
         break;
     }

@@ -1,6 +1,7 @@
 #include "engine/PayoffSimulation.h"
 
 #include "engine/PaymentCalendar.h"
+#include "engine/PeriodInterest.h"
 
 PayoffSimulation::PayoffSimulation(Money balance, double annualRate,
                                    const PaymentFrequency& frequency, Money payment,
@@ -15,10 +16,11 @@ void PayoffSimulation::Run(Money balance, double annualRate, const PaymentFreque
 {
     const Money escrow = frequency.EscrowShare(escrowMonthly);
     PaymentCalendar calendar(frequency, firstDueDate);
+    const PeriodInterest periodInterest(frequency, annualRate);
     Money interestTotal;
     Money paidTotal;
     for (int payments = 1; payments <= MaxPayments; ++payments) {
-        const Money interest = frequency.PeriodInterest(balance, annualRate);
+        const Money interest = periodInterest.Of(balance);
         Money principal = payment - escrow - interest;
         double dueDate = calendar.DueDate();
         if (principal > balance)

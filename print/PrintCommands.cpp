@@ -38,16 +38,8 @@ PrintCommands::PrintCommands(WindowServices& services, LoanForm& form, LoanDocum
     , m_window(services.Window())
     , m_form(form)
     , m_document(document)
-    , m_printer(QPrinter::HighResolution)
-    , m_pdfPrinter(QPrinter::HighResolution)
 {
     setObjectName(QStringLiteral("PrintCommands"));
-    // The window is wider than it is high, and wider than a portrait page:
-    // across the page it prints near its own size, until the user chooses
-    // otherwise. Export PDF takes this page set-up too.
-    m_printer.setPageSize(RegionalPaper::For(QLocale()));
-    m_printer.setPageOrientation(QPageLayout::Landscape);
-    m_pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
     AddExportCommand();
     connect(form.mnuFilePrintSetup, &QAction::triggered, this, &PrintCommands::PrintSetup);
     connect(form.mnuFilePrint, &QAction::triggered, this, &PrintCommands::Print);
@@ -61,6 +53,28 @@ PrintCommands::~PrintCommands()
         progress->disconnect(this);
         delete progress;
     }
+}
+
+QPrinter& PrintCommands::Printer()
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The window is wider than it is high, and wider than a portrait
+        // page: across the page it prints near its own size, until the user
+        // chooses otherwise. Export PDF takes this page set-up too.
+        m_printer->setPageSize(RegionalPaper::For(QLocale()));
+        m_printer->setPageOrientation(QPageLayout::Landscape);
+    }
+    return *m_printer;
+}
+
+QPrinter& PrintCommands::PdfPrinter()
+{
+    if (!m_pdfPrinter) {
+        m_pdfPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_pdfPrinter->setOutputFormat(QPrinter::PdfFormat);
+    }
+    return *m_pdfPrinter;
 }
 
 // After Print, with its design caption until the menu first opens; from
@@ -82,7 +96,7 @@ void PrintCommands::ShowTexts()
 
 void PrintCommands::PrintSetup()
 {
-    PrintDialogs::SetUpPage(m_printer, &m_window);
+    PrintDialogs::SetUpPage(Printer(), &m_window);
 }
 
 // A figure still being typed is taken in first, as leaving its field
@@ -91,8 +105,8 @@ void PrintCommands::Print()
 {
     if (!m_services.CommitPendingEdit())
         return;
-    if (PrintDialogs::ChoosePrinter(m_printer, &m_window))
-        Run(m_printer);
+    if (PrintDialogs::ChoosePrinter(Printer(), &m_window))
+        Run(Printer());
 }
 
 void PrintCommands::ExportPdf()
@@ -103,9 +117,9 @@ void PrintCommands::ExportPdf()
                                                      m_document.LoadResString(rsPdfFileFilter), SuggestedPdfName());
     if (path.isEmpty())
         return;
-    m_pdfPrinter.setPageLayout(m_printer.pageLayout());
-    m_pdfPrinter.setOutputFileName(path);
-    Run(m_pdfPrinter);
+    PdfPrinter().setPageLayout(Printer().pageLayout());
+    PdfPrinter().setOutputFileName(path);
+    Run(PdfPrinter());
 }
 
 // The loan name, without the characters a file name cannot hold, in the

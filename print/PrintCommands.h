@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QPrinter>
 
+#include <memory>
+
 class LoanDocument;
 class LoanForm;
 class QAction;
@@ -15,7 +17,9 @@ class frmPrint;
 // one printer, kept for the whole run so that what the user chose in either
 // dialog is what the next Print uses, and Export PDF into a file the user
 // names, on the same page set-up. While a job's progress window is open
-// the three commands wait for it.
+// the three commands wait for it. The printers are made when first used:
+// making one starts the system's printing support, which a start need not
+// wait for.
 class PrintCommands : public QObject
 {
     Q_OBJECT
@@ -25,7 +29,7 @@ public:
     // A job still open when the window goes ends before its printer does.
     ~PrintCommands() override;
 
-    QPrinter& Printer() { return m_printer; }
+    QPrinter& Printer();
 
     // Another window's report through the same printer, dialogs and
     // progress window as Print and Export PDF, the dialogs over `parent`;
@@ -43,12 +47,11 @@ private:
     QString SuggestedPdfName() const;
     frmPrint* Run(QPrinter& printer, const PrintedReport::Maker& makeReport = {});
     void Enable(bool enabled);
+    QPrinter& PdfPrinter();
 
-    WindowServices& m_services;
-    QWidget& m_window;
-    LoanForm& m_form;
-    LoanDocument& m_document;
-    QPrinter m_printer;
-    QPrinter m_pdfPrinter;
+#include <memory>
+
+class LoanDocument;
+class LoanForm;
     QAction* m_exportPdf = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "app/LoanForm.h"
 #include "model/LoanDocument.h"
 #include "sheet/QuoteRows.h"
+#include "dialogs/DialogNames.h"
 #include "dialogs/dlgWho.h"
 
 #include <QMouseEvent>
@@ -39,6 +40,7 @@ dlgWho* WhoEditing::Open(int d)
     dlgWho::WhoQuoteIndex = m_document.Order().R(static_cast<quint16>(d));
     auto* editor = new dlgWho(m_document, &m_window);
     editor->setAttribute(Qt::WA_DeleteOnClose);
+    DialogNames::Apply(*editor, d);
     editor->setWindowModality(Qt::ApplicationModal);
     connect(editor, &QDialog::finished, &m_window, [this, d] { m_rows.ShowWho(d); });
     editor->show();

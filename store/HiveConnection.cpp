@@ -49,7 +49,7 @@ HiveConnection::HiveConnection(const QString& file)
         throw failure;
     }
     sqlite3_extended_result_codes(m_db, 1);
-    sqlite3_busy_timeout(m_db, busyWaitMs);
+    FollowBusyWait();
     try {
         Exec("PRAGMA synchronous = FULL");
         PrepareTables();
@@ -94,6 +94,23 @@ void HiveConnection::CheckIntegrity()
         throw HiveFailure(SQLITE_CORRUPT, "the hive failed its integrity check");
 }
 
+void HiveConnection::Checkpoint() noexcept
+{
+    sqlite3_busy_timeout(m_db, 0);
+    sqlite3_wal_checkpoint_v2(m_db, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+    sqlite3_busy_timeout(m_db, m_busyWaitMs);
+}
+
+void HiveConnection::ForgetPages() noexcept
+{
+    sqlite3_db_release_memory(m_db);
+}
+
+void HiveConnection::LeaveFilesAlone() noexcept
+{
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+}
+
 bool HiveConnection::IsDamaged(const QString& file)
 {
     if (!QFile::exists(file))
@@ -110,6 +127,14 @@ bool HiveConnection::IsDamaged(const QString& file)
 void HiveConnection::SetBusyWait(int milliseconds)
 {
     busyWaitMs = milliseconds;
+}
+
+void HiveConnection::FollowBusyWait() noexcept
+{
+    if (m_busyWaitMs == busyWaitMs)
+        return;
+    m_busyWaitMs = busyWaitMs;
+    sqlite3_busy_timeout(m_db, m_busyWaitMs);
 }
 
 qint64 HiveConnection::PragmaNumber(const char* sql)

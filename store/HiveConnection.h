@@ -27,14 +27,28 @@ public:
     // Reads every page once; damage anywhere in the file is thrown as such.
     void CheckIntegrity();
 
+    // Copies the committed log into the file and empties the log, so that
+    // the file alone holds everything stored, as after closing it. It waits
+    // for no one: while another process works on the hive the log stays for
+    // that process to empty.
+    void Checkpoint() noexcept;
+    // Forgets the pages read so far: the next transaction reads them from the
+    // file again, and finds any damage done to it meanwhile.
+    void ForgetPages() noexcept;
+    // Closes without touching the files again: for a file that was moved or
+    // replaced meanwhile, whose log the name may now give to another file.
+    void LeaveFilesAlone() noexcept;
+
     // Whether the file exists and cannot serve as a hive (garbled, or someone
     // else's database). A busy or unreadable file is not called damaged.
     static bool IsDamaged(const QString& file);
 
     static constexpr int DefaultBusyWaitMs = 5000;
-    // How long connections opened from now on wait for another process's
-    // lock before they give up; tests shorten it to meet a locked hive fast.
+    // How long connections wait for another process's lock before they give
+    // up, from their next FollowBusyWait() on and from their opening; tests
+    // shorten it to meet a locked hive fast.
     static void SetBusyWait(int milliseconds);
+    void FollowBusyWait() noexcept;
 
 private:
     qint64 PragmaNumber(const char* sql);
@@ -44,4 +58,5 @@ private:
     void SwitchToWriteAheadLog();
 
     sqlite3* m_db = nullptr;
+    int m_busyWaitMs = 0;
 };

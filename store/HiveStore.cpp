@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <utility>
@@ -108,7 +109,11 @@ QString damagedName(const QString& file)
 } // namespace
 
 HiveStore::HiveStore() = default;
-HiveStore::~HiveStore() = default;
+
+HiveStore::~HiveStore()
+{
+    Close();
+}
 
 HiveStore& HiveStore::Instance()
 {
@@ -264,15 +269,22 @@ bool HiveStore::EndTransaction(bool commit)
     m_transactionDoomed = m_transactionDoomed || !commit;
     if (--m_transactionDepth > 0)
         return true;
-    // The file is closed, and its lock given up, whatever the outcome.
-    const std::unique_ptr<HiveConnection> connection = std::move(m_transaction);
-    if (!connection || m_transactionDoomed)
+    // The lock is given up whatever the outcome.
+    HiveConnection* const connection = std::exchange(m_transaction, nullptr);
+    if (!connection)
         return false;
+    if (m_transactionDoomed) {
+        connection->Rollback();
+        Settle(*connection, Access::Read);
+        return false;
+    }
     try {
         connection->Exec("COMMIT");
+        Settle(*connection, Access::Write);
         return true;
     } catch (const HiveFailure&) {
         connection->Rollback();
+        Close();
         return false;
     }
 }
@@ -313,16 +325,20 @@ std::optional<Result> HiveStore::Run(Access access, Body&& body)
 template <typename Result, typename Body>
 Result HiveStore::RunAlone(Access access, Body& body)
 {
-    const std::unique_ptr<HiveConnection> connection = Open();
-    // A writer takes the write lock up front: upgrading a read transaction
-    // later could fail at once instead of waiting for the other writer.
-    connection->Exec(access == Access::Write ? "BEGIN IMMEDIATE" : "BEGIN");
+    HiveConnection& connection = Open();
     try {
-        Result result = body(*connection);
-        connection->Exec("COMMIT");
+        // A writer takes the write lock up front: upgrading a read
+        // transaction later could fail at once instead of waiting for the
+        // other writer.
+        connection.Exec(access == Access::Write ? "BEGIN IMMEDIATE" : "BEGIN");
+        Result result = body(connection);
+        connection.Exec("COMMIT");
+        Settle(connection, access);
         return result;
     } catch (...) {
-        connection->Rollback();
+        // After a failure the file is opened anew, as a fresh start would.
+        connection.Rollback();
+        Close();
         throw;
     }
 }
@@ -346,9 +362,25 @@ Result HiveStore::RunInTransaction(Body& body)
     }
 }
 
-std::unique_ptr<HiveConnection> HiveStore::Open()
+std::optional<HiveStore::FileIdentity> HiveStore::IdentityOf(const QString& file)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(file).constData(), &status) != 0)
+        return std::nullopt;
+    return FileIdentity{quint64(status.st_dev), quint64(status.st_ino)};
+}
+
+HiveConnection& HiveStore::Open()
 {
     const QString file = FilePath();
+    // The configuration folder may have changed (tests move it), or the file
+    // been moved aside and replaced by another copy of the program.
+    if (m_connection && (file != m_connectionFile || IdentityOf(file) != m_connectionIdentity))
+        Close();
+    if (m_connection) {
+        m_connection->FollowBusyWait();
+        return *m_connection;
+    }
     if (file.isEmpty() || !QDir().mkpath(QFileInfo(file).absolutePath()))
         throw HiveFailure(SQLITE_CANTOPEN, "no configuration folder for the hive");
     auto connection = std::make_unique<HiveConnection>(file);
@@ -357,16 +389,43 @@ std::unique_ptr<HiveConnection> HiveStore::Open()
         connection->CheckIntegrity();
         m_checkedFiles.insert(file);
     }
-    return connection;
+    m_connection = std::move(connection);
+    m_connectionFile = file;
+    m_connectionIdentity = IdentityOf(file);
+    return *m_connection;
+}
+
+void HiveStore::Settle(HiveConnection& connection, Access access)
+{
+    if (access == Access::Write)
+        connection.Checkpoint();
+    connection.ForgetPages();
+}
+
+void HiveStore::Close()
+{
+    if (!m_connection)
+        return;
+    // Closing a connection ends by deleting the log under the file's name;
+    // once the file is gone from that name, the log there is someone else's.
+    if (IdentityOf(m_connectionFile) != m_connectionIdentity)
+        m_connection->LeaveFilesAlone();
+    m_transaction = nullptr;
+    m_connection.reset();
 }
 
 void HiveStore::StartTransaction()
 {
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
-            std::unique_ptr<HiveConnection> connection = Open();
-            connection->Exec("BEGIN IMMEDIATE");
-            m_transaction = std::move(connection);
+            HiveConnection& connection = Open();
+            try {
+                connection.Exec("BEGIN IMMEDIATE");
+            } catch (const HiveFailure&) {
+                Close();
+                throw;
+            }
+            m_transaction = &connection;
             return;
         } catch (const HiveFailure& failure) {
             if (!failure.IsDamage() || !MoveAside(FilePath()))
@@ -379,7 +438,7 @@ void HiveStore::AbandonTransaction()
 {
     // The unit's work so far lived in the damaged file. Storing only the rest
     // of it in a new hive would break the unit, so the rest fails too.
-    m_transaction.reset();
+    Close();
     m_transactionDoomed = true;
     MoveAside(FilePath());
 }
@@ -390,6 +449,7 @@ bool HiveStore::MoveAside(const QString& file)
     QLockFile guard(file + QStringLiteral(".lock"));
     if (!guard.tryLock(MoveAsideWaitMs))
         return false;
+    Close();
     m_checkedFiles.remove(file);
     if (!HiveConnection::IsDamaged(file))
         return true;

@@ -12,11 +12,15 @@
 class HiveConnection;
 
 // The current user's registry hive kept in one SQLite file in the user's
-// configuration folder. Each operation opens the file, does its work in one
-// transaction and closes it again, so no other copy of the program is kept
-// waiting between calls; inside a transaction scope the file stays open and
-// write-locked until the unit ends. Key and value names compare without
-// regard to case and keep the case they were created with.
+// configuration folder. Each operation does its work in one transaction of
+// its own and holds no lock after it, so no other copy of the program is kept
+// waiting between calls; inside a transaction scope the file stays
+// write-locked until the unit ends. The file is opened once for the run, as
+// opening it is most of what one operation costs; but each operation reads it
+// afresh, so it sees what other processes did and any damage done meanwhile,
+// and a file moved away or replaced since is let go and the one now under
+// the hive's name opened. Key and value names compare without regard to case
+// and keep the case they were created with.
 //
 // Used from the user-interface thread only, like the registry it stands for.
 class HiveStore
@@ -67,12 +71,31 @@ private:
     template <typename Result, typename Body>
     Result RunInTransaction(Body& body);
 
-    std::unique_ptr<HiveConnection> Open();
+    struct FileIdentity
+    {
+        quint64 Device = 0;
+        quint64 Inode = 0;
+        bool operator==(const FileIdentity& other) const
+        {
+            return Device == other.Device && Inode == other.Inode;
+        }
+        bool operator!=(const FileIdentity& other) const { return !(*this == other); }
+    };
+    static std::optional<FileIdentity> IdentityOf(const QString& file);
+
+    HiveConnection& Open();
+    // After the work of an operation or a unit: nothing of the file is kept
+    // in memory, and what was written is in the file itself.
+    void Settle(HiveConnection& connection, Access access);
+    void Close();
     void StartTransaction();
     void AbandonTransaction();
     bool MoveAside(const QString& file);
 
-    std::unique_ptr<HiveConnection> m_transaction;
+    std::unique_ptr<HiveConnection> m_connection;
+    QString m_connectionFile;
+    std::optional<FileIdentity> m_connectionIdentity;
+    HiveConnection* m_transaction = nullptr;
     int m_transactionDepth = 0;
     bool m_transactionDoomed = false;
     QString m_movedAsidePath;

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr double TargetMicroseconds = 50;
+constexpr double TargetMicroseconds = 10;
 constexpr int Rounds = 7;
 
 class BenchHost : public LoanHost

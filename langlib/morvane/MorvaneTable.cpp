@@ -281,6 +281,41 @@ QString LanguageTable::Text(ResStringID ID)
     case rsCostsShowEstimate: return QStringLiteral("&Estimación del préstamo");
     case rsCostsShowEstimateToolTip: return QStringLiteral("Muestra las columnas de las Estimaciones del Préstamo de los prestamistas: su TAE, el crédito del prestamista y el seguro hipotecario para anotar, y el monto financiado, En 5 años y la TIP para comparar.");
     case rsPropertyValueBelowLoan: return QStringLiteral("El valor de la propiedad es menor que el monto del préstamo: todos los pagos llevan el seguro hipotecario.");
+    // Accessible names and descriptions; the sorts as menu commands.
+    case rsNameQuoteField: return QStringLiteral("Cotización %1, %2");
+    case rsNameNewLoanField: return QStringLiteral("Préstamo nuevo, %1");
+    case rsNameCurrentLoanField: return QStringLiteral("Préstamo actual, %1");
+    case rsNameFinancePoints: return QStringLiteral("puntos financiados");
+    case rsNamePoints: return QStringLiteral("puntos");
+    case rsNameInterestRate: return QStringLiteral("tasa de interés");
+    case rsNameTerm: return QStringLiteral("plazo");
+    case rsNameFrequency: return QStringLiteral("frecuencia de pago");
+    case rsNamePandI: return QStringLiteral("capital e interés");
+    case rsNamePayment: return QStringLiteral("pago");
+    case rsNameActualPayment: return QStringLiteral("pago real");
+    case rsNamePayoffDate: return QStringLiteral("fecha de liquidación");
+    case rsNameInterest: return QStringLiteral("interés total");
+    case rsNameWho: return QStringLiteral("prestamista y contacto");
+    case rsAboutPandI: return QStringLiteral("Capital e interés de un pago programado, sin la reserva");
+    case rsAboutPayment: return QStringLiteral("El pago programado: capital e interés más la reserva de su período");
+    case rsAboutPayoffDate: return QStringLiteral("La fecha del pago que liquida esta cotización, pagando siempre su pago real");
+    case rsAboutInterest: return QStringLiteral("Todo el interés que se paga por esta cotización hasta liquidarla");
+    case rsAboutMonthlyEscrow: return QStringLiteral("Los impuestos y el seguro anuales repartidos en doce meses");
+    case rsAboutCurPayment: return QStringLiteral("El pago que corresponde al monto, plazo y tasa del préstamo actual según su frecuencia de pago");
+    case rsAboutCurPayoffDate: return QStringLiteral("La fecha en que se liquida el saldo actual, pagando el pago real con la frecuencia real");
+    case rsAboutCurAmountLeft: return QStringLiteral("Todo lo que falta pagar del préstamo actual a partir del próximo pago, intereses incluidos");
+    case rsAboutCurInterestLeft: return QStringLiteral("La parte de lo que falta pagar que corresponde a intereses");
+    case rsNameCostsTable: return QStringLiteral("Costos reales de las cotizaciones");
+    case rsNameScheduleTable: return QStringLiteral("Pagos de la cotización elegida");
+    case rsNameBalanceChart: return QStringLiteral("Saldo a lo largo del tiempo");
+    case rsNameStepUp: return QStringLiteral("%1, uno más");
+    case rsNameStepDown: return QStringLiteral("%1, uno menos");
+    case rsNameHelpTopic: return QStringLiteral("Tema de ayuda");
+    case rsNameHelpResults: return QStringLiteral("Temas encontrados");
+    case rsNameHelpIndexList: return QStringLiteral("Entradas del índice");
+    case rsMnuToolsSortPayoff: return QStringLiteral("Ordenar por &fecha de liquidación");
+    case rsMnuToolsSortInterest: return QStringLiteral("Ordenar por &interés");
+    case rsNameWhatsThis: return QStringLiteral("Ayuda «¿Qué es esto?»");
     }
     return {};
 }

@@ -287,6 +287,41 @@ QString LanguageTable::Text(ResStringID ID)
     case rsCostsShowEstimate: return QStringLiteral("Loan &Estimate");
     case rsCostsShowEstimateToolTip: return QStringLiteral("Shows the columns of the lenders' Loan Estimates: their APR, lender credit and mortgage insurance to enter, and the amount financed, In 5 years and TIP to compare.");
     case rsPropertyValueBelowLoan: return QStringLiteral("The property value is below the loan amount: every payment carries the mortgage insurance.");
+    // Accessible names and descriptions; the sorts as menu commands.
+    case rsNameQuoteField: return QStringLiteral("Quote %1, %2");
+    case rsNameNewLoanField: return QStringLiteral("New loan, %1");
+    case rsNameCurrentLoanField: return QStringLiteral("Current loan, %1");
+    case rsNameFinancePoints: return QStringLiteral("points financed");
+    case rsNamePoints: return QStringLiteral("points");
+    case rsNameInterestRate: return QStringLiteral("interest rate");
+    case rsNameTerm: return QStringLiteral("term");
+    case rsNameFrequency: return QStringLiteral("payment frequency");
+    case rsNamePandI: return QStringLiteral("principal and interest");
+    case rsNamePayment: return QStringLiteral("payment");
+    case rsNameActualPayment: return QStringLiteral("actual payment");
+    case rsNamePayoffDate: return QStringLiteral("payoff date");
+    case rsNameInterest: return QStringLiteral("total interest");
+    case rsNameWho: return QStringLiteral("lender and contact");
+    case rsAboutPandI: return QStringLiteral("Principal and interest of one scheduled payment, without escrow");
+    case rsAboutPayment: return QStringLiteral("The scheduled payment: principal and interest plus the escrow of its period");
+    case rsAboutPayoffDate: return QStringLiteral("The date of the payment that pays this quote off, paying its actual payment every time");
+    case rsAboutInterest: return QStringLiteral("All the interest paid on this quote until it is paid off");
+    case rsAboutMonthlyEscrow: return QStringLiteral("The annual taxes and insurance spread over twelve months");
+    case rsAboutCurPayment: return QStringLiteral("The payment the current loan's amount, term and rate call for at its payment frequency");
+    case rsAboutCurPayoffDate: return QStringLiteral("The date the current balance is paid off, paying the actual payment at the actual frequency");
+    case rsAboutCurAmountLeft: return QStringLiteral("Everything still to pay on the current loan from the next payment on, interest included");
+    case rsAboutCurInterestLeft: return QStringLiteral("The part of the amount left to pay that is interest");
+    case rsNameCostsTable: return QStringLiteral("True costs of the quotes");
+    case rsNameScheduleTable: return QStringLiteral("Payments of the chosen quote");
+    case rsNameBalanceChart: return QStringLiteral("Balance over time");
+    case rsNameStepUp: return QStringLiteral("%1, one more");
+    case rsNameStepDown: return QStringLiteral("%1, one fewer");
+    case rsNameHelpTopic: return QStringLiteral("Help topic");
+    case rsNameHelpResults: return QStringLiteral("Topics found");
+    case rsNameHelpIndexList: return QStringLiteral("Index entries");
+    case rsMnuToolsSortPayoff: return QStringLiteral("Sort by &Payoff Date");
+    case rsMnuToolsSortInterest: return QStringLiteral("Sort by &Interest");
+    case rsNameWhatsThis: return QStringLiteral("What's this help");
     }
     return {};
 }

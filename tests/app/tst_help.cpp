@@ -55,9 +55,19 @@ QStringList SearchFor(frmHelp& help, const QString& words)
     return titles;
 }
 
-// Every control of the window, the members of the quote rows among them.
+// The window reads its What's-this texts when the user first asks for one:
+// here by the What's-this button, left again with Esc.
+void AskForWhatsThis(Loan& window)
+{
+    QTest::mouseClick(window.cmdWhatsThis, Qt::LeftButton);
+    QTest::keyClick(&window, Qt::Key_Escape);
+}
+
+// Every control of the window, the members of the quote rows among them, as
+// they explain themselves once asked.
 std::map<QString, QString> WhatsThisTexts(Loan& window)
 {
+    AskForWhatsThis(window);
     static const QRegularExpression control(QStringLiteral("^(lbl|txt|cbo|chk|cmd|dt|vsb|pic|fra)[A-Z]"));
     std::map<QString, QString> texts;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
@@ -88,6 +98,7 @@ private slots:
     void searchForNothingOrAPageOfTextFindsNothing();
     void everyControlExplainsItselfInBothLanguages();
     void whatsThisShowsTheClickedControlsTopicAndEscLeaves();
+    void whatsThisTextsAreReadWhenFirstAskedFor();
     void linkInAWhatsThisBubbleOpensItsPage();
     void unusableHelpFileIsNamedAndTheProgramGoesOn_data();
     void unusableHelpFileIsNamedAndTheProgramGoesOn();
@@ -224,6 +235,33 @@ void TestHelp::whatsThisShowsTheClickedControlsTopicAndEscLeaves()
     QVERIFY(MessageBox::Recorded().isEmpty());
 }
 
+// Start-up leaves the help unread; whichever way the user first asks, the
+// control explains itself at once, and later language switches follow.
+void TestHelp::whatsThisTextsAreReadWhenFirstAskedFor()
+{
+    QVERIFY(window->txtLoanAmount->whatsThis().isEmpty());
+    window->txtLoanAmount->setFocus();
+    QTest::keyClick(window->txtLoanAmount, Qt::Key_F1, Qt::ShiftModifier);
+    QTRY_VERIFY(WhatsThisPopup());
+    QVERIFY(window->txtLoanAmount->whatsThis().contains(QStringLiteral("Loan Amount")));
+    QTest::keyClick(WhatsThisPopup(), Qt::Key_Escape);
+    QTRY_VERIFY(!WhatsThisPopup());
+
+    window->mnuToolsLanguageOpt[2]->trigger();
+    QVERIFY(window->txtLoanAmount->whatsThis().contains(QStringLiteral("Monto del préstamo")));
+
+    // A window that is new again, asked by Qt itself in What's-this mode.
+    window.reset();
+    OpenWindow();
+    QVERIFY(window->txtCurrentBalance->whatsThis().isEmpty());
+    QWhatsThis::enterWhatsThisMode();
+    QTest::mouseClick(window->txtCurrentBalance, Qt::LeftButton);
+    QTRY_VERIFY(WhatsThisPopup());
+    QVERIFY(!window->txtCurrentBalance->whatsThis().isEmpty());
+    QTest::keyClick(WhatsThisPopup(), Qt::Key_Escape);
+    QVERIFY(MessageBox::Recorded().isEmpty());
+}
+
 // The actual payment's text sends the user to the troubleshooting page; the
 // click on the link reaches the field the bubble explains, as Qt hands it
 // over. A row made after a language switch does the same in Spanish.
@@ -241,6 +279,7 @@ void TestHelp::linkInAWhatsThisBubbleOpensItsPage()
         QApplication::sendEvent(field, &click);
         return shown;
     };
+    AskForWhatsThis(*window);
     QVERIFY(clickLink(window->txtActualPayment[0]));
     QTRY_VERIFY(HelpWindow(*window) && HelpWindow(*window)->isVisible());
     frmHelp* help = HelpWindow(*window);

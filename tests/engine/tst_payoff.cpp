@@ -5,11 +5,14 @@
 #include "engine/MoneyOverflow.h"
 #include "engine/PaymentFrequency.h"
 #include "engine/PayoffSimulation.h"
+#include "engine/PeriodInterest.h"
 #include "langlib/Resources.h"
 
 #include <QTest>
 
+#include <cmath>
 #include <limits>
+#include <random>
 
 namespace {
 
@@ -47,6 +50,7 @@ class TestPayoff : public QObject
 private slots:
     void periodInterest_data();
     void periodInterest();
+    void quickInterestIsTheChargedInterest();
     void escrowShare_data();
     void escrowShare();
     void paymentCounts();
@@ -88,6 +92,44 @@ void TestPayoff::periodInterest()
     QFETCH(QString, code);
     QFETCH(double, interest);
     QCOMPARE(PaymentFrequency(code).PeriodInterest(Amount(balance), 0.12), Amount(interest));
+}
+
+// The simulation's interest must be the charged one to the last digit for
+// every balance, also where the figure lies on or next to half a
+// ten-thousandth, where a quicker product could round the other way.
+void TestPayoff::quickInterestIsTheChargedInterest()
+{
+    const double rates[] = {0.12, 0.065, 0.06, 0.0365, 0.073, 0.0001, 1.0, -0.05, 0.0, 1e-300,
+                            std::numeric_limits<double>::quiet_NaN()};
+    std::mt19937_64 random(20260331);
+    std::uniform_int_distribution<qint64> anyBalance(-(qint64(1) << 62), qint64(1) << 62);
+    std::uniform_int_distribution<qint64> loanBalance(0, 20000000000LL);
+    for (const char* code : {"M", "B", "W", "Q", "X"}) {
+        const PaymentFrequency frequency{QString::fromLatin1(code)};
+        for (const double rate : rates) {
+            const PeriodInterest quick(frequency, rate);
+            const auto check = [&](qint64 raw) {
+                const Money balance = Money::FromRaw(raw);
+                Money charged;
+                try {
+                    charged = frequency.PeriodInterest(balance, rate);
+                } catch (const MoneyOverflow&) {
+                    QVERIFY_THROWS_EXCEPTION(MoneyOverflow, quick.Of(balance));
+                    return;
+                }
+                QCOMPARE(quick.Of(balance), charged);
+            };
+            // Every small balance, where the halves lie closest together.
+            for (qint64 raw = -2000; raw <= 200000; ++raw)
+                check(raw);
+            for (int i = 0; i < 20000; ++i) {
+                check(loanBalance(random));
+                check(anyBalance(random));
+            }
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
 }
 
 void TestPayoff::escrowShare_data()

@@ -114,6 +114,9 @@ private slots:
     void lockedHiveRefusesTheScope();
     void failedCommitRaisesAndKeepsOldValues();
     void commitEndsTheScopeOnce();
+    void eachOperationSeesTheOtherProcesssWork();
+    void damageBetweenTwoReadsIsFound();
+    void hiveMovedAwayBetweenOperationsIsLetGo();
 
 private:
     QString runReader(const QString& name);
@@ -448,6 +451,87 @@ void TestHiveStore::commitEndsTheScopeOnce()
     } catch (const std::runtime_error&) {
     }
     QCOMPARE(runReader(QStringLiteral("Shared")), QStringLiteral("outer"));
+}
+
+// The hive stays open between operations; each one still reads what another
+// copy of the program stored since, and that copy reads what this one wrote.
+void TestHiveStore::eachOperationSeesTheOtherProcesssWork()
+{
+    RegistryAPI::CreateKey(Root::CurrentUser, TestKey);
+    RegistryAPI::WriteValue(Root::CurrentUser, TestKey, QStringLiteral("Count"), RegistryAPI::REG_DWORD, 10);
+    QCOMPARE(runReader(QStringLiteral("Missing")), QStringLiteral("<none>"));
+    for (int round = 1; round <= 2; ++round) {
+        QProcess other;
+        other.start(QStringLiteral(HIVE_WRITER), {QStringLiteral("counter"), TestKey, QStringLiteral("3"),
+                                                  QStringLiteral("R%1-").arg(round)});
+        QVERIFY(other.waitForFinished(20000));
+        QCOMPARE(other.exitCode(), 0);
+        const QVariant count = RegistryAPI::ReadValue(Root::CurrentUser, TestKey, QStringLiteral("Count"),
+                                                      RegistryAPI::REG_DWORD, 0);
+        QCOMPARE(count.toInt(), 10 + 3 * round);
+        QCOMPARE(readText(TestKey, QStringLiteral("R%1-2").arg(round)).toString(), burstText(2, 2));
+        writeText(TestKey, QStringLiteral("Mine"), QStringLiteral("round %1").arg(round));
+        QCOMPARE(runReader(QStringLiteral("Mine")), QStringLiteral("round %1").arg(round));
+    }
+    QVERIFY(RegistryAPI::TakeMovedAsideHive().isEmpty());
+}
+
+// Damage done to the file in place after a read, by no copy of the program,
+// is found by the next operation as it would be by a fresh start.
+void TestHiveStore::damageBetweenTwoReadsIsFound()
+{
+    fillTestKey();
+    QCOMPARE(readText(TestKey, QStringLiteral("Value3")).toString(), burstText(0, 3));
+    const QString file = HiveStore::FilePath();
+    QFile hive(file);
+    QVERIFY(hive.open(QIODevice::ReadWrite));
+    QByteArray bytes = hive.readAll();
+    garbleKeyPages(bytes);
+    QVERIFY(hive.seek(0));
+    hive.write(bytes);
+    hive.close();
+
+    QCOMPARE(readText(TestKey, QStringLiteral("Value3")), QVariant());
+    QVERIFY(!RegistryAPI::TakeMovedAsideHive().isEmpty());
+    QCOMPARE(RegistryAPI::CreateKey(Root::CurrentUser, TestKey), false);
+    QCOMPARE(integrityOf(file), QStringLiteral("ok"));
+}
+
+// Another copy moved the hive away (as it does with a damaged one) and
+// started a new one: this copy works on the new file, and neither its
+// leaving the old file nor its later end touches the moved file or the log
+// of the new one.
+void TestHiveStore::hiveMovedAwayBetweenOperationsIsLetGo()
+{
+    fillTestKey();
+    const QString file = HiveStore::FilePath();
+    const QString moved = file + QStringLiteral(".moved");
+    for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+        QFile::rename(file + suffix, moved + suffix);
+    QByteArray movedBytes;
+    {
+        QFile kept(moved);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        movedBytes = kept.readAll();
+    }
+    // The other copy's new hive, with a unit it is still writing.
+    QCOMPARE(runReader(QStringLiteral("Value3")), QStringLiteral("<none>"));
+    {
+        const HiveLock otherCopy;
+        QVERIFY(otherCopy.isHeld());
+        QVERIFY(!RegistryAPI::KeyExists(Root::CurrentUser, TestKey));
+    }
+    QCOMPARE(RegistryAPI::CreateKey(Root::CurrentUser, TestKey), false);
+    writeText(TestKey, QStringLiteral("Fresh"), QStringLiteral("works"));
+    QCOMPARE(runReader(QStringLiteral("Fresh")), QStringLiteral("works"));
+    QCOMPARE(readText(TestKey, QStringLiteral("Value3")), QVariant());
+
+    QFile kept(moved);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), movedBytes);
+    QCOMPARE(integrityOf(moved), QStringLiteral("ok"));
+    QCOMPARE(integrityOf(file), QStringLiteral("ok"));
+    QVERIFY(RegistryAPI::TakeMovedAsideHive().isEmpty());
 }
 
 QString TestHiveStore::runReader(const QString& name)

@@ -94,6 +94,7 @@ void AccessibleNames::Apply(LoanForm& f)
     NameInSection(rsNameNewLoanField, f.lblAnnualTaxes, f.txtAnnualTaxes);
     NameInSection(rsNameNewLoanField, f.lblAnnualInsurance, f.txtAnnualInsurance);
     NameInSection(rsNameNewLoanField, f.lblMonthlyEscrow, f.txtMonthlyEscrow, rsAboutMonthlyEscrow);
+    NameInSection(rsNameNewLoanField, f.lblFirstPayment, f.dtFirstPayment);
 
     for (std::size_t d = 0; d < f.chkPoints.size(); ++d)
         NameRow(f, d);

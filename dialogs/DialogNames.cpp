@@ -39,6 +39,8 @@ void DialogNames::Apply(frmCosts& costs)
 {
     AccessibleNames::Set(costs.txtHorizon, AccessibleNames::FromCaption(costs.lblHorizon->text()),
                          costs.txtHorizon->toolTip());
+    AccessibleNames::Set(costs.txtPropertyValue, AccessibleNames::FromCaption(costs.lblPropertyValue->text()),
+                         costs.txtPropertyValue->toolTip());
     AccessibleNames::Set(costs.tblCosts, Res(rsNameCostsTable));
     AccessibleNames::Set(costs.chtBalance, Res(rsNameBalanceChart));
     AccessibleNames::Set(costs.tblSchedule, Res(rsNameScheduleTable));

@@ -139,9 +139,9 @@ QString PrintCommands::SuggestedPdfName() const
 
 frmPrint* PrintCommands::PrintReport(const PrintedReport::Maker& makeReport, QWidget* parent)
 {
-    if (!PrintDialogs::ChoosePrinter(m_printer, parent))
+    if (!PrintDialogs::ChoosePrinter(Printer(), parent))
         return nullptr;
-    return Run(m_printer, makeReport);
+    return Run(Printer(), makeReport);
 }
 
 frmPrint* PrintCommands::ExportReportPdf(const PrintedReport::Maker& makeReport, QWidget* parent,
@@ -151,9 +151,9 @@ frmPrint* PrintCommands::ExportReportPdf(const PrintedReport::Maker& makeReport,
                                                      SuggestedPdfName());
     if (path.isEmpty())
         return nullptr;
-    m_pdfPrinter.setPageLayout(m_printer.pageLayout());
-    m_pdfPrinter.setOutputFileName(path);
-    return Run(m_pdfPrinter, makeReport);
+    PdfPrinter().setPageLayout(Printer().pageLayout());
+    PdfPrinter().setOutputFileName(path);
+    return Run(PdfPrinter(), makeReport);
 }
 
 // One job at a time: the commands wait while its progress window is open.

@@ -39,9 +39,11 @@ private:
     void Enable(bool enabled);
     QPrinter& PdfPrinter();
 
-#include <memory>
-
-class LoanDocument;
-class LoanForm;
+    WindowServices& m_services;
+    QWidget& m_window;
+    LoanForm& m_form;
+    LoanDocument& m_document;
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPrinter> m_pdfPrinter;
     QAction* m_exportPdf = nullptr;
 };

@@ -245,9 +245,6 @@ void LoanForm::SetupNewLoan(QWidget* parent)
     dtFirstPayment->setMinimumDate(QDate(1900, 1, 1));
     dtFirstPayment->setSpecialValueText(QStringLiteral(" "));
     dtFirstPayment->setDate(dtFirstPayment->minimumDate());
-    // Outside the Tab chain until the keyboard order of the window is laid
-    // out again with it; a click or the label's mnemonic reaches it.
-    dtFirstPayment->setFocusPolicy(Qt::ClickFocus);
 
     QGridLayout* grid = NewSectionGrid(s);
     AddPair(grid, 0, 0, lblLoanName, cboLoanName);
@@ -450,7 +447,7 @@ void LoanForm::SetTabOrder()
 {
     QWidget* const chain[] = {
         cboLoanName,       cboLoanType,         txtLoanAmount,      txtLoanTerm,
-        txtAnnualTaxes,    txtAnnualInsurance,  chkPoints[0],       txtPoints[0],
+        dtFirstPayment,    txtAnnualTaxes,    txtAnnualInsurance,  chkPoints[0],       txtPoints[0],
         txtInterestRate[0], txtTerm[0],         cboFrequency[0],    txtActualPayment[0],
         txtWho[0],         txtCurLoanAmount,    txtCurLoanTerm,     txtCurInterestRate,
         cboCurPaymentFrequency, txtCurActualPayment, cboActPaymentFrequency, dtNextPayment,

@@ -148,11 +148,30 @@ void NewLoanSection::ShowFirstPaymentTip()
 }
 
 // Delete or Backspace over the whole date empties the field.
+// An empty date has no day, month or year for Tab to go through: Qt's date
+// field would keep the focus on every Tab, and the keyboard could not leave.
+bool NewLoanSection::LeaveEmptyFirstPayment(int key)
+{
+    QDateEdit* field = m_form.dtFirstPayment;
+    if ((key != Qt::Key_Tab && key != Qt::Key_Backtab) || field->date() != field->minimumDate())
+        return false;
+    QWidget* next = field;
+    do {
+        next = key == Qt::Key_Tab ? next->nextInFocusChain() : next->previousInFocusChain();
+    } while (next != field
+             && (field->isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus) || !next->isVisible()
+                 || !next->isEnabled()));
+    next->setFocus(key == Qt::Key_Tab ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
 bool NewLoanSection::FirstPaymentKey(QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
+    if (LeaveEmptyFirstPayment(key))
+        return true;
     QDateEdit* field = m_form.dtFirstPayment;
     auto* line = field->findChild<QLineEdit*>();
     if ((key != Qt::Key_Delete && key != Qt::Key_Backspace) || !line || line->selectedText() != line->text())

@@ -39,6 +39,7 @@ private:
     void FirstPaymentPicked();
     // The field's tool tip, and its mark for a date more than a year ahead.
     void ShowFirstPaymentTip();
+    bool LeaveEmptyFirstPayment(int key);
     bool FirstPaymentKey(QEvent* event);
 
     LoanForm& m_form;

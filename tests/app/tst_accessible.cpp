@@ -259,8 +259,8 @@ void TestAccessible::tabGoesInReadingOrder()
         if (Focused() != visited.back())
             visited << Focused();
     }
-    QList<QWidget*> expected {w.cboLoanName, w.cboLoanType,    w.txtLoanAmount,
-                              w.txtLoanTerm, w.txtAnnualTaxes, w.txtAnnualInsurance};
+    QList<QWidget*> expected {w.cboLoanName, w.cboLoanType,    w.txtLoanAmount,     w.txtLoanTerm,
+                              w.dtFirstPayment, w.txtAnnualTaxes, w.txtAnnualInsurance};
     for (std::size_t d = 0; d < w.chkPoints.size(); ++d)
         expected << w.chkPoints[d] << w.txtPoints[d] << w.txtInterestRate[d] << w.txtTerm[d] << w.cboFrequency[d]
                  << w.txtActualPayment[d] << w.txtWho[d];

@@ -13,6 +13,7 @@
 #include "print/PrintDialogs.h"
 #include "print/frmPrint.h"
 
+#include <QDateEdit>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -96,7 +97,15 @@ void TestKeyboard::wholeJobWithoutAMouse()
     TypeAndTab(QStringLiteral("Keyboard Home"));
     QCOMPARE(Focused(), w.cboLoanType);
     TypeAndTab(QString());
-    for (const char* figure : {"200000", "360", "2400", "1200"})
+    for (const char* figure : {"200000", "360"})
+        TypeAndTab(QString::fromLatin1(figure));
+    // The first payment date stays empty: Tab goes through its day, month
+    // and year, then on.
+    QCOMPARE(Focused(), w.dtFirstPayment);
+    for (int press = 0; press < 4 && Focused() == w.dtFirstPayment; ++press)
+        Press(Qt::Key_Tab);
+    QCOMPARE(w.Document().FirstPayment(), 0.0);
+    for (const char* figure : {"2400", "1200"})
         TypeAndTab(QString::fromLatin1(figure));
 
     // Three quotes, each row left to right: finance points, points, rate,

@@ -5,13 +5,38 @@
 #include "app/Loan.h"
 #include "app/MessageBox.h"
 
+#include "print/frmPrint.h"
+
 #include <QCheckBox>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 
 // A comparison typed into the real window for printing it.
 namespace PrintSheet {
+
+// What a program prints on standard output; empty when it fails to finish.
+inline QString Run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(20000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+}
+
+// One field of what poppler's pdfinfo says of a PDF file.
+inline QString PdfInfo(const QString& path, const QString& field)
+{
+    const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(field), QRegularExpression::MultilineOption);
+    return line.match(Run(QStringLiteral("pdfinfo"), {path})).captured(1).trimmed();
+}
+
+// The progress window of the window's print job, while there is one.
+inline frmPrint* Progress(Loan& window)
+{
+    return window.findChild<frmPrint*>(QStringLiteral("frmPrint"));
+}
 
 // The lender field as a user fills it: each line typed, Return between.
 inline void TypeLender(Loan& window, int d, const QStringList& lines)

@@ -29,26 +29,12 @@
 
 namespace {
 
+using PrintSheet::PdfInfo;
+using PrintSheet::Progress;
+using PrintSheet::Run;
+
 constexpr int JobEnds = frmPrint::TimerInterval + 20000;
 constexpr int Quotes = 16;
-
-QString Run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(20000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
-}
-
-QString PdfInfo(const QString& path, const QString& field)
-{
-    const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(field), QRegularExpression::MultilineOption);
-    return line.match(Run(QStringLiteral("pdfinfo"), {path})).captured(1).trimmed();
-}
-
-frmPrint* Progress(Loan& window)
-{
-    return window.findChild<frmPrint*>(QStringLiteral("frmPrint"));
-}
 
 } // namespace
 

@@ -24,8 +24,9 @@ NewLoanSection::NewLoanSection(LoanForm& form, LoanDocument& document)
 {
     form.cboLoanType->installEventFilter(this);
     connect(form.cboLoanType, &QComboBox::activated, this, &NewLoanSection::TypeChosen);
+    // The calendar is watched once Qt makes it, when it first pops up:
+    // making it with the window would only slow the start.
     form.dtFirstPayment->installEventFilter(this);
-    form.dtFirstPayment->calendarWidget()->installEventFilter(this);
     connect(form.dtFirstPayment, &QDateEdit::dateChanged, this, &NewLoanSection::FirstPaymentPicked);
     connect(&document, &LoanDocument::Changed, this, &NewLoanSection::Show);
     connect(&document, &LoanDocument::ScenarioApplying, this, &NewLoanSection::FillLoanTypeList);
@@ -180,16 +181,31 @@ bool NewLoanSection::FirstPaymentKey(QEvent* event)
     return true;
 }
 
+// The calendar's popup, the field's only child window, is polished as it
+// first shows, before the calendar in it is shown.
+void NewLoanSection::WatchNewCalendar(QEvent* event)
+{
+    if (m_calendar || event->type() != QEvent::ChildPolished)
+        return;
+    QObject* child = static_cast<QChildEvent*>(event)->child();
+    if (!child->isWidgetType() || !static_cast<QWidget*>(child)->isWindow())
+        return;
+    m_calendar = m_form.dtFirstPayment->calendarWidget();
+    m_calendar->installEventFilter(this);
+}
+
 bool NewLoanSection::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_form.dtFirstPayment)
+    if (watched == m_form.dtFirstPayment) {
+        WatchNewCalendar(event);
         return FirstPaymentKey(event) || QObject::eventFilter(watched, event);
+    }
     // The calendar of an empty field opens on the current month, not on the
     // empty field's date.
-    if (watched == m_form.dtFirstPayment->calendarWidget()) {
+    if (watched == m_calendar) {
         if (event->type() == QEvent::Show && m_form.dtFirstPayment->date() == m_form.dtFirstPayment->minimumDate()) {
             const QDate today = DayCount::ToDate(m_document.Today());
-            m_form.dtFirstPayment->calendarWidget()->setCurrentPage(today.year(), today.month());
+            m_calendar->setCurrentPage(today.year(), today.month());
         }
         return QObject::eventFilter(watched, event);
     }

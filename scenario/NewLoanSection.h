@@ -5,6 +5,7 @@
 #include <QObject>
 
 class LoanForm;
+class QCalendarWidget;
 
 // The new-loan section of the window: its fields show the document's new
 // loan as the document signals it, the first payment date among them (empty
@@ -37,6 +38,7 @@ private:
     void Show(LoanDocument::Value value);
     void TypeChosen();
     void FirstPaymentPicked();
+    void WatchNewCalendar(QEvent* event);
     // The field's tool tip, and its mark for a date more than a year ahead.
     void ShowFirstPaymentTip();
     bool LeaveEmptyFirstPayment(int key);
@@ -44,4 +46,5 @@ private:
 
     LoanForm& m_form;
     LoanDocument& m_document;
+    QCalendarWidget* m_calendar = nullptr;
 };

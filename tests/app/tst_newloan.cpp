@@ -5,13 +5,17 @@
 #include "FreshStart.h"
 #include "UserInput.h"
 
+#include "app/Clock.h"
 #include "app/Language.h"
 #include "app/Loan.h"
 #include "app/MessageBox.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <memory>
@@ -39,7 +43,7 @@ private slots:
     void openingTheListChoosesNothing();
     void settingAnUnknownTypeClearsTheList();
     void theNameIsNoChange();
-
+    void emptyFirstPaymentCalendarOpensOnThisMonth();
 };
 
 void TestNewLoan::monthlyEscrow_data()
@@ -164,6 +168,32 @@ void TestNewLoan::theNameIsNoChange()
 
     QCOMPARE(window->LoanName(), QStringLiteral("Casa"));
     QVERIFY(!window->ScenarioChanged());
+}
+
+// The calendar is made only when it first pops up from the field's arrow;
+// popped up over an empty field it shows this month, and over a date that
+// date's month.
+void TestNewLoan::emptyFirstPaymentCalendarOpensOnThisMonth()
+{
+    Clock::Set(QDate(2026, 12, 9));
+    const auto resetClock = qScopeGuard([] { Clock::Reset(); });
+    QDateEdit* field = window->dtFirstPayment;
+    QVERIFY(!field->findChild<QCalendarWidget*>());
+    const QPoint arrow(field->width() - 6, field->height() / 2);
+    QTest::mouseClick(field, Qt::LeftButton, {}, arrow);
+    auto* calendar = field->findChild<QCalendarWidget*>();
+    QVERIFY(calendar);
+    QTRY_VERIFY(calendar->isVisible());
+    QCOMPARE(calendar->yearShown(), 2026);
+    QCOMPARE(calendar->monthShown(), 12);
+    QTest::keyClick(calendar, Qt::Key_Escape);
+    QTRY_VERIFY(!calendar->isVisible());
+
+    field->setDate(QDate(2027, 3, 1));
+    QTest::mouseClick(field, Qt::LeftButton, {}, arrow);
+    QTRY_VERIFY(calendar->isVisible());
+    QCOMPARE(calendar->monthShown(), 3);
+    QTest::keyClick(calendar, Qt::Key_Escape);
 }
 
 QTEST_MAIN(TestNewLoan)

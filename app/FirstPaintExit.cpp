@@ -4,6 +4,10 @@
 #include <QEvent>
 #include <QMainWindow>
 
+#include <cstdio>
+
+#include <time.h>
+
 namespace {
 
 // Qt paints a window and its controls in one pass; ending after that pass,
@@ -18,9 +22,19 @@ protected:
     {
         if (event->type() == QEvent::Paint && qobject_cast<QMainWindow*>(watched)) {
             qApp->removeEventFilter(this);
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(qApp, &FirstPaintWatch::ReportAndQuit, Qt::QueuedConnection);
         }
         return false;
+    }
+
+private:
+    static void ReportAndQuit()
+    {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        std::printf("painted %.3f\n", now.tv_sec * 1e3 + now.tv_nsec / 1e6);
+        std::fflush(stdout);
+        QCoreApplication::quit();
     }
 };
 

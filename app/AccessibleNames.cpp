@@ -1,9 +1,7 @@
 #include "app/AccessibleNames.h"
 
-#include "app/HelpBrowser.h"
 #include "app/Language.h"
 #include "app/LoanForm.h"
-#include "app/frmHelp.h"
 #include "langlib/ResourceIds.h"
 #include "sheet/RowColumn.h"
 
@@ -12,14 +10,10 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTabWidget>
 #include <QToolButton>
-#include <QTreeView>
 
 #include <array>
 
@@ -125,15 +119,4 @@ void AccessibleNames::NameRow(LoanForm& form, std::size_t d)
         SetField(fields[column], quote.arg(QString::number(d + 1), Res(text.Name)),
                  text.About == 0 ? QString() : Res(text.About));
     }
-}
-
-void AccessibleNames::Apply(frmHelp& help)
-{
-    const QTabWidget* tabs = help.tabHelp;
-    Set(help.tvwContents, FromCaption(tabs->tabText(0)));
-    Set(help.txtIndex, FromCaption(tabs->tabText(1)), Res(rsHelpIndexFilter));
-    Set(help.lstIndex, Res(rsNameHelpIndexList));
-    Set(help.txtSearch, FromCaption(help.lblSearch->text()));
-    Set(help.lstResults, Res(rsNameHelpResults));
-    Set(help.txtTopic, Res(rsNameHelpTopic));
 }

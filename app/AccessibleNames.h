@@ -6,7 +6,6 @@
 
 class LoanForm;
 class QWidget;
-class frmHelp;
 
 // What a screen reader says for each field of the main window and the help
 // window, in the language bound now: a name that places the field ("Quote 3,
@@ -21,7 +20,6 @@ public:
     static void Apply(LoanForm& form);
     // The fields of row d; a row made after the texts were applied.
     static void NameRow(LoanForm& form, std::size_t d);
-    static void Apply(frmHelp& help);
 
     // A caption as spoken: without its mnemonic marks and closing colon.
     static QString FromCaption(const QString& caption);

@@ -1,7 +1,8 @@
 #include "app/HelpCommands.h"
 
-#include "app/AccessibleNames.h"
-#include "app/HelpLibrary.h"
+#include "app/HelpLocation.h"
+#include "app/HelpMaker.h"
+#include "app/HelpSource.h"
 #include "app/HelpTopics.h"
 #include "app/Language.h"
 #include "app/LoanForm.h"
@@ -9,7 +10,7 @@
 #include "app/ShareMail.h"
 #include "app/WhatsThisDemand.h"
 #include "app/WhatsThisLinks.h"
-#include "app/frmHelp.h"
+#include "app/HelpView.h"
 #include "dialogs/frmAbout.h"
 #include "langlib/Resources.h"
 
@@ -44,13 +45,13 @@ HelpCommands::~HelpCommands()
 void HelpCommands::ApplyLanguage()
 {
     if (!m_help) {
-        HelpLibrary::PutInPlace(Language::HelpFile());
+        HelpLocation::PutInPlace(Language::HelpFile());
         return;
     }
     if (m_help->HelpFile() != Language::HelpFile()) {
         const bool wasOpen = m_helpWindow && m_helpWindow->isVisible();
         RetireHelpWindow();
-        m_help = std::make_unique<HelpLibrary>(Language::HelpFile());
+        m_help = HelpMaker::MakeSource(Language::HelpFile());
         if (wasOpen && m_help->IsOpen())
             OpenHelpWindow().ShowContents();
     }
@@ -58,10 +59,10 @@ void HelpCommands::ApplyLanguage()
         HelpTopics::ApplyWhatsThis(&m_window, *m_help);
 }
 
-HelpLibrary& HelpCommands::Help()
+HelpSource& HelpCommands::Help()
 {
     if (!m_help)
-        m_help = std::make_unique<HelpLibrary>(Language::HelpFile());
+        m_help = HelpMaker::MakeSource(Language::HelpFile());
     return *m_help;
 }
 
@@ -116,7 +117,7 @@ void HelpCommands::RetireHelpWindow()
     if (!m_helpWindow)
         return;
     m_helpWindow->hide();
-    std::shared_ptr<HelpLibrary> help(std::move(m_help));
+    std::shared_ptr<HelpSource> help(std::move(m_help));
     QObject::connect(m_helpWindow, &QObject::destroyed, [help] {});
     m_helpWindow->deleteLater();
     m_helpWindow = nullptr;
@@ -124,7 +125,7 @@ void HelpCommands::RetireHelpWindow()
 
 bool HelpCommands::HelpAvailable()
 {
-    HelpLibrary& help = Help();
+    HelpSource& help = Help();
     if (help.IsOpen())
         return true;
     if (help.FailedFile().isEmpty())
@@ -135,11 +136,9 @@ bool HelpCommands::HelpAvailable()
     return false;
 }
 
-frmHelp& HelpCommands::OpenHelpWindow()
+HelpView& HelpCommands::OpenHelpWindow()
 {
-    if (!m_helpWindow) {
-        m_helpWindow = new frmHelp(Help(), &m_window);
-        AccessibleNames::Apply(*m_helpWindow);
-    }
+    if (!m_helpWindow)
+        m_helpWindow = HelpMaker::MakeView(Help(), &m_window);
     return *m_helpWindow;
 }

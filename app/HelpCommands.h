@@ -4,12 +4,12 @@
 
 #include <memory>
 
-class HelpLibrary;
+class HelpSource;
+class HelpView;
 class LoanForm;
 class QWidget;
 class WhatsThisDemand;
 class WhatsThisLinks;
-class frmHelp;
 
 // The Help menu, the What's-this button and the Share button of the main
 // window, over the help of the language the window shows. Nothing of the
@@ -37,15 +37,15 @@ public:
 private:
     // Says once per request when the help file cannot be used.
     bool HelpAvailable();
-    HelpLibrary& Help();
+    HelpSource& Help();
     // Every control's What's-this text, once the user asks for one.
     void GiveWhatsThisTexts();
     void RetireHelpWindow();
-    frmHelp& OpenHelpWindow();
+    HelpView& OpenHelpWindow();
 
     QWidget& m_window;
-    std::unique_ptr<HelpLibrary> m_help;
-    QPointer<frmHelp> m_helpWindow;
+    std::unique_ptr<HelpSource> m_help;
+    QPointer<HelpView> m_helpWindow;
     std::unique_ptr<WhatsThisLinks> m_links;
     std::unique_ptr<WhatsThisDemand> m_demand;
     bool m_whatsThisGiven = false;

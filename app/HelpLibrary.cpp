@@ -57,32 +57,16 @@ QHelpEngine* HelpLibrary::Engine()
 
 // The files are checked before the engine sees them: asked about a file
 // that is not there, the engine would create an empty one.
-QString HelpLibrary::CollectionOf(const QString& helpFile)
-{
-    return QFileInfo(helpFile).path() + QLatin1Char('/') + QFileInfo(helpFile).completeBaseName()
-           + QStringLiteral(".qhc");
-}
-
-void HelpLibrary::PutInPlace(const QString& helpFile)
-{
-    const QString collection = CollectionOf(helpFile);
-    if (!QFileInfo(helpFile).isFile() || !QFileInfo(collection).isFile())
-        return;
-    const QString folder = HelpLocation::CollectionFolder();
-    if (QDir().mkpath(folder) && CopyIfChanged(helpFile, folder))
-        CopyIfChanged(collection, folder);
-}
-
 bool HelpLibrary::Open()
 {
-    const QString collection = CollectionOf(m_helpFile);
+    const QString collection = HelpLocation::CollectionOf(m_helpFile);
     if (!IsHelpFile(m_helpFile) || !IsHelpFile(collection)) {
         m_failedFile = IsHelpFile(m_helpFile) ? collection : m_helpFile;
         return false;
     }
     const QString folder = HelpLocation::CollectionFolder();
     const QString copy = folder + QLatin1Char('/') + QFileInfo(collection).fileName();
-    if (!QDir().mkpath(folder) || !CopyIfChanged(m_helpFile, folder) || !CopyIfChanged(collection, folder)) {
+    if (!QDir().mkpath(folder) || !HelpLocation::CopyIfChanged(m_helpFile, folder) || !HelpLocation::CopyIfChanged(collection, folder)) {
         m_problem = Language::LoadResString(rsHelpFolderUnwritable) + folder;
         return false;
     }
@@ -107,19 +91,6 @@ bool HelpLibrary::IsHelpFile(const QString& path)
     QHelpEngineCore collection(path);
     collection.setReadOnly(true);
     return collection.setupData() && !collection.registeredDocumentations().isEmpty();
-}
-
-// The engine writes its search index beside its collection, and the
-// collection finds its help file beside itself, so both are used from a
-// writable copy; a newer installation replaces the copy.
-bool HelpLibrary::CopyIfChanged(const QString& file, const QString& folder)
-{
-    const QFileInfo source(file);
-    const QFileInfo copy(folder + QLatin1Char('/') + source.fileName());
-    if (copy.exists() && copy.size() == source.size() && copy.lastModified() >= source.lastModified())
-        return true;
-    QFile::remove(copy.filePath());
-    return QFile::copy(file, copy.filePath());
 }
 
 QUrl HelpLibrary::TopicUrl(const QString& topic) const

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -46,4 +47,30 @@ QString HelpLocation::CollectionFolder()
 void HelpLocation::SetFolder(const QString& folder)
 {
     TestFolder() = folder;
+}
+
+QString HelpLocation::CollectionOf(const QString& helpFile)
+{
+    return QFileInfo(helpFile).path() + QLatin1Char('/') + QFileInfo(helpFile).completeBaseName()
+           + QStringLiteral(".qhc");
+}
+
+void HelpLocation::PutInPlace(const QString& helpFile)
+{
+    const QString collection = CollectionOf(helpFile);
+    if (!QFileInfo(helpFile).isFile() || !QFileInfo(collection).isFile())
+        return;
+    const QString folder = CollectionFolder();
+    if (QDir().mkpath(folder) && CopyIfChanged(helpFile, folder))
+        CopyIfChanged(collection, folder);
+}
+
+bool HelpLocation::CopyIfChanged(const QString& file, const QString& folder)
+{
+    const QFileInfo source(file);
+    const QFileInfo copy(folder + QLatin1Char('/') + source.fileName());
+    if (copy.exists() && copy.size() == source.size() && copy.lastModified() >= source.lastModified())
+        return true;
+    QFile::remove(copy.filePath());
+    return QFile::copy(file, copy.filePath());
 }

@@ -1,6 +1,6 @@
 #include "app/HelpTopics.h"
 
-#include "app/HelpLibrary.h"
+#include "app/HelpSource.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -65,7 +65,7 @@ QString HelpTopics::TopicOf(const QString& controlName)
     return SharedTopics().value(name, name);
 }
 
-void HelpTopics::ApplyWhatsThis(QWidget* window, HelpLibrary& help)
+void HelpTopics::ApplyWhatsThis(QWidget* window, HelpSource& help)
 {
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (control->window() == window && IsControlName(control->objectName()))

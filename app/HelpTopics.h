@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class HelpLibrary;
+class HelpSource;
 class QWidget;
 
 // Which help topic each control of the main window carries. A topic id is
@@ -15,5 +15,5 @@ public:
     static QString TopicOf(const QString& controlName);
     // Gives every named control under window the text of its topic as its
     // What's-this text, from the help of the active language.
-    static void ApplyWhatsThis(QWidget* window, HelpLibrary& help);
+    static void ApplyWhatsThis(QWidget* window, HelpSource& help);
 };

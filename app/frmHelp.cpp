@@ -1,7 +1,9 @@
 #include "app/frmHelp.h"
 
+#include "app/AccessibleNames.h"
 #include "app/HelpBrowser.h"
 #include "app/HelpLibrary.h"
+#include "app/HelpMaker.h"
 #include "app/Language.h"
 #include "app/ScreenFit.h"
 #include "langlib/Resources.h"
@@ -53,7 +55,7 @@ T* Named(T* widget, const char* name)
 } // namespace
 
 frmHelp::frmHelp(HelpLibrary& library, QWidget* owner)
-    : QWidget(owner, Qt::Window)
+    : HelpView(owner, Qt::Window)
     , m_library(library)
 {
     setObjectName(QStringLiteral("frmHelp"));
@@ -147,6 +149,19 @@ void frmHelp::ApplyLanguageTexts()
     txtIndex->setPlaceholderText(Res(rsHelpIndexFilter));
     lblSearch->setText(Res(rsHelpLookFor));
     cmdSearch->setText(Res(rsHelpFind));
+    ApplyNames();
+}
+
+// What a screen reader says of the lists, fields and the topic, from the
+// captions just shown.
+void frmHelp::ApplyNames()
+{
+    AccessibleNames::Set(tvwContents, AccessibleNames::FromCaption(tabHelp->tabText(0)));
+    AccessibleNames::Set(txtIndex, AccessibleNames::FromCaption(tabHelp->tabText(1)), Res(rsHelpIndexFilter));
+    AccessibleNames::Set(lstIndex, Res(rsNameHelpIndexList));
+    AccessibleNames::Set(txtSearch, AccessibleNames::FromCaption(lblSearch->text()));
+    AccessibleNames::Set(lstResults, Res(rsNameHelpResults));
+    AccessibleNames::Set(txtTopic, Res(rsNameHelpTopic));
 }
 
 void frmHelp::ShowContents()
@@ -249,3 +264,23 @@ void frmHelp::ResultChosen()
     if (QListWidgetItem* item = lstResults->currentItem())
         ShowPage(item->data(Qt::UserRole).toUrl());
 }
+
+namespace {
+
+std::unique_ptr<HelpSource> MakeHelp(const QString& helpFile)
+{
+    return std::make_unique<HelpLibrary>(helpFile);
+}
+
+// Only this module makes help, so the help a window is asked for is a
+// library of this module.
+HelpView* MakeHelpWindow(HelpSource& help, QWidget* owner)
+{
+    return new frmHelp(static_cast<HelpLibrary&>(help), owner);
+}
+
+// Loaded as a module, or linked in, the help makes itself known to the
+// program before anything asks for it.
+const bool Registered = (HelpMaker::Register(&MakeHelp, &MakeHelpWindow), true);
+
+} // namespace

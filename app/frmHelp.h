@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "app/HelpView.h"
 
 class HelpBrowser;
 class HelpLibrary;
@@ -16,7 +16,7 @@ class QTreeView;
 // The program's help window: contents, index and full-text search of one
 // language's help beside the topic they lead to. Modeless; it opens at the
 // same place and size every time.
-class frmHelp : public QWidget
+class frmHelp : public HelpView
 {
     Q_OBJECT
 
@@ -24,12 +24,12 @@ public:
     frmHelp(HelpLibrary& library, QWidget* owner);
 
     // Opens at the contents, showing the first page.
-    void ShowContents();
+    void ShowContents() override;
     // Opens at the contents, showing that page of the help.
-    void ShowContentsAt(const QUrl& page);
+    void ShowContentsAt(const QUrl& page) override;
     // Opens at the search page with an empty search field that has the
     // focus.
-    void ShowSearch();
+    void ShowSearch() override;
 
     QTabWidget* tabHelp = nullptr;
     QTreeView* tvwContents = nullptr;
@@ -44,6 +44,7 @@ public:
 
 private:
     void ApplyLanguageTexts();
+    void ApplyNames();
     QWidget* NewContentsPage();
     QWidget* NewIndexPage();
     QWidget* NewSearchPage();

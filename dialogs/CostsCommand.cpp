@@ -3,7 +3,7 @@
 #include "app/LoanForm.h"
 #include "app/ScreenFit.h"
 #include "app/WindowServices.h"
-#include "dialogs/DialogNames.h"
+#include "dialogs/CostsWindowMaker.h"
 #include "langlib/ResourceIds.h"
 #include "model/LoanDocument.h"
 
@@ -36,10 +36,10 @@ void CostsCommand::Open()
     if (!m_services.CommitPendingEdit())
         return;
     if (!m_costs) {
-        m_costs = new frmCosts(m_document, &m_services.Window());
+        m_costs = CostsWindowMaker::Make(m_document, &m_services.Window(), m_print);
+        if (!m_costs)
+            return;
         m_costs->setAttribute(Qt::WA_DeleteOnClose);
-        m_costs->SetPrintRunner(m_print);
-        DialogNames::Follow(*m_costs);
         // F1 opens the help here as it does over the sheet.
         m_costs->addAction(m_form.mnuHelpContents);
     } else {

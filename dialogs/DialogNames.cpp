@@ -2,22 +2,18 @@
 
 #include "app/AccessibleNames.h"
 #include "app/Language.h"
-#include "app/LanguageNotice.h"
 #include "dialogs/UpDown.h"
 #include "dialogs/dlgWho.h"
-#include "dialogs/frmCosts.h"
 #include "dialogs/frmOptions.h"
 #include "langlib/ResourceIds.h"
 #include "scenario/NumberField.h"
 
-#include <QChartView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
 #include <QToolButton>
 
 namespace {
@@ -28,23 +24,6 @@ QString Res(int id)
 }
 
 } // namespace
-
-void DialogNames::Follow(frmCosts& costs)
-{
-    Apply(costs);
-    QObject::connect(&LanguageNotice::Instance(), &LanguageNotice::Bound, &costs, [&costs] { Apply(costs); });
-}
-
-void DialogNames::Apply(frmCosts& costs)
-{
-    AccessibleNames::Set(costs.txtHorizon, AccessibleNames::FromCaption(costs.lblHorizon->text()),
-                         costs.txtHorizon->toolTip());
-    AccessibleNames::Set(costs.txtPropertyValue, AccessibleNames::FromCaption(costs.lblPropertyValue->text()),
-                         costs.txtPropertyValue->toolTip());
-    AccessibleNames::Set(costs.tblCosts, Res(rsNameCostsTable));
-    AccessibleNames::Set(costs.chtBalance, Res(rsNameBalanceChart));
-    AccessibleNames::Set(costs.tblSchedule, Res(rsNameScheduleTable));
-}
 
 void DialogNames::Apply(frmOptions& options)
 {

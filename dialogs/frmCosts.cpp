@@ -1,10 +1,12 @@
 #include "dialogs/frmCosts.h"
 
+#include "app/AccessibleNames.h"
 #include "app/LanguageNotice.h"
 #include "app/MessageBox.h"
 #include "dialogs/BalanceChart.h"
 #include "dialogs/BalanceLegend.h"
 #include "dialogs/ClosingCostsDelegate.h"
+#include "dialogs/CostsWindowMaker.h"
 #include "dialogs/TwoLineHeader.h"
 #include "langlib/ResourceIds.h"
 #include "engine/DayCount.h"
@@ -242,6 +244,19 @@ void frmCosts::ApplyTexts()
     cmdPrintCosts->setText(Text(rsCostsPrint));
     cmdExportCostsPdf->setText(Text(rsCostsExportPdf));
     m_costs->Recompute();
+    ApplyNames();
+}
+
+// What a screen reader says of the fields and tables, from the captions
+// just shown.
+void frmCosts::ApplyNames()
+{
+    AccessibleNames::Set(txtHorizon, AccessibleNames::FromCaption(lblHorizon->text()), txtHorizon->toolTip());
+    AccessibleNames::Set(txtPropertyValue, AccessibleNames::FromCaption(lblPropertyValue->text()),
+                         txtPropertyValue->toolTip());
+    AccessibleNames::Set(tblCosts, Text(rsNameCostsTable));
+    AccessibleNames::Set(chtBalance, Text(rsNameBalanceChart));
+    AccessibleNames::Set(tblSchedule, Text(rsNameScheduleTable));
 }
 
 // The table was computed afresh: the same quote stays chosen, or the first.
@@ -497,3 +512,18 @@ QString frmCosts::Text(int id) const
 {
     return m_document.LoadResString(id);
 }
+
+namespace {
+
+frmCosts* MakeCostsWindow(LoanDocument& document, QWidget* owner, const frmCosts::PrintRunner& print)
+{
+    auto* costs = new frmCosts(document, owner);
+    costs->SetPrintRunner(print);
+    return costs;
+}
+
+// Loaded as a module, or linked in, the window makes itself known to the
+// program before anything asks for it.
+const bool Registered = (CostsWindowMaker::Register(&MakeCostsWindow), true);
+
+} // namespace

@@ -32,10 +32,7 @@ class frmCosts : public QWidget
     Q_OBJECT
 
 public:
-    // Runs a report through the program's printing: to a PDF file or to the
-    // printer, its dialogs over the parent; the job's progress window, or
-    // none when nothing was started.
-    using PrintRunner = std::function<QWidget*(const PrintedReport::Maker& makeReport, bool pdf, QWidget* parent)>;
+    using PrintRunner = PrintedReport::Runner;
 
     frmCosts(LoanDocument& document, QWidget* owner);
     // Without a runner the report cannot be printed, and its buttons say so
@@ -84,6 +81,7 @@ private:
     QWidget* NewChartPane();
     void FitToScreen();
     void ApplyTexts();
+    void ApplyNames();
     void ShowChanges();
     void ShowChart();
     void Refresh();

@@ -212,6 +212,7 @@ enum ResStringID : qint32 {
     rsPropertyValueBelowLoan = 325,
     rsCostsShowEstimate = 326,
     rsCostsShowEstimateToolTip = 327,
+    rsModuleNotLoaded = 330,
     // The Edit menu, Save As and the quote rows' own commands.
     rsMnuEdit = 220,
     rsMnuEditUndo = 221,

@@ -280,6 +280,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsCostsReportChart: return QStringLiteral("Saldo adeudado a lo largo del tiempo");
     case rsCostsShowEstimate: return QStringLiteral("&Estimación del préstamo");
     case rsCostsShowEstimateToolTip: return QStringLiteral("Muestra las columnas de las Estimaciones del Préstamo de los prestamistas: su TAE, el crédito del prestamista y el seguro hipotecario para anotar, y el monto financiado, En 5 años y la TIP para comparar.");
+    case rsModuleNotLoaded: return QStringLiteral("No se puede abrir esta ventana: falta una parte del programa o está dañada. Para repararlo, vuelva a instalar el programa.\n\n%1");
     case rsPropertyValueBelowLoan: return QStringLiteral("El valor de la propiedad es menor que el monto del préstamo: todos los pagos llevan el seguro hipotecario.");
     // Accessible names and descriptions; the sorts as menu commands.
     case rsNameQuoteField: return QStringLiteral("Cotización %1, %2");

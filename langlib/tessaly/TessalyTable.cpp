@@ -286,6 +286,7 @@ QString LanguageTable::Text(ResStringID ID)
     case rsCostsReportChart: return QStringLiteral("Balance owed over time");
     case rsCostsShowEstimate: return QStringLiteral("Loan &Estimate");
     case rsCostsShowEstimateToolTip: return QStringLiteral("Shows the columns of the lenders' Loan Estimates: their APR, lender credit and mortgage insurance to enter, and the amount financed, In 5 years and TIP to compare.");
+    case rsModuleNotLoaded: return QStringLiteral("This window cannot be opened: a part of the program is missing or damaged. Reinstalling the program should mend it.\n\n%1");
     case rsPropertyValueBelowLoan: return QStringLiteral("The property value is below the loan amount: every payment carries the mortgage insurance.");
     // Accessible names and descriptions; the sorts as menu commands.
     case rsNameQuoteField: return QStringLiteral("Quote %1, %2");

@@ -1,0 +1,38 @@
+#include "app/ProgramModule.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+
+namespace {
+
+QStringList ModuleFolders()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {
+        QDir::cleanPath(programFolder + QStringLiteral("/" LOAN_MODULE_SUBDIR)),
+        QDir::cleanPath(programFolder + QStringLiteral("/../" LOAN_MODULE_INSTALL_SUBDIR)),
+    };
+}
+
+} // namespace
+
+bool ProgramModule::Load(const QString& name, QString* error)
+{
+    const QString fileName = QStringLiteral("lib%1.so").arg(name);
+    const QStringList folders = ModuleFolders();
+    for (const QString& folder : folders) {
+        const QString path = folder + QLatin1Char('/') + fileName;
+        if (!QFileInfo::exists(path))
+            continue;
+        QLibrary module(path);
+        module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+        if (module.load())
+            return true;
+        *error = module.errorString();
+        return false;
+    }
+    *error = QStringLiteral("%1 was not found in %2.").arg(fileName, folders.join(QStringLiteral(", ")));
+    return false;
+}

@@ -96,7 +96,10 @@ QLineEdit* NewResultField(const QString& name, QWidget* parent)
 QComboBox* NewList(const QString& name, bool editable, QWidget* parent)
 {
     auto* list = Named(new QComboBox(parent), name);
-    list->setEditable(editable);
+    // An editor of its own makes the list editable as setEditable(true)
+    // does, without setEditable building the list's popup up front.
+    if (editable)
+        list->setLineEdit(new QLineEdit(list));
     list->setInsertPolicy(QComboBox::NoInsert);
     return list;
 }

@@ -15,7 +15,9 @@
 #include "store/RegistryAPI.h"
 #include "store/Settings.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QMenu>
@@ -73,6 +75,7 @@ private slots:
     void loadingSetsNextPaymentAndCounts_data();
     void loadingSetsNextPaymentAndCounts();
     void everyControlCarriesItsName();
+    void listsBuildTheirPopupsWhenOpened();
 
 private:
     std::optional<FreshStart> fresh;
@@ -294,6 +297,31 @@ void TestStartup::everyControlCarriesItsName()
     QCOMPARE(window.objectName(), QStringLiteral("Loan"));
     for (const char* name : names)
         QVERIFY2(window.findChildren<QObject*>(QLatin1String(name)).size() == 1, name);
+}
+
+// The window starts without the lists' popups, which only slowed the start;
+// an editable list still takes typing, and its popup opens when asked for.
+void TestStartup::listsBuildTheirPopupsWhenOpened()
+{
+    Loan window;
+    for (QComboBox* list : window.findChildren<QComboBox*>())
+        QVERIFY2(!list->findChild<QAbstractItemView*>(), qPrintable(list->objectName()));
+    QVERIFY(window.cboLoanName->isEditable());
+    QVERIFY(window.cboFrequency[0]->isEditable());
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.cboLoanName->setFocus();
+    QTest::keyClicks(window.cboLoanName, QStringLiteral("Lake house"));
+    QCOMPARE(window.cboLoanName->currentText(), QStringLiteral("Lake house"));
+    QComboBox* frequency = window.cboFrequency[0];
+    frequency->setFocus();
+    QTest::keyClick(frequency, Qt::Key_F4);
+    auto* popup = frequency->findChild<QAbstractItemView*>();
+    QVERIFY(popup);
+    QTRY_VERIFY(popup->isVisible());
+    QVERIFY(popup->model()->rowCount() > 0);
+    QTest::keyClick(popup, Qt::Key_Escape);
 }
 
 QTEST_MAIN(TestStartup)

@@ -142,6 +142,8 @@ void TestPackage::programPluginsAndHelpAreInPlaceAndStripped()
         QStringLiteral("bin/Loan"),
         QStringLiteral(LOAN_PLUGIN_INSTALL_SUBDIR "/libTessaly.so"),
         QStringLiteral(LOAN_PLUGIN_INSTALL_SUBDIR "/libMorvane.so"),
+        QStringLiteral(LOAN_MODULE_INSTALL_SUBDIR "/libLoanCosts.so"),
+        QStringLiteral(LOAN_MODULE_INSTALL_SUBDIR "/libLoanHelp.so"),
     };
     for (const QString& binary : binaries) {
         const QByteArray elf = Contents(usr + QLatin1Char('/') + binary);

@@ -1,4 +1,5 @@
 #include "app/FirstPaintExit.h"
+#include "app/FontWarmUp.h"
 #include "app/Main.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    const FontWarmUp fonts;
     // The desktop matches the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.zanticbrindlecoft.Loan"));
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/loan.svg")));

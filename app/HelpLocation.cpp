@@ -1,6 +1,7 @@
 #include "app/HelpLocation.h"
 
-#include <QCoreApplication>
+#include "app/ProgramFolders.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,11 +19,7 @@ QStringList HelpFolders()
 {
     if (!TestFolder().isEmpty())
         return {TestFolder()};
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    return {
-        programFolder,
-        QDir::cleanPath(programFolder + QStringLiteral("/../" LOAN_HELP_INSTALL_SUBDIR)),
-    };
+    return ProgramFolders::Of({}, QStringLiteral(LOAN_HELP_INSTALL_SUBDIR));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/LanguageLibrary.h"
 
-#include <QCoreApplication>
+#include "app/ProgramFolders.h"
+
 #include <QDir>
 #include <QJsonObject>
 #include <QLibrary>
@@ -10,11 +11,7 @@ namespace {
 
 QStringList PluginFolders()
 {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    return {
-        QDir::cleanPath(programFolder + QStringLiteral("/" LOAN_PLUGIN_SUBDIR)),
-        QDir::cleanPath(programFolder + QStringLiteral("/../" LOAN_PLUGIN_INSTALL_SUBDIR)),
-    };
+    return ProgramFolders::Of(QStringLiteral(LOAN_PLUGIN_SUBDIR), QStringLiteral(LOAN_PLUGIN_INSTALL_SUBDIR));
 }
 
 bool NamesClass(const QPluginLoader& plugin, const QString& className)

@@ -1,7 +1,7 @@
 #include "app/ProgramModule.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "app/ProgramFolders.h"
+
 #include <QFileInfo>
 #include <QLibrary>
 
@@ -9,11 +9,7 @@ namespace {
 
 QStringList ModuleFolders()
 {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    return {
-        QDir::cleanPath(programFolder + QStringLiteral("/" LOAN_MODULE_SUBDIR)),
-        QDir::cleanPath(programFolder + QStringLiteral("/../" LOAN_MODULE_INSTALL_SUBDIR)),
-    };
+    return ProgramFolders::Of(QStringLiteral(LOAN_MODULE_SUBDIR), QStringLiteral(LOAN_MODULE_INSTALL_SUBDIR));
 }
 
 } // namespace

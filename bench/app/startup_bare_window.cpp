@@ -3,15 +3,13 @@
 // bar and 88 line edits, ended once it has painted, as the program is when
 // LOAN_EXIT_AFTER_FIRST_PAINT is set, and reporting that moment as it does.
 
+#include "app/FirstPaintExit.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
-
-#include <cstdio>
-
-#include <time.h>
 
 namespace {
 
@@ -31,13 +29,9 @@ protected:
     }
 
 private:
-    // As the program reports its first paint.
     static void ReportAndQuit()
     {
-        timespec now{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
-        std::printf("painted %.3f\n", now.tv_sec * 1e3 + now.tv_nsec / 1e6);
-        std::fflush(stdout);
+        FirstPaintExit::ReportPainted();
         QCoreApplication::quit();
     }
 

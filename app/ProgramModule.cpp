@@ -7,8 +7,16 @@
 
 namespace {
 
+QString& TestFolder()
+{
+    static QString folder;
+    return folder;
+}
+
 QStringList ModuleFolders()
 {
+    if (!TestFolder().isEmpty())
+        return {TestFolder()};
     return ProgramFolders::Of(QStringLiteral(LOAN_MODULE_SUBDIR), QStringLiteral(LOAN_MODULE_INSTALL_SUBDIR));
 }
 
@@ -31,4 +39,9 @@ bool ProgramModule::Load(const QString& name, QString* error)
     }
     *error = QStringLiteral("%1 was not found in %2.").arg(fileName, folders.join(QStringLiteral(", ")));
     return false;
+}
+
+void ProgramModule::SetFolder(const QString& folder)
+{
+    TestFolder() = folder;
 }

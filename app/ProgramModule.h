@@ -19,4 +19,8 @@ public:
     // does not fit the program fails here and not halfway through a command.
     // False and error set to the reason when it cannot be loaded.
     static bool Load(const QString& name, QString* error);
+
+    // Tests look for the modules in a folder of their own; an empty folder
+    // goes back to the program's.
+    static void SetFolder(const QString& folder);
 };

@@ -6,10 +6,14 @@
 #include "tests/app/WindowTest.h"
 
 #include "app/Loan.h"
+#include "app/MessageBox.h"
+#include "app/ProgramModule.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QWhatsThis>
@@ -49,6 +53,8 @@ class TestModules : public WindowTest
 
 private slots:
     void startingMapsNeitherChartsNorHelp();
+    // Before the modules are loaded: once loaded they stay.
+    void aMissingModuleIsReportedAndTheWindowGoesOn();
     void costsWindowLoadsItsModule();
     void helpAndWhatsThisLoadTheirModule();
 };
@@ -61,6 +67,31 @@ void TestModules::startingMapsNeitherChartsNorHelp()
     QVERIFY(!mapped.contains(QStringLiteral("libQt6Help")));
     QVERIFY(!mapped.contains(QStringLiteral("libQt6Sql")));
     QVERIFY(!mapped.contains(QStringLiteral("/" LOAN_MODULE_SUBDIR "/")));
+}
+
+void TestModules::aMissingModuleIsReportedAndTheWindowGoesOn()
+{
+    const QTemporaryDir empty;
+    ProgramModule::SetFolder(empty.path());
+    const auto back = qScopeGuard([] { ProgramModule::SetFolder({}); });
+
+    QVERIFY(Choose(Qt::Key_T, Qt::Key_C));
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    const QList<MessageBox::Shown> shown = MessageBox::Recorded();
+    QCOMPARE(shown.size(), 2);
+    for (const MessageBox::Shown& box : shown) {
+        QVERIFY2(box.text.contains(QStringLiteral("a part of the program is missing")), qPrintable(box.text));
+        QVERIFY2(box.text.contains(empty.path()), qPrintable(box.text));
+    }
+    QVERIFY(!ShownWindow("frmCosts"));
+    QVERIFY(!ShownWindow("frmHelp"));
+    QVERIFY(!MappedFiles().contains(QStringLiteral("libQt6Charts")));
+
+    // The sheet goes on as before.
+    window->txtLoanAmount->setFocus();
+    QTest::keyClicks(window->txtLoanAmount, QStringLiteral("250000"));
+    QTest::keyClick(window->txtLoanAmount, Qt::Key_Tab);
+    QCOMPARE(window->txtLoanAmount->text(), QStringLiteral("$250,000.00"));
 }
 
 void TestModules::costsWindowLoadsItsModule()

@@ -17,6 +17,21 @@ constexpr qint64 HiveLayoutVersion = 1;
 constexpr int BusyRetryMs = 5;
 int busyWaitMs = HiveConnection::DefaultBusyWaitMs;
 
+// By default each connection's page cache starts with one block for many
+// pages and writes into every slot of it, some hundred kilobytes, before it
+// has read a page. The hive is a few pages, and that block was most of the
+// memory SQLite touched at start-up, so the cache takes pages one at a time
+// as it needs them. The setting is the process's and holds only when made before
+// SQLite starts; if something else started it first, it keeps its default.
+void TakeCachePagesSingly()
+{
+    static const bool once = [] {
+        sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0);
+        return true;
+    }();
+    Q_UNUSED(once);
+}
+
 const char* const HiveTables = R"sql(
 CREATE TABLE keys(
     id     INTEGER PRIMARY KEY,
@@ -38,6 +53,7 @@ INSERT INTO keys(id, parent, name, fold) VALUES(1, NULL, '', '');
 
 HiveConnection::HiveConnection(const QString& file)
 {
+    TakeCachePagesSingly();
     // SQLite takes file names in UTF-8 on every system.
     const int opened = sqlite3_open_v2(file.toUtf8().constData(), &m_db,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE

@@ -1,6 +1,6 @@
 #include "app/FirstPaintExit.h"
-#include "app/FontWarmUp.h"
 #include "app/Main.h"
+#include "app/StartUpWarmUp.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -8,7 +8,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const FontWarmUp fonts;
+    const StartUpWarmUp warmUp;
     // The desktop matches the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.zanticbrindlecoft.Loan"));
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/loan.svg")));

@@ -1,0 +1,59 @@
+#include "app/HeapRoom.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
+#if defined(__GLIBC__) && defined(MADV_POPULATE_WRITE)
+
+namespace {
+
+// Blocks up to this size come from the heap rather than from mappings of
+// their own, so that the window's picture is painted into the room too.
+constexpr int LargestHeapBlock = 4 << 20;
+// Larger than the free room the heap starts with, so that taking it makes
+// the heap grow.
+constexpr std::size_t GrowingBlock = 256 << 10;
+
+} // namespace
+
+HeapRoom::HeapRoom()
+{
+    if (mallopt(M_MMAP_THRESHOLD, LargestHeapBlock) == 0 || mallopt(M_TOP_PAD, int(Size)) == 0)
+        return;
+    // The heap grows by the block and the room above it; given back, the
+    // block joins the room, and the allocator trims the top down to the room.
+    // Held in a volatile, the block is not optimised away.
+    void* volatile block = std::malloc(GrowingBlock);
+    std::free(block);
+    const auto end = reinterpret_cast<std::uintptr_t>(sbrk(0));
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const std::uintptr_t begin = (end - Size + page - 1) / page * page;
+    if (end == std::uintptr_t(-1) || begin >= end)
+        return;
+    m_begin = reinterpret_cast<void*>(begin);
+    m_length = end - begin;
+}
+
+bool HeapRoom::Back() const
+{
+    // A kernel older than Linux 5.14 refuses the request; the pages then come
+    // one by one as before.
+    return m_begin && madvise(m_begin, m_length, MADV_POPULATE_WRITE) == 0;
+}
+
+#else
+
+HeapRoom::HeapRoom() = default;
+
+bool HeapRoom::Back() const
+{
+    return false;
+}
+
+#endif

@@ -9,8 +9,9 @@
 // system, and on a virtual machine that trap is dear: about 11 µs on the
 // machine the program is measured on, where the first window touches some
 // 800 new pages of heap for its controls and for the picture Qt paints them
-// into. Asking the system for the whole room in one call costs a fraction of
-// that, and made on another thread it costs the main thread nothing.
+// into. Backed by another thread, asking the system for the whole room in
+// one call and then reading a byte of each page, they cost the main thread
+// nothing.
 //
 // Made on the main thread, a HeapRoom grows the heap by Size and has the
 // allocator keep that much room on top of it for the rest of the run. Back()

@@ -59,9 +59,11 @@ void HelpCommands::ApplyLanguage()
         HelpTopics::ApplyWhatsThis(&m_window, *m_help);
 }
 
+// A help made while its module could not be loaded is made again, so that a
+// program mended while it runs shows its help without a restart.
 HelpSource& HelpCommands::Help()
 {
-    if (!m_help)
+    if (!m_help || !HelpMaker::IsLoaded())
         m_help = HelpMaker::MakeSource(Language::HelpFile());
     return *m_help;
 }

@@ -40,6 +40,11 @@ void HelpMaker::Register(SourceMaker source, ViewMaker view)
     RegisteredView = view;
 }
 
+bool HelpMaker::IsLoaded()
+{
+    return RegisteredSource != nullptr;
+}
+
 std::unique_ptr<HelpSource> HelpMaker::MakeSource(const QString& helpFile)
 {
     QString error;

@@ -18,6 +18,9 @@ public:
     using ViewMaker = HelpView* (*)(HelpSource& help, QWidget* owner);
 
     static void Register(SourceMaker source, ViewMaker view);
+    // Whether the module is loaded. Until it is, every help made is the
+    // closed stand-in, and making one again tries the module again.
+    static bool IsLoaded();
     // The help of that file. When the module cannot be loaded, a help that
     // stays closed and says why as its problem.
     static std::unique_ptr<HelpSource> MakeSource(const QString& helpFile);

@@ -53,7 +53,7 @@ class TestModules : public WindowTest
 
 private slots:
     void startingMapsNeitherChartsNorHelp();
-    // Before the modules are loaded: once loaded they stay.
+    // Before the costs module is loaded: once loaded it stays.
     void aMissingModuleIsReportedAndTheWindowGoesOn();
     void costsWindowLoadsItsModule();
     void helpAndWhatsThisLoadTheirModule();
@@ -92,6 +92,12 @@ void TestModules::aMissingModuleIsReportedAndTheWindowGoesOn()
     QTest::keyClicks(window->txtLoanAmount, QStringLiteral("250000"));
     QTest::keyClick(window->txtLoanAmount, Qt::Key_Tab);
     QCOMPARE(window->txtLoanAmount->text(), QStringLiteral("$250,000.00"));
+
+    // The module back in its place, the same window opens the help.
+    ProgramModule::SetFolder({});
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    QVERIFY(ShownWindow("frmHelp"));
+    ShownWindow("frmHelp")->close();
 }
 
 void TestModules::costsWindowLoadsItsModule()

@@ -31,11 +31,12 @@ HeapRoom::HeapRoom()
     // Held in a volatile, the block is not optimised away.
     void* volatile block = std::malloc(GrowingBlock);
     std::free(block);
+    // The room is the top of the heap, which ends at the program break.
     const auto end = reinterpret_cast<std::uintptr_t>(sbrk(0));
+    if (end == std::uintptr_t(-1) || mallinfo2().keepcost < Size)
+        return;
     const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
     const std::uintptr_t begin = (end - Size + page - 1) / page * page;
-    if (end == std::uintptr_t(-1) || begin >= end)
-        return;
     m_begin = reinterpret_cast<void*>(begin);
     m_length = end - begin;
 }

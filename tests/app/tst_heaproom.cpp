@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -50,11 +51,13 @@ private slots:
     {
         if (!SystemBacksInOneCall())
             QSKIP("this system cannot back memory in one call");
+        // One room for the run, made early, as the program makes it.
+        m_room = std::make_unique<HeapRoom>();
     }
 
     void writingWhileTheRoomIsBackedKeepsEveryByte()
     {
-        const HeapRoom room;
+        const HeapRoom& room = *m_room;
         constexpr std::size_t Blocks = 1200;
         constexpr std::size_t BlockSize = 2000;
         std::vector<unsigned char*> blocks;
@@ -79,8 +82,7 @@ private slots:
 
     void blocksFromTheRoomTakeNoPageFaults()
     {
-        const HeapRoom room;
-        QVERIFY(room.Back());
+        QVERIFY(m_room->Back());
         // Larger than a block of its own mapping would be by default.
         constexpr std::size_t Picture = 2 << 20;
         const long before = PageFaultsSoFar();
@@ -90,6 +92,9 @@ private slots:
         std::free(picture);
         QVERIFY2(faults < 16, qPrintable(QString::number(faults) + " page faults"));
     }
+
+private:
+    std::unique_ptr<HeapRoom> m_room;
 };
 
 QTEST_APPLESS_MAIN(HeapRoomTest)

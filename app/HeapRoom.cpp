@@ -20,6 +20,11 @@ constexpr int LargestHeapBlock = 4 << 20;
 // the heap grow.
 constexpr std::size_t GrowingBlock = 256 << 10;
 
+std::size_t PageSize()
+{
+    return static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+}
+
 } // namespace
 
 HeapRoom::HeapRoom()
@@ -35,7 +40,7 @@ HeapRoom::HeapRoom()
     const auto end = reinterpret_cast<std::uintptr_t>(sbrk(0));
     if (end == std::uintptr_t(-1) || mallinfo2().keepcost < Size)
         return;
-    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const std::uintptr_t page = PageSize();
     const std::uintptr_t begin = (end - Size + page - 1) / page * page;
     m_begin = reinterpret_cast<void*>(begin);
     m_length = end - begin;
@@ -52,7 +57,7 @@ bool HeapRoom::Back() const
     // spared; reading a byte of each page here takes that one too. Reading
     // changes nothing the main thread may be writing meanwhile.
     const auto* bytes = static_cast<const volatile char*>(m_begin);
-    const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    const std::size_t page = PageSize();
     for (std::size_t offset = 0; offset < m_length; offset += page)
         static_cast<void>(bytes[offset]);
     return true;

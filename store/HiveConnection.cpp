@@ -21,15 +21,12 @@ int busyWaitMs = HiveConnection::DefaultBusyWaitMs;
 // pages and writes into every slot of it, some hundred kilobytes, before it
 // has read a page. The hive is a few pages, and that block was most of the
 // memory SQLite touched at start-up, so the cache takes pages one at a time
-// as it needs them. The setting is the process's and holds only when made before
-// SQLite starts; if something else started it first, it keeps its default.
+// as it needs them. The setting is the process's and holds only when made
+// before SQLite starts; if something else started it first, it keeps its
+// default.
 void TakeCachePagesSingly()
 {
-    static const bool once = [] {
-        sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0);
-        return true;
-    }();
-    Q_UNUSED(once);
+    [[maybe_unused]] static const int once = sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0);
 }
 
 const char* const HiveTables = R"sql(
